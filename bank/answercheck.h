@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "problemrecord.h"
+
+#include <QString>
+
+/// A judged answer line. The window shows "表达式错误" once per bracket error, then the verdict.
+struct Verdict {
+    bool Right = false;
+    int BracketErrors = 0;
+};
+
+/// Whether two computed values count as equal: within 1e-12 of the larger magnitude (and
+/// at least of 1), so floating-point noise such as 0.1+0.2 against 0.3 never fails a pupil.
+bool ValuesEqual(double a, double b);
+
+/// The practice check of one answer line against the problem's AnswerText: an expression
+/// must have the answer's value; an equation (with "=") must hold when lowercase x stands
+/// for the answer. ":" reads as "/" and "%" as "/100". An answer whose evaluation aborts,
+/// and any answer to a problem whose AnswerText is not a plain number, is wrong.
+Verdict CheckAnswer(const QString &line, const QString &answerText);
+Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
+
+/// The test paper's check of one row: the pupil's text and the stored AnswerText are both
+/// evaluated as expressions (no equations) and compared by value. A bracket error in the
+/// pupil's text counts as the value 0; an aborted evaluation makes the row wrong.
+Verdict GradeRow(const QString &answer, const QString &answerText);
+
+/// The replacements both checks make in a pupil's line: ":" to "/" (a ratio a:b is a/b) and
+/// every percentage to a fraction.
+QString NormalisedAnswerLine(QString line);
+
+/// Writes each percentage as a bracketed fraction, "80%" as "(80/100)", so that it keeps its
+/// value inside a product or quotient: 96/80% is 120, as in the textbook. A "%" that follows
+/// no number becomes "/100".
+QString PercentAsFraction(QString text);

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "bankcheck.h"
+
+#include "numbertext.h"
+#include "problemrecord.h"
+
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+/// A test paper draws ten problems from records 2 … N-1.
+constexpr int RecordsForATest = 16;
+
+void CheckProblem(const ProblemRecord &record, QStringList &reasons)
+{
+    const QString problem = TextBeforeMarker(record.ProblemText);
+    if (!problem.endsWith(u'？'))
+        reasons.append(u"题目没有以“？”结尾"_s);
+    if (problem.count(u'？') + problem.count(u'?') > 1)
+        reasons.append(u"题目有不止一个问号"_s);
+    if (!IsPlainDecimal(record.AnswerText.trimmed()))
+        reasons.append(u"答案“"_s % record.AnswerText.trimmed() % u"”不是不带符号的十进制数"_s);
+}
+
+QStringList RecordReasons(const ProblemRecord &record, int k)
+{
+    QStringList reasons;
+    if (!HasMarker(record.ProblemText))
+        reasons.append(u"题目没有结束标记“&”"_s);
+    if (!HasMarker(record.SolutionText))
+        reasons.append(u"解答没有结束标记“&”"_s);
+    const QString all = record.ProblemText + record.SolutionText + record.AnswerText;
+    if (all.contains(QChar::ReplacementCharacter))
+        reasons.append(u"含有不是 GBK 的字节"_s);
+    if (k >= 2)
+        CheckProblem(record, reasons);
+    return reasons;
+}
+
+} // namespace
+
+QStringList CheckBankFile(const QString &bankPath)
+{
+    QFile bank(bankPath);
+    if (!bank.open(QIODevice::ReadOnly))
+        return {bankPath % u"：无法打开（"_s % bank.errorString() % u"）"_s};
+    const QByteArray bytes = bank.readAll();
+    QStringList violations;
+    if (bytes.size() % RecordBytes != 0)
+        violations.append(u"文件末尾有 "_s % QString::number(bytes.size() % RecordBytes) %
+                          u" 个多余字节（不足一条记录）"_s);
+    const int count = int(bytes.size() / RecordBytes);
+    if (count < RecordsForATest)
+        violations.append(u"只有 "_s % QString::number(count) % u" 条记录，组卷至少需要 "_s %
+                          QString::number(RecordsForATest) % u" 条"_s);
+    for (int k = 1; k <= count; ++k) {
+        const ProblemRecord record =
+            DecodeProblemRecord(QByteArrayView(bytes).sliced(qsizetype(k - 1) * RecordBytes,
+                                                             RecordBytes));
+        for (const QString &reason : RecordReasons(record, k))
+            violations.append(u"记录 "_s % QString::number(k) % u"："_s % reason);
+    }
+    return violations;
+}

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "banksource.h"
+
+#include "answercheck.h"
+#include "numbertext.h"
+#include "problemrecord.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <toml++/toml.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString FromToml(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString StringAt(const toml::node_view<const toml::node> &node)
+{
+    return FromToml(node.value_or(std::string_view()));
+}
+
+QStringList StringsAt(const toml::node_view<const toml::node> &node)
+{
+    QStringList strings;
+    if (const toml::array *array = node.as_array()) {
+        for (const toml::node &item : *array)
+            strings.append(FromToml(item.value_or(std::string_view())));
+    }
+    return strings;
+}
+
+SourceProblem ProblemFrom(const toml::table &table)
+{
+    const toml::node_view<const toml::node> view(table);
+    return {StringAt(view["text"]),        StringAt(view["solution"]),
+            StringAt(view["answer"]),      StringsAt(view["expressions"]),
+            StringsAt(view["equations"]), StringsAt(view["wrong"])};
+}
+
+BankSource SourceFrom(const toml::table &root)
+{
+    const toml::node_view<const toml::node> view(root);
+    BankSource source;
+    source.Type = int(view["type"].value_or(int64_t(0)));
+    source.Title = StringAt(view["title"]);
+    source.IntroProblem = StringAt(view["intro"]["problem"]);
+    source.IntroSolution = StringAt(view["intro"]["solution"]);
+    if (const toml::array *problems = view["problem"].as_array()) {
+        for (const toml::node &node : *problems) {
+            if (const toml::table *table = node.as_table())
+                source.Problems.append(ProblemFrom(*table));
+        }
+    }
+    return source;
+}
+
+/// Names a problem for a teacher: its record number in the bank and its place in the source.
+QString RecordName(qsizetype index)
+{
+    return u"记录 "_s % QString::number(index + 2) % u"（第 "_s % QString::number(index + 1) %
+           u" 题）"_s;
+}
+
+void CheckQuestionMark(const SourceProblem &problem, QStringList &reasons)
+{
+    if (!problem.Text.endsWith(u'？'))
+        reasons.append(u"题目必须以“？”结尾"_s);
+    if (problem.Text.count(u'？') + problem.Text.count(u'?') > 1 || problem.Text.contains(u'?'))
+        reasons.append(u"题目只能有结尾的一个问号（打印时问号后换行）"_s);
+}
+
+void CheckAnswerLines(const SourceProblem &problem, QStringList &reasons)
+{
+    if (problem.Expressions.isEmpty() || problem.Equations.isEmpty() || problem.Wrong.isEmpty())
+        reasons.append(u"至少要有一个算式、一个方程和一个错误答案"_s);
+    for (const QString &line : problem.Expressions) {
+        if (!CheckAnswer(line, problem.Answer).Right)
+            reasons.append(u"算式 "_s % line % u" 在练习中被判为错"_s);
+        if (!GradeRow(line, problem.Answer).Right)
+            reasons.append(u"算式 "_s % line % u" 在测试中被判为错"_s);
+    }
+    for (const QString &line : problem.Equations) {
+        if (!line.contains(u'=') || !CheckAnswer(line, problem.Answer).Right)
+            reasons.append(u"方程 "_s % line % u" 在练习中被判为错"_s);
+    }
+    for (const QString &line : problem.Wrong) {
+        if (CheckAnswer(line, problem.Answer).Right)
+            reasons.append(u"错误答案 "_s % line % u" 在练习中被判为对"_s);
+        if (GradeRow(line, problem.Answer).Right)
+            reasons.append(u"错误答案 "_s % line % u" 在测试中被判为对"_s);
+    }
+}
+
+QStringList ProblemReasons(const SourceProblem &problem)
+{
+    QStringList reasons;
+    const EncodedRecord record =
+        EncodeProblemRecord(problem.Text, problem.Solution, problem.Answer);
+    if (!record.ok())
+        reasons.append(record.Error);
+    if (!IsPlainDecimal(problem.Answer))
+        reasons.append(u"答案 “"_s % problem.Answer % u"” 不是不带符号的十进制数"_s);
+    CheckQuestionMark(problem, reasons);
+    CheckAnswerLines(problem, reasons);
+    return reasons;
+}
+
+void CheckIntro(const BankSource &source, QStringList &errors)
+{
+    if (source.IntroProblem.isEmpty() || source.IntroSolution.isEmpty())
+        errors.append(u"记录 1（类型介绍）：[intro] 需要 problem 和 solution"_s);
+    const EncodedRecord intro = EncodeProblemRecord(source.IntroProblem, source.IntroSolution, {});
+    if (!intro.ok())
+        errors.append(u"记录 1（类型介绍）："_s % intro.Error);
+}
+
+} // namespace
+
+ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
+{
+    const QByteArray utf8 = toml.toUtf8();
+    try {
+        const toml::table root = toml::parse(std::string_view(utf8.constData(), utf8.size()),
+                                             sourceName.toStdString());
+        return {SourceFrom(root), {}};
+    } catch (const toml::parse_error &error) {
+        const auto &where = error.source().begin;
+        return {{},
+                sourceName % u":"_s % QString::number(where.line) % u": "_s %
+                    FromToml(error.description())};
+    }
+}
+
+ParsedSource ParseBankSource(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, path % u": "_s % file.errorString()};
+    return ParseBankSourceText(QString::fromUtf8(file.readAll()), path);
+}
+
+QStringList ValidateBankSource(const BankSource &source)
+{
+    QStringList errors;
+    CheckIntro(source, errors);
+    if (source.Problems.size() < 15)
+        errors.append(u"题目太少：测试需要至少 15 道题（现有 "_s %
+                      QString::number(source.Problems.size()) % u" 道）"_s);
+    QSet<QString> seen;
+    for (qsizetype i = 0; i < source.Problems.size(); ++i) {
+        const SourceProblem &problem = source.Problems[i];
+        for (const QString &reason : ProblemReasons(problem))
+            errors.append(RecordName(i) % u"："_s % reason);
+        if (seen.contains(problem.Text))
+            errors.append(RecordName(i) % u"：与前面的题目重复"_s);
+        seen.insert(problem.Text);
+    }
+    return errors;
+}
+
+QByteArray CompileBankSource(const BankSource &source)
+{
+    QByteArray bank = EncodeProblemRecord(source.IntroProblem, source.IntroSolution, {}).Bytes;
+    for (const SourceProblem &problem : source.Problems)
+        bank += EncodeProblemRecord(problem.Text, problem.Solution, problem.Answer).Bytes;
+    return bank;
+}

@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// lumaro-bank: judge answers and build, check and read problem banks from the command line.
+#include "answercheck.h"
+#include "bankcheck.h"
+#include "banksource.h"
+#include "evaluator.h"
+#include "narration.h"
+#include "numbertext.h"
+#include "problemrecord.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <functional>
+#include <map>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Usage = u"用法：lumaro-bank eval 算式 | judge 答案 回答 | grade 答案 回答 | dump 题库 | "
+                      "check 题库 | build 源文件 题库 | narrate 题库 目录 前缀 | --help"_s;
+
+const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输出均为 UTF-8，题库文件为 GBK）
+
+  eval 算式              计算算式：每个括号错误输出一行“表达式错误”，然后输出数值，
+                         括号错误时输出 empty，计算中止时输出 abort: 原因
+  judge 答案 回答        按练习的规则判断“回答”（算式或含 x 的方程）：先输出提示行，
+                         再输出 right 或 wrong
+  grade 答案 回答        按测试试卷一行的规则判断，输出同上
+  dump 题库              输出记录数和每条记录（题目、解答截到“&”，答案）
+  check 题库             列出题库中每个违反约定之处及其记录号；有则退出码为 1
+  build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK）；
+                         源文件有错时逐条列出原因（记录号和原因），不写题库，退出码为 1
+  narrate 题库 目录 前缀  为每条记录写出讲解的朗读文本：目录/前缀k.txt（只在内容改变时重写）
+
+eval、judge、grade 无论结果如何退出码均为 0；参数错误时退出码为 2。
+)"_s;
+
+QTextStream &Out()
+{
+    static QTextStream out(stdout);
+    return out;
+}
+
+QTextStream &Err()
+{
+    static QTextStream err(stderr);
+    return err;
+}
+
+void PrintBracketErrors(int count)
+{
+    for (int i = 0; i < count; ++i)
+        Out() << u"表达式错误"_s << Qt::endl;
+}
+
+int Eval(const QStringList &args)
+{
+    const EvalResult result = EvalBrackets(args[0]);
+    switch (result.Outcome) {
+    case EvalOutcome::Value:
+        Out() << NumberText(result.Value) << Qt::endl;
+        break;
+    case EvalOutcome::BracketError:
+        PrintBracketErrors(1);
+        Out() << u"empty"_s << Qt::endl;
+        break;
+    case EvalOutcome::Aborted:
+        Out() << u"abort: "_s << result.AbortReason << Qt::endl;
+        break;
+    }
+    return 0;
+}
+
+int PrintVerdict(const Verdict &verdict)
+{
+    PrintBracketErrors(verdict.BracketErrors);
+    Out() << (verdict.Right ? u"right"_s : u"wrong"_s) << Qt::endl;
+    return 0;
+}
+
+int Judge(const QStringList &args)
+{
+    return PrintVerdict(CheckAnswer(args[1], args[0]));
+}
+
+int Grade(const QStringList &args)
+{
+    return PrintVerdict(GradeRow(args[1], args[0]));
+}
+
+int Dump(const QStringList &args)
+{
+    const int count = BankRecordCount(args[0]);
+    Out() << u"records: "_s << count << Qt::endl;
+    for (int k = 1; k <= count; ++k) {
+        const ProblemRecord record = ReadProblemRecord(args[0], k);
+        Out() << u"["_s << k << u"]\nproblem: "_s << TextBeforeMarker(record.ProblemText)
+              << u"\nsolution: "_s << TextBeforeMarker(record.SolutionText) << u"\nanswer: "_s
+              << record.AnswerText.trimmed() << Qt::endl;
+    }
+    return 0;
+}
+
+int Check(const QStringList &args)
+{
+    const QStringList violations = CheckBankFile(args[0]);
+    for (const QString &violation : violations)
+        Out() << violation << Qt::endl;
+    if (violations.isEmpty())
+        Out() << u"ok: "_s << BankRecordCount(args[0]) << u" records"_s << Qt::endl;
+    return violations.isEmpty() ? 0 : 1;
+}
+
+bool WriteAtomically(const QString &path, const QByteArray &bytes, QString &error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = file.errorString();
+    return false;
+}
+
+int Build(const QStringList &args)
+{
+    const ParsedSource parsed = ParseBankSource(args[0]);
+    if (!parsed.ok()) {
+        Err() << parsed.Error << Qt::endl;
+        return 1;
+    }
+    const QStringList errors = ValidateBankSource(parsed.Source);
+    for (const QString &error : errors)
+        Err() << args[0] << u": "_s << error << Qt::endl;
+    if (!errors.isEmpty())
+        return 1;
+    QString error;
+    if (!WriteAtomically(args[1], CompileBankSource(parsed.Source), error)) {
+        Err() << args[1] << u": "_s << error << Qt::endl;
+        return 1;
+    }
+    Out() << args[1] << u": "_s << parsed.Source.Problems.size() + 1 << u" records"_s << Qt::endl;
+    return 0;
+}
+
+bool WriteIfChanged(const QString &path, const QByteArray &bytes, QString &error)
+{
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    return WriteAtomically(path, bytes, error);
+}
+
+int Narrate(const QStringList &args)
+{
+    const int count = BankRecordCount(args[0]);
+    if (count == 0) {
+        Err() << args[0] << u": 题库为空或无法打开"_s << Qt::endl;
+        return 1;
+    }
+    QDir().mkpath(args[1]);
+    for (int k = 1; k <= count; ++k) {
+        const QString path = QDir(args[1]).filePath(args[2] + QString::number(k) + u".txt"_s);
+        QString error;
+        if (!WriteIfChanged(path, NarrationText(args[0], k, count).toUtf8(), error)) {
+            Err() << path << u": "_s << error << Qt::endl;
+            return 1;
+        }
+    }
+    return 0;
+}
+
+struct Command {
+    int Arguments;
+    std::function<int(const QStringList &)> Run;
+};
+
+const std::map<QString, Command> &Commands()
+{
+    static const std::map<QString, Command> commands = {
+        {u"eval"_s, {1, Eval}},   {u"judge"_s, {2, Judge}}, {u"grade"_s, {2, Grade}},
+        {u"dump"_s, {1, Dump}},   {u"check"_s, {1, Check}}, {u"build"_s, {2, Build}},
+        {u"narrate"_s, {3, Narrate}}};
+    return commands;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 1 && (args[0] == u"--help"_s || args[0] == u"-h"_s)) {
+        Out() << Help;
+        return 0;
+    }
+    const auto command = args.isEmpty() ? Commands().end() : Commands().find(args[0]);
+    if (command == Commands().end() || args.size() - 1 != command->second.Arguments) {
+        Err() << Usage << Qt::endl;
+        return 2;
+    }
+    return command->second.Run(args.mid(1));
+}

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "banksource.h"
+#include "problemrecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+SourceProblem GoodProblem(int n)
+{
+    return {u"小明有"_s % QString::number(n) % u"本书，又买了3本，现在有多少本？"_s,
+            u"数量关系：原有+买来=现有。列式：x+3。答：略。"_s,
+            QString::number(n + 3),
+            {QString::number(n) + u"+3"_s},
+            {u"x-3="_s + QString::number(n)},
+            {QString::number(n) + u"-3"_s}};
+}
+
+BankSource GoodSource()
+{
+    BankSource source{1, u"加减应用题"_s, u"介绍"_s, u"常用数量关系"_s, {}};
+    for (int n = 10; n < 25; ++n)
+        source.Problems.append(GoodProblem(n));
+    return source;
+}
+
+QString Joined(const QStringList &errors)
+{
+    return errors.join(u'\n');
+}
+
+TEST(ValidateBankSource, AcceptsAGoodBankAndCompilesEveryRecord)
+{
+    const BankSource source = GoodSource();
+    EXPECT_TRUE(ValidateBankSource(source).isEmpty()) << Joined(ValidateBankSource(source)).toStdString();
+    EXPECT_EQ(CompileBankSource(source).size(), 16 * RecordBytes);
+}
+
+TEST(ValidateBankSource, RefusesAWrongStoredAnswerNamingTheRecord)
+{
+    BankSource source = GoodSource();
+    source.Problems[2].Answer = u"16"_s; // 12 + 3 is 15
+    const QString errors = Joined(ValidateBankSource(source));
+    EXPECT_TRUE(errors.contains(u"记录 4"_s)) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"12+3"_s)) << errors.toStdString();
+}
+
+TEST(ValidateBankSource, RefusesEachBrokenRule)
+{
+    const struct {
+        const char *Rule;
+        std::function<void(SourceProblem &)> Break;
+        QString Reason;
+    } cases[] = {
+        {"no question mark", [](SourceProblem &p) { p.Text.chop(1); }, u"？"_s},
+        {"two question marks", [](SourceProblem &p) { p.Text.prepend(u"为什么？"_s); }, u"问号"_s},
+        {"ascii question mark", [](SourceProblem &p) { p.Text += u"?"_s; }, u"问号"_s},
+        {"marker", [](SourceProblem &p) { p.Solution += u"&"_s; }, u"&"_s},
+        {"too long", [](SourceProblem &p) { p.Text.prepend(QString(100, u'很')); }, u"太长"_s},
+        {"not GBK", [](SourceProblem &p) { p.Text.prepend(u"😀"_s); }, u"GBK"_s},
+        {"fraction answer", [](SourceProblem &p) { p.Answer = u"3/4"_s; }, u"十进制"_s},
+        {"signed answer", [](SourceProblem &p) { p.Answer = u"-3"_s; }, u"十进制"_s},
+        {"wrong judged right", [](SourceProblem &p) { p.Wrong = {p.Expressions[0]}; }, u"被判为对"_s},
+        {"equation without =", [](SourceProblem &p) { p.Equations = {u"x"_s}; }, u"方程"_s},
+        {"no equation", [](SourceProblem &p) { p.Equations.clear(); }, u"至少"_s},
+    };
+    for (const auto &c : cases) {
+        BankSource source = GoodSource();
+        c.Break(source.Problems[0]);
+        const QString errors = Joined(ValidateBankSource(source));
+        EXPECT_TRUE(errors.contains(u"记录 2"_s) && errors.contains(c.Reason))
+            << c.Rule << ": " << errors.toStdString();
+    }
+}
+
+TEST(ValidateBankSource, RefusesDuplicatesAndSmallBanks)
+{
+    BankSource source = GoodSource();
+    source.Problems[5] = source.Problems[4];
+    EXPECT_TRUE(Joined(ValidateBankSource(source)).contains(u"重复"_s));
+    source.Problems.resize(14);
+    EXPECT_TRUE(Joined(ValidateBankSource(source)).contains(u"至少 15"_s));
+}
+
+TEST(ParseBankSource, ReadsTheFormatAndReportsSyntaxErrors)
+{
+    const ParsedSource parsed = ParseBankSourceText(uR"(type = 2
+title = "乘除应用题"
+[intro]
+problem = "介绍"
+solution = "关系"
+[[problem]]
+text = "题？"
+solution = "解"
+answer = "12"
+expressions = ["3*4"]
+equations = ["3*x=36"]
+wrong = ["3+4"]
+)"_s,
+                                                    u"t.toml"_s);
+    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
+    EXPECT_EQ(parsed.Source.Type, 2);
+    ASSERT_EQ(parsed.Source.Problems.size(), 1);
+    EXPECT_EQ(parsed.Source.Problems[0].Equations, QStringList{u"3*x=36"_s});
+    const ParsedSource broken = ParseBankSourceText(u"type = \n"_s, u"t.toml"_s);
+    EXPECT_FALSE(broken.ok());
+    EXPECT_TRUE(broken.Error.startsWith(u"t.toml:1"_s)) << broken.Error.toStdString();
+    EXPECT_FALSE(ParseBankSource(u"/nonexistent/tm9.toml"_s).ok());
+}
+
+// Every shipped problem proves that its right answers are judged right and its wrong
+// answers wrong, so a broken problem can never reach a pupil.
+class ShippedBank : public testing::TestWithParam<int> {};
+
+TEST_P(ShippedBank, EveryProblemIsJudgedAsItsSourceSays)
+{
+    const QString path = QStringLiteral(LUMARO_BANK_SOURCES) % u"/tm"_s %
+                         QString::number(GetParam()) % u".toml"_s;
+    if (!QFile::exists(path))
+        GTEST_SKIP() << "no source " << path.toStdString();
+    const ParsedSource parsed = ParseBankSource(path);
+    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
+    EXPECT_EQ(parsed.Source.Type, GetParam());
+    EXPECT_GE(parsed.Source.Problems.size(), 40);
+    for (const QString &error : ValidateBankSource(parsed.Source))
+        ADD_FAILURE() << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, ShippedBank, testing::Range(1, 6));
+
+} // namespace
