@@ -110,8 +110,7 @@ Verdict CheckAnswer(const QString &line, const QString &answerText)
     const QString working = NormalisedAnswerLine(line);
     const std::optional<double> answer = StrictNumber(answerText);
     const qsizetype equals = working.indexOf(u'=');
-    return equals < 0 ? CheckExpression(working, answer)
-                      : CheckEquation(working, equals, answer);
+    return equals < 0 ? CheckExpression(working, answer) : CheckEquation(working, equals, answer);
 }
 
 Verdict CheckAnswer(const QString &line, const ProblemRecord &record)

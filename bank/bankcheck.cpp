@@ -56,9 +56,8 @@ QStringList CheckBankFile(const QString &bankPath)
         violations.append(u"只有 "_s % QString::number(count) % u" 条记录，组卷至少需要 "_s %
                           QString::number(RecordsForATest) % u" 条"_s);
     for (int k = 1; k <= count; ++k) {
-        const ProblemRecord record =
-            DecodeProblemRecord(QByteArrayView(bytes).sliced(qsizetype(k - 1) * RecordBytes,
-                                                             RecordBytes));
+        const ProblemRecord record = DecodeProblemRecord(
+            QByteArrayView(bytes).sliced(qsizetype(k - 1) * RecordBytes, RecordBytes));
         for (const QString &reason : RecordReasons(record, k))
             violations.append(u"记录 "_s % QString::number(k) % u"："_s % reason);
     }

@@ -74,10 +74,10 @@ ProblemRecord DecodeProblemRecord(QByteArrayView bytes)
 {
     QByteArray record = bytes.first(std::min<qsizetype>(bytes.size(), RecordBytes)).toByteArray();
     record.append(QByteArray(RecordBytes - record.size(), ' '));
-    return {DecodeField(record, 0, ProblemTextBytes, ProblemChars),
-            DecodeField(record, ProblemTextBytes, SolutionTextBytes, SolutionChars),
-            DecodeField(record, ProblemTextBytes + SolutionTextBytes, AnswerTextBytes,
-                        AnswerChars)};
+    return {
+        DecodeField(record, 0, ProblemTextBytes, ProblemChars),
+        DecodeField(record, ProblemTextBytes, SolutionTextBytes, SolutionChars),
+        DecodeField(record, ProblemTextBytes + SolutionTextBytes, AnswerTextBytes, AnswerChars)};
 }
 
 int BankRecordCount(const QString &bankPath)

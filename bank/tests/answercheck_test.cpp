@@ -40,21 +40,24 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"12"_s, u"(5+7)"_s, true}, JudgeCase{u"12"_s, u"24/2"_s, true},
                     JudgeCase{u"12"_s, u"3*5"_s, false}, JudgeCase{u"12"_s, u"3×4"_s, false},
                     JudgeCase{u"12"_s, u""_s, false}, JudgeCase{u"12"_s, u"   "_s, false},
-                    JudgeCase{u"12"_s, u"(3*4"_s, false, 1},
-                    JudgeCase{u"0.75"_s, u"3/4"_s, true}, JudgeCase{u"0.75"_s, u"3:4"_s, true},
-                    JudgeCase{u"0.75"_s, u"75%"_s, true}, JudgeCase{u"0.75"_s, u"0.7"_s, false},
+                    JudgeCase{u"12"_s, u"(3*4"_s, false, 1}, JudgeCase{u"0.75"_s, u"3/4"_s, true},
+                    JudgeCase{u"0.75"_s, u"3:4"_s, true}, JudgeCase{u"0.75"_s, u"75%"_s, true},
+                    JudgeCase{u"0.75"_s, u"0.7"_s, false},
                     JudgeCase{u"0.33333333"_s, u"1/3"_s, false},
                     JudgeCase{u"0.3"_s, u"0.1+0.2"_s, true}, JudgeCase{u"5"_s, u"(5/3)*3"_s, true},
                     JudgeCase{u"1"_s, u"(1/3)*3"_s, true}, JudgeCase{u"27"_s, u"45-18"_s, true},
                     JudgeCase{u"4"_s, u"2*(3-5)+8"_s, true}));
 
 // A percentage keeps its value wherever it stands, as in the textbook.
-INSTANTIATE_TEST_SUITE_P(
-    Percentages, PracticeCheck,
-    testing::Values(JudgeCase{u"120"_s, u"96/80%"_s, true}, JudgeCase{u"0.75"_s, u"3*25%"_s, true},
-                    JudgeCase{u"120"_s, u"96/80 %"_s, true}, JudgeCase{u"120"_s, u"x*80%=96"_s, true},
-                    JudgeCase{u"0.08"_s, u"(3+5)%"_s, true}, JudgeCase{u"105"_s, u"100*(1+5%)"_s, true},
-                    JudgeCase{u"0.125"_s, u"12.5%"_s, true}, JudgeCase{u"0.75"_s, u"(75%"_s, false, 1}));
+INSTANTIATE_TEST_SUITE_P(Percentages, PracticeCheck,
+                         testing::Values(JudgeCase{u"120"_s, u"96/80%"_s, true},
+                                         JudgeCase{u"0.75"_s, u"3*25%"_s, true},
+                                         JudgeCase{u"120"_s, u"96/80 %"_s, true},
+                                         JudgeCase{u"120"_s, u"x*80%=96"_s, true},
+                                         JudgeCase{u"0.08"_s, u"(3+5)%"_s, true},
+                                         JudgeCase{u"105"_s, u"100*(1+5%)"_s, true},
+                                         JudgeCase{u"0.125"_s, u"12.5%"_s, true},
+                                         JudgeCase{u"0.75"_s, u"(75%"_s, false, 1}));
 
 INSTANTIATE_TEST_SUITE_P(
     Equations, PracticeCheck,
@@ -62,10 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"12"_s, u"x/3+1=5"_s, true}, JudgeCase{u"12"_s, u"3x=36"_s, false},
                     JudgeCase{u"12"_s, u"X=12"_s, false}, JudgeCase{u"12"_s, u"x=x"_s, true},
                     JudgeCase{u"12"_s, u"2=2"_s, true}, JudgeCase{u"12"_s, u"x=12=5"_s, true},
-                    JudgeCase{u"12"_s, u"x=13"_s, false},
-                    JudgeCase{u"2.5"_s, u"2*x=5"_s, true}, JudgeCase{u"2.5"_s, u"x=2"_s, false},
-                    JudgeCase{u"2.5"_s, u"x=3"_s, false}, JudgeCase{u"0.75"_s, u"x=1"_s, false},
-                    JudgeCase{u"0.75"_s, u"x=3:4"_s, true},
+                    JudgeCase{u"12"_s, u"x=13"_s, false}, JudgeCase{u"2.5"_s, u"2*x=5"_s, true},
+                    JudgeCase{u"2.5"_s, u"x=2"_s, false}, JudgeCase{u"2.5"_s, u"x=3"_s, false},
+                    JudgeCase{u"0.75"_s, u"x=1"_s, false}, JudgeCase{u"0.75"_s, u"x=3:4"_s, true},
                     JudgeCase{u"50000"_s, u"x*2=100000"_s, true},
                     JudgeCase{u"50000"_s, u"x*2=100001"_s, false},
                     JudgeCase{u"12"_s, u"(x=12"_s, false, 1},
@@ -73,16 +75,17 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"12"_s, u"x=12)"_s, false, 1}));
 
 // An evaluation that aborts never makes an answer right, whatever came before it.
-INSTANTIATE_TEST_SUITE_P(
-    Aborts, PracticeCheck,
-    testing::Values(JudgeCase{u"0"_s, u"5/0"_s, false}, JudgeCase{u"12"_s, u"x/0=1"_s, false},
-                    JudgeCase{u"0"_s, u"1E300*1E300-1E300*1E300"_s, false},
-                    JudgeCase{u"12"_s, u"x=x/0"_s, false}));
+INSTANTIATE_TEST_SUITE_P(Aborts, PracticeCheck,
+                         testing::Values(JudgeCase{u"0"_s, u"5/0"_s, false},
+                                         JudgeCase{u"12"_s, u"x/0=1"_s, false},
+                                         JudgeCase{u"0"_s, u"1E300*1E300-1E300*1E300"_s, false},
+                                         JudgeCase{u"12"_s, u"x=x/0"_s, false}));
 
-INSTANTIATE_TEST_SUITE_P(
-    UnreadableStoredAnswer, PracticeCheck,
-    testing::Values(JudgeCase{u"25%"_s, u"0.25"_s, false}, JudgeCase{u"3/4"_s, u"3/4"_s, false},
-                    JudgeCase{u""_s, u"0"_s, false}, JudgeCase{u"abc"_s, u"x=x"_s, false}));
+INSTANTIATE_TEST_SUITE_P(UnreadableStoredAnswer, PracticeCheck,
+                         testing::Values(JudgeCase{u"25%"_s, u"0.25"_s, false},
+                                         JudgeCase{u"3/4"_s, u"3/4"_s, false},
+                                         JudgeCase{u""_s, u"0"_s, false},
+                                         JudgeCase{u"abc"_s, u"x=x"_s, false}));
 
 TEST(PracticeCheck, AbortLeavesNothingForTheNextAnswer)
 {
@@ -104,13 +107,13 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, TestRow,
     testing::Values(JudgeCase{u"0.75"_s, u"3:4"_s, true}, JudgeCase{u"0.25"_s, u"25%"_s, true},
                     JudgeCase{u"25%"_s, u"0.25"_s, true}, JudgeCase{u"3/4"_s, u"0.75"_s, true},
-                    JudgeCase{u"0.333"_s, u"1/3"_s, false},
-                    JudgeCase{u"60"_s, u"(12+8)*3"_s, true}, JudgeCase{u"0.3"_s, u"0.1+0.2"_s, true},
-                    JudgeCase{u"5"_s, u"(5/3)*3"_s, true}, JudgeCase{u"12"_s, u""_s, false},
-                    JudgeCase{u"0"_s, u""_s, true}, JudgeCase{u"12"_s, u"x=12"_s, false},
-                    JudgeCase{u"12"_s, u"(3*4"_s, false, 1}, JudgeCase{u"0"_s, u"(3*4"_s, true, 1},
-                    JudgeCase{u"12"_s, u"12/0"_s, false}, JudgeCase{u"0"_s, u"1/0"_s, false},
-                    JudgeCase{u"27"_s, u"45-18"_s, true}, JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
+                    JudgeCase{u"0.333"_s, u"1/3"_s, false}, JudgeCase{u"60"_s, u"(12+8)*3"_s, true},
+                    JudgeCase{u"0.3"_s, u"0.1+0.2"_s, true}, JudgeCase{u"5"_s, u"(5/3)*3"_s, true},
+                    JudgeCase{u"12"_s, u""_s, false}, JudgeCase{u"0"_s, u""_s, true},
+                    JudgeCase{u"12"_s, u"x=12"_s, false}, JudgeCase{u"12"_s, u"(3*4"_s, false, 1},
+                    JudgeCase{u"0"_s, u"(3*4"_s, true, 1}, JudgeCase{u"12"_s, u"12/0"_s, false},
+                    JudgeCase{u"0"_s, u"1/0"_s, false}, JudgeCase{u"27"_s, u"45-18"_s, true},
+                    JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
 
 TEST(PercentAsFraction, WrapsTheNumberBeforeEachSign)
 {

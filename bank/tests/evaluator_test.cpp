@@ -30,34 +30,34 @@ TEST_P(EvaluatesTo, Value)
     EXPECT_DOUBLE_EQ(result.Value, GetParam().Expected) << GetParam().Text.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arithmetic, EvaluatesTo,
-    testing::Values(ValueCase{u"2+3*4"_s, 14}, ValueCase{u"(2+3)*4"_s, 20},
-                    ValueCase{u"8/4*2"_s, 4}, ValueCase{u"-5+8"_s, 3}, ValueCase{u"5"_s, 5},
-                    ValueCase{u""_s, 0}, ValueCase{u"()"_s, 0}, ValueCase{u"((1+2))"_s, 3},
-                    ValueCase{u"(1+2)*(1+2)"_s, 9}, ValueCase{u"1/3*3"_s, 1},
-                    ValueCase{u"3 * 4"_s, 12}, ValueCase{u"1 2+1"_s, 13},
-                    ValueCase{u"3×4"_s, 3}, ValueCase{u"(12+8)*3"_s, 60},
-                    ValueCase{u"x"_s, 0}, ValueCase{u"12=5"_s, 12}));
+INSTANTIATE_TEST_SUITE_P(Arithmetic, EvaluatesTo,
+                         testing::Values(ValueCase{u"2+3*4"_s, 14}, ValueCase{u"(2+3)*4"_s, 20},
+                                         ValueCase{u"8/4*2"_s, 4}, ValueCase{u"-5+8"_s, 3},
+                                         ValueCase{u"5"_s, 5}, ValueCase{u""_s, 0},
+                                         ValueCase{u"()"_s, 0}, ValueCase{u"((1+2))"_s, 3},
+                                         ValueCase{u"(1+2)*(1+2)"_s, 9}, ValueCase{u"1/3*3"_s, 1},
+                                         ValueCase{u"3 * 4"_s, 12}, ValueCase{u"1 2+1"_s, 13},
+                                         ValueCase{u"3×4"_s, 3}, ValueCase{u"(12+8)*3"_s, 60},
+                                         ValueCase{u"x"_s, 0}, ValueCase{u"12=5"_s, 12}));
 
 // A sign that follows an operator belongs to its number; a negative bracket value keeps
 // its sign when it is written back into the text.
-INSTANTIATE_TEST_SUITE_P(
-    UnaryMinus, EvaluatesTo,
-    testing::Values(ValueCase{u"2*(3-5)"_s, -4}, ValueCase{u"3--2"_s, 5},
-                    ValueCase{u"3-(-2)"_s, 5}, ValueCase{u"2*-3"_s, -6},
-                    ValueCase{u"2 * - 3"_s, -6}, ValueCase{u"(3-5)*2"_s, -4},
-                    ValueCase{u"-(2+3)"_s, -5}, ValueCase{u"6/-2"_s, -3},
-                    ValueCase{u"2+-3"_s, -1}, ValueCase{u"-2*-3"_s, 6},
-                    ValueCase{u"5-(3-5)"_s, 7}, ValueCase{u" -5+8"_s, 3},
-                    ValueCase{u"10-(2-(1-4))"_s, 5}));
+INSTANTIATE_TEST_SUITE_P(UnaryMinus, EvaluatesTo,
+                         testing::Values(ValueCase{u"2*(3-5)"_s, -4}, ValueCase{u"3--2"_s, 5},
+                                         ValueCase{u"3-(-2)"_s, 5}, ValueCase{u"2*-3"_s, -6},
+                                         ValueCase{u"2 * - 3"_s, -6}, ValueCase{u"(3-5)*2"_s, -4},
+                                         ValueCase{u"-(2+3)"_s, -5}, ValueCase{u"6/-2"_s, -3},
+                                         ValueCase{u"2+-3"_s, -1}, ValueCase{u"-2*-3"_s, 6},
+                                         ValueCase{u"5-(3-5)"_s, 7}, ValueCase{u" -5+8"_s, 3},
+                                         ValueCase{u"10-(2-(1-4))"_s, 5}));
 
-INSTANTIATE_TEST_SUITE_P(
-    ExponentForm, EvaluatesTo,
-    testing::Values(ValueCase{u"(1E+20)"_s, 1e20}, ValueCase{u"5*(1E+20)"_s, 5e20},
-                    ValueCase{u"(100000*100000*100000*100000)+1"_s, 1e20 + 1},
-                    ValueCase{u"1E+20-1E+20"_s, 0}, ValueCase{u"(1/100000)*2"_s, 2e-5},
-                    ValueCase{u"2E3+1"_s, 2001}, ValueCase{u"2D2"_s, 200}));
+INSTANTIATE_TEST_SUITE_P(ExponentForm, EvaluatesTo,
+                         testing::Values(ValueCase{u"(1E+20)"_s, 1e20},
+                                         ValueCase{u"5*(1E+20)"_s, 5e20},
+                                         ValueCase{u"(100000*100000*100000*100000)+1"_s, 1e20 + 1},
+                                         ValueCase{u"1E+20-1E+20"_s, 0},
+                                         ValueCase{u"(1/100000)*2"_s, 2e-5},
+                                         ValueCase{u"2E3+1"_s, 2001}, ValueCase{u"2D2"_s, 200}));
 
 TEST(EvalBrackets, BracketValueIsWrittenBackWithFifteenDigits)
 {
@@ -84,9 +84,8 @@ TEST(EvalBrackets, UnmatchedBracketsAreReported)
 
 TEST(EvalBrackets, AbortsWithoutValue)
 {
-    const QString cases[] = {u"5/0"_s,       u"5/(2-2)"_s,  u"1E300*1E300"_s,
-                             u"1E400"_s,     u"(1E308*10)"_s, u"1E308+1E308"_s,
-                             u"0/0"_s,       u"-1E308*10"_s};
+    const QString cases[] = {u"5/0"_s,        u"5/(2-2)"_s,     u"1E300*1E300"_s, u"1E400"_s,
+                             u"(1E308*10)"_s, u"1E308+1E308"_s, u"0/0"_s,         u"-1E308*10"_s};
     for (const QString &text : cases) {
         const EvalResult result = EvalBrackets(text);
         EXPECT_EQ(result.Outcome, EvalOutcome::Aborted) << text.toStdString();
@@ -96,8 +95,8 @@ TEST(EvalBrackets, AbortsWithoutValue)
 
 TEST(EvalBrackets, DeepNestingNeedsNoStack)
 {
-    const QString text = QString(2000, u'(') + u"1+1"_s + QString(2000, u')') +
-                         Repeated(u"+1"_s, 3000, QString());
+    const QString text =
+        QString(2000, u'(') + u"1+1"_s + QString(2000, u')') + Repeated(u"+1"_s, 3000, QString());
     ASSERT_GE(text.size(), 10000);
     const EvalResult result = EvalBrackets(text);
     ASSERT_TRUE(result.hasValue());
@@ -123,14 +122,14 @@ TEST_P(SplitsInto, Terms)
     EXPECT_EQ(SplitTerms(GetParam().Text), GetParam().Terms);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Terms, SplitsInto,
-    testing::Values(SplitCase{u"3+4*2-1"_s, {u"+3"_s, u"+4*2"_s, u"-1"_s}},
-                    SplitCase{u""_s, {u"+"_s}}, SplitCase{u"-5+8"_s, {u"-5"_s, u"+8"_s}},
-                    SplitCase{u"3--2"_s, {u"+3"_s, u"--2"_s}},
-                    SplitCase{u"2*-3+1"_s, {u"+2*-3"_s, u"+1"_s}},
-                    SplitCase{u"1E+20-2"_s, {u"+1E+20"_s, u"-2"_s}},
-                    SplitCase{u"1.5e-3+2"_s, {u"+1.5e-3"_s, u"+2"_s}}));
+INSTANTIATE_TEST_SUITE_P(Terms, SplitsInto,
+                         testing::Values(SplitCase{u"3+4*2-1"_s, {u"+3"_s, u"+4*2"_s, u"-1"_s}},
+                                         SplitCase{u""_s, {u"+"_s}},
+                                         SplitCase{u"-5+8"_s, {u"-5"_s, u"+8"_s}},
+                                         SplitCase{u"3--2"_s, {u"+3"_s, u"--2"_s}},
+                                         SplitCase{u"2*-3+1"_s, {u"+2*-3"_s, u"+1"_s}},
+                                         SplitCase{u"1E+20-2"_s, {u"+1E+20"_s, u"-2"_s}},
+                                         SplitCase{u"1.5e-3+2"_s, {u"+1.5e-3"_s, u"+2"_s}}));
 
 TEST(EvalTerm, SignIsAppliedToTheRoundedValue)
 {

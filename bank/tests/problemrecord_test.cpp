@@ -22,8 +22,7 @@ protected:
         return path;
     }
 
-    static QByteArray Record(const QString &problem, const QString &solution,
-                             const QString &answer)
+    static QByteArray Record(const QString &problem, const QString &solution, const QString &answer)
     {
         const EncodedRecord record = EncodeProblemRecord(problem, solution, answer);
         EXPECT_TRUE(record.ok()) << record.Error.toStdString();

@@ -37,9 +37,8 @@ QStringList StringsAt(const toml::node_view<const toml::node> &node)
 SourceProblem ProblemFrom(const toml::table &table)
 {
     const toml::node_view<const toml::node> view(table);
-    return {StringAt(view["text"]),        StringAt(view["solution"]),
-            StringAt(view["answer"]),      StringsAt(view["expressions"]),
-            StringsAt(view["equations"]), StringsAt(view["wrong"])};
+    return {StringAt(view["text"]),         StringAt(view["solution"]),   StringAt(view["answer"]),
+            StringsAt(view["expressions"]), StringsAt(view["equations"]), StringsAt(view["wrong"])};
 }
 
 BankSource SourceFrom(const toml::table &root)
@@ -125,8 +124,8 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 {
     const QByteArray utf8 = toml.toUtf8();
     try {
-        const toml::table root = toml::parse(std::string_view(utf8.constData(), utf8.size()),
-                                             sourceName.toStdString());
+        const toml::table root =
+            toml::parse(std::string_view(utf8.constData(), utf8.size()), sourceName.toStdString());
         return {SourceFrom(root), {}};
     } catch (const toml::parse_error &error) {
         const auto &where = error.source().begin;

@@ -21,8 +21,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString Usage = u"用法：lumaro-bank eval 算式 | judge 答案 回答 | grade 答案 回答 | dump 题库 | "
-                      "check 题库 | build 源文件 题库 | narrate 题库 目录 前缀 | --help"_s;
+const QString Usage =
+    u"用法：lumaro-bank eval 算式 | judge 答案 回答 | grade 答案 回答 | dump 题库 | "
+    "check 题库 | build 源文件 题库 | narrate 题库 目录 前缀 | --help"_s;
 
 const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输出均为 UTF-8，题库文件为 GBK）
 
@@ -181,8 +182,8 @@ struct Command {
 const std::map<QString, Command> &Commands()
 {
     static const std::map<QString, Command> commands = {
-        {u"eval"_s, {1, Eval}},   {u"judge"_s, {2, Judge}}, {u"grade"_s, {2, Grade}},
-        {u"dump"_s, {1, Dump}},   {u"check"_s, {1, Check}}, {u"build"_s, {2, Build}},
+        {u"eval"_s, {1, Eval}},      {u"judge"_s, {2, Judge}}, {u"grade"_s, {2, Grade}},
+        {u"dump"_s, {1, Dump}},      {u"check"_s, {1, Check}}, {u"build"_s, {2, Build}},
         {u"narrate"_s, {3, Narrate}}};
     return commands;
 }

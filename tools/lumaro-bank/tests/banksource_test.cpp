@@ -38,7 +38,8 @@ QString Joined(const QStringList &errors)
 TEST(ValidateBankSource, AcceptsAGoodBankAndCompilesEveryRecord)
 {
     const BankSource source = GoodSource();
-    EXPECT_TRUE(ValidateBankSource(source).isEmpty()) << Joined(ValidateBankSource(source)).toStdString();
+    EXPECT_TRUE(ValidateBankSource(source).isEmpty())
+        << Joined(ValidateBankSource(source)).toStdString();
     EXPECT_EQ(CompileBankSource(source).size(), 16 * RecordBytes);
 }
 
@@ -66,7 +67,8 @@ TEST(ValidateBankSource, RefusesEachBrokenRule)
         {"not GBK", [](SourceProblem &p) { p.Text.prepend(u"😀"_s); }, u"GBK"_s},
         {"fraction answer", [](SourceProblem &p) { p.Answer = u"3/4"_s; }, u"十进制"_s},
         {"signed answer", [](SourceProblem &p) { p.Answer = u"-3"_s; }, u"十进制"_s},
-        {"wrong judged right", [](SourceProblem &p) { p.Wrong = {p.Expressions[0]}; }, u"被判为对"_s},
+        {"wrong judged right", [](SourceProblem &p) { p.Wrong = {p.Expressions[0]}; },
+         u"被判为对"_s},
         {"equation without =", [](SourceProblem &p) { p.Equations = {u"x"_s}; }, u"方程"_s},
         {"no equation", [](SourceProblem &p) { p.Equations.clear(); }, u"至少"_s},
     };
@@ -120,8 +122,8 @@ class ShippedBank : public testing::TestWithParam<int> {};
 
 TEST_P(ShippedBank, EveryProblemIsJudgedAsItsSourceSays)
 {
-    const QString path = QStringLiteral(LUMARO_BANK_SOURCES) % u"/tm"_s %
-                         QString::number(GetParam()) % u".toml"_s;
+    const QString path =
+        QStringLiteral(LUMARO_BANK_SOURCES) % u"/tm"_s % QString::number(GetParam()) % u".toml"_s;
     if (!QFile::exists(path))
         GTEST_SKIP() << "no source " << path.toStdString();
     const ParsedSource parsed = ParseBankSource(path);

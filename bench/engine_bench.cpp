@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How long judging an answer and reading a record take. A typical answer should be
+// judged in a few microseconds.
+#include "answercheck.h"
+#include "problemrecord.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void JudgeAnswer(benchmark::State &state, const QString &line, const QString &answer)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckAnswer(line, answer));
+}
+
+BENCHMARK_CAPTURE(JudgeAnswer, expression, u"(12+8)*3"_s, u"60        "_s);
+BENCHMARK_CAPTURE(JudgeAnswer, equation, u"x/3+1=5"_s, u"12        "_s);
+BENCHMARK_CAPTURE(JudgeAnswer, ratio, u"3:4"_s, u"0.75      "_s);
+BENCHMARK_CAPTURE(JudgeAnswer, percent, u"75%"_s, u"0.75      "_s);
+
+void GradeTestRow(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GradeRow(u"(12+8)*3"_s, u"60        "_s));
+}
+BENCHMARK(GradeTestRow);
+
+void DeeplyNestedAnswer(benchmark::State &state)
+{
+    const QString line = QString(2000, u'(') + u"1+1"_s + QString(2000, u')') +
+                         QString(6000, u'+').replace(u"+"_s, u"+1"_s).left(6000);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckAnswer(line, u"3002"_s));
+}
+BENCHMARK(DeeplyNestedAnswer)->Unit(benchmark::kMillisecond);
+
+void ReadRecord(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"tm1.dat"_s);
+    QFile bank(path);
+    bank.open(QIODevice::WriteOnly);
+    const QByteArray record =
+        EncodeProblemRecord(u"一本故事书有128页，小红已经看了75页，还剩多少页没有看？"_s,
+                            u"数量关系：总页数-看了的页数=剩下的页数。列式：128-75=53（页）。"_s,
+                            u"53"_s)
+            .Bytes;
+    for (int i = 0; i < 50; ++i)
+        bank.write(record);
+    bank.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadBankSnapshot(path, 25));
+}
+BENCHMARK(ReadRecord);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Any answer line a pupil can type: the evaluator and both checks must give a defined
+// result, never crash, hang or trip a sanitizer.
+#include "answercheck.h"
+#include "evaluator.h"
+#include "numbertext.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace Qt::Literals::StringLiterals;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size > 4096)
+        return 0;
+    const QString line = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    const EvalResult result = EvalBrackets(line);
+    if (result.hasValue())
+        NumberText(result.Value);
+    CheckAnswer(line, u"12        "_s);
+    CheckAnswer(line, line.left(10));
+    GradeRow(line, u"0.75      "_s);
+    GradeRow(line.left(10), line);
+    StrictNumber(line);
+    ReadNumber(line);
+    return 0;
+}
