@@ -89,7 +89,7 @@ Sound chordNote(double hz, double seconds)
 
 Sound bellNote(double hz, double seconds)
 {
-    // The inharmonic upper partials of a small metal bar are what make it sound like a bell;
+    // The inharmonic overtones of a small metal bar are what make it sound like a bell;
     // they die away quickly and leave a clean, sweet fundamental.
     static constexpr std::array<Partial, 4> partials{{
         {1.0, 1.0f, 0.35},

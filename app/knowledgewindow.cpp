@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "knowledgewindow.h"
+
+#include "controls.h"
+#include "fonts.h"
+#include "precisetimer.h"
+#include "units.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QScreen>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr double ClientWidth = 11655;
+constexpr double ClientHeight = 8115;
+
+struct LabelPlace {
+    double left, top, width, height;
+    bool wraps;
+};
+
+// Twips, in passage order.
+constexpr std::array<LabelPlace, 5> Places{{
+    {960, 600, 9015, 495, false},
+    {960, 1440, 9495, 495, false},
+    {3240, 1800, 7200, 3135, true},
+    {1080, 5400, 9345, 495, false},
+    {3000, 5760, 7425, 1695, true},
+}};
+
+/// Sizes a label for its whole passage, so the text never runs out of its box as it grows.
+QRect labelGeometry(const CaptionLabel &label, const LabelPlace &place, const QString &passage)
+{
+    const TwipScale scale = TwipScale::of(label);
+    const QFontMetrics metrics(label.font());
+    int width = scale.toPixels(place.width);
+    int height = scale.toPixels(place.height);
+    if (place.wraps) {
+        const QRect text = metrics.boundingRect(QRect(0, 0, width, 100000),
+                                                Qt::TextWordWrap | Qt::AlignLeft, passage);
+        height = std::max(height, text.height());
+    } else {
+        width = std::max(width, metrics.horizontalAdvance(passage) + 2);
+        height = std::max(height, metrics.height());
+    }
+    return QRect(scale.toPixels(place.left), scale.toPixels(place.top), width, height);
+}
+
+} // namespace
+
+KnowledgeWindow::KnowledgeWindow(QWidget *parent) : Backdrop(parent)
+{
+    setObjectName(u"Form10"_s);
+    setWindowTitle(u"基础知识"_s);
+    setWindowFlag(Qt::Window);
+    setFont(Fonts::designFont(u"宋体"_s, 15.75));
+    // A pale board, should the picture be missing: the red text must stay easy to read.
+    setBackColor(QColor(255, 248, 231));
+    const TwipScale scale = TwipScale::of(*this);
+    setFixedSize(scale.toPixels(ClientWidth), scale.toPixels(ClientHeight));
+    setPicture(u":/art/knowledge-background.svg"_s);
+    buildLabels();
+    m_timer = new PreciseTimer(u"Timer1"_s, 100, this);
+    connect(m_timer, &QTimer::timeout, this, &KnowledgeWindow::Timer1_Timer);
+}
+
+KnowledgeWindow::~KnowledgeWindow() = default;
+
+void KnowledgeWindow::buildLabels()
+{
+    for (size_t i = 0; i < m_labels.size(); ++i) {
+        const KnowledgePassage &passage = KnowledgePassages()[i];
+        auto *label = new CaptionLabel(passage.labelName, this);
+        label->setTextColor(colorFromBgr(Bgr::Red));
+        label->setWordWrap(Places[i].wraps);
+        label->setGeometry(labelGeometry(*label, Places[i], passage.text));
+        m_labels[i] = label;
+    }
+}
+
+void KnowledgeWindow::open()
+{
+    if (isVisible()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    load();
+    if (const QScreen *area = screen()) {
+        QRect frame = rect();
+        frame.moveCenter(area->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void KnowledgeWindow::load()
+{
+    m_reveal.load();
+    for (CaptionLabel *label : m_labels)
+        label->setCaption(QString());
+    m_timer->setEnabled(true);
+}
+
+void KnowledgeWindow::Timer1_Timer()
+{
+    for (int passage : m_reveal.tick())
+        m_labels[passage]->setCaption(m_reveal.revealed(passage));
+}
+
+void KnowledgeWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        close();
+}
+
+void KnowledgeWindow::closeEvent(QCloseEvent *event)
+{
+    m_timer->setEnabled(false);
+    Backdrop::closeEvent(event);
+}

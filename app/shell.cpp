@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell.h"
+
+#include "knowledgewindow.h"
+#include "mainwindow.h"
+#include "placeholderwindow.h"
+#include "singleinstance.h"
+
+namespace {
+
+PlaceholderDesign placeholderFor(WindowId id)
+{
+    switch (id) {
+    case WindowId::Examples:
+        return ExamplesPlaceholder();
+    case WindowId::Practice:
+        return PracticePlaceholder();
+    case WindowId::Test:
+    case WindowId::Main:
+        break;
+    }
+    return TestPlaceholder();
+}
+
+} // namespace
+
+Shell::Shell(const PlatformServices &services, const QString &programFolder,
+             LearningWindows learningWindows, QObject *parent)
+    : QObject(parent), m_services(services), m_makers(std::move(learningWindows))
+{
+    m_settings.ProgramFolder = programFolder;
+    m_main = std::make_unique<MainWindow>(*this, m_settings, m_services);
+    connect(&m_services.instance, &SingleInstance::raiseRequested, this,
+            &Shell::raiseCurrentWindow);
+}
+
+Shell::~Shell()
+{
+    // Learning windows may refer to the main window's settings; they go first.
+    m_learning.clear();
+}
+
+void Shell::start()
+{
+    handOver(nullptr, WindowId::Main);
+}
+
+HostedWindow *Shell::window(WindowId id)
+{
+    if (id == WindowId::Main)
+        return m_main.get();
+    const auto found = m_learning.find(id);
+    return found == m_learning.end() ? nullptr : found->second.get();
+}
+
+HostedWindow &Shell::windowFor(WindowId id)
+{
+    if (HostedWindow *made = window(id))
+        return *made;
+    const WindowMaker &maker = id == WindowId::Examples   ? m_makers.examples
+                               : id == WindowId::Practice ? m_makers.practice
+                                                          : m_makers.test;
+    auto &slot = m_learning[id];
+    if (maker)
+        slot = maker(*this, m_services);
+    if (!slot)
+        slot = std::make_unique<PlaceholderWindow>(*this, placeholderFor(id));
+    return *slot;
+}
+
+QWidget *Shell::handOver(QWidget *leaving, WindowId next)
+{
+    if (m_ended)
+        return nullptr;
+    HostedWindow &window = windowFor(next);
+    QWidget &shown = window.widget();
+    window.load();
+    if (m_ended)
+        return nullptr;
+    // The next window shows before the one left closes, so the program never finds itself
+    // without a window in between and takes that for its end.
+    shown.show();
+    shown.raise();
+    shown.activateWindow();
+    m_current = &shown;
+    if (leaving && leaving != &shown)
+        leaving->close();
+    return &shown;
+}
+
+void Shell::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_current = nullptr;
+    for (auto &[id, window] : m_learning)
+        window->widget().close();
+    if (KnowledgeWindow *knowledge = m_main->knowledgeWindow())
+        knowledge->close();
+    m_main->close();
+    Q_EMIT ended();
+}
+
+void Shell::raiseCurrentWindow()
+{
+    if (!m_current)
+        return;
+    if (m_current->isMinimized())
+        m_current->showNormal();
+    m_current->raise();
+    m_current->activateWindow();
+}

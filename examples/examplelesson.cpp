@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "examplelesson.h"
+
+#include "programsettings.h"
+#include "sound.h"
+#include "textsurface.h"
+#include "units.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The window is designed in 华文新魏 18 pt; the examples are written in 新宋体 of that size.
+const QString DesignFont = u"华文新魏"_s;
+const QString BoardFont = u"新宋体"_s;
+constexpr double BoardPoints = 18;
+constexpr double ClosingPoints = 36;
+// The introduction's solution runs on from its problem text, this far left of the marker.
+constexpr double IntroductionStepBack = 450;
+// The marker sits under the closing words, this far from where they start.
+constexpr QPointF ClosingMarkerOffset{4000, 800};
+
+} // namespace
+
+const QString ExampleLesson::ClosingWords = u"例题讲解结束"_s;
+
+ExampleLesson::ExampleLesson(TextSurface &surface, Sound &sound)
+    : m_surface(surface), m_sound(sound), m_problem(surface, ExampleTypewriter::Kind::Problem),
+      m_solution(surface, ExampleTypewriter::Kind::Solution)
+{
+}
+
+void ExampleLesson::load()
+{
+    m_indent = 3;
+    m_exampleNo = 0;
+    m_recordCount = 0;
+    m_record = ProblemRecord::Blank();
+    m_problem.start(QString(), 0);
+    m_solution.start(QString(), 0);
+    m_phase = Phase::Loaded;
+    m_marker = DesignMarkerPlace;
+    m_surface.clear();
+    m_surface.setFontName(DesignFont);
+    m_surface.setFontSize(BoardPoints);
+    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+}
+
+QString ExampleLesson::nextCaption() const
+{
+    return m_phase == Phase::Loaded ? u"开始学习"_s : u"下一题"_s;
+}
+
+QString ExampleLesson::NarrationPath(const ProgramSettings &settings, int record)
+{
+    return settings.path(settings.ExampleSoundPrefix % QString::number(record) % u".wav"_s);
+}
+
+void ExampleLesson::nextExample(const ProgramSettings &settings)
+{
+    if (!nextEnabled())
+        return;
+    m_surface.clear();
+    ++m_exampleNo;
+    const BankSnapshot bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
+    m_recordCount = bank.RecordCount;
+    m_record = bank.Record;
+    // The narration of the bank's last record holds the closing words.
+    m_sound.play(NarrationPath(settings, m_exampleNo));
+    if (m_exampleNo >= m_recordCount)
+        showClosingWords();
+    else
+        startRecord();
+}
+
+void ExampleLesson::startRecord()
+{
+    m_surface.setFontName(BoardFont);
+    m_surface.setFontSize(BoardPoints);
+    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    // Record 1 is the type's introduction and has no heading.
+    if (m_exampleNo != 1) {
+        m_surface.newLine();
+        m_surface.print(u"    例题 "_s % QString::number(m_exampleNo - 1), true);
+    }
+    m_surface.newLine();
+    m_problem.start(m_record.ProblemText, m_indent);
+    m_phase = Phase::TypingProblem;
+}
+
+void ExampleLesson::showClosingWords()
+{
+    m_surface.clear();
+    m_surface.setFontName(DesignFont);
+    m_surface.setFontSize(ClosingPoints);
+    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setCurrentX(ClosingWordsPlace.x());
+    m_surface.setCurrentY(ClosingWordsPlace.y());
+    m_marker = ClosingWordsPlace + ClosingMarkerOffset;
+    m_surface.print(ClosingWords, true);
+    m_phase = Phase::Ended;
+}
+
+void ExampleLesson::problemTick()
+{
+    if (!problemTyping())
+        return;
+    if (!m_problem.tick()) {
+        m_marker = m_problem.markerPlace();
+        return;
+    }
+    solutionFollows();
+}
+
+void ExampleLesson::solutionFollows()
+{
+    const bool introduction = m_exampleNo == 1;
+    if (introduction) {
+        // The introduction reads as one text: its solution runs on along the same line.
+        m_surface.setCurrentX(m_surface.currentX() - IntroductionStepBack);
+    } else {
+        m_surface.newLine();
+        m_surface.newLine();
+        m_indent = 0;
+    }
+    m_solution.start(m_record.SolutionText, m_indent, !introduction);
+    m_phase = Phase::TypingSolution;
+}
+
+void ExampleLesson::solutionTick()
+{
+    if (!solutionTyping())
+        return;
+    if (m_solution.tick())
+        m_phase = Phase::Complete;
+    else
+        m_marker = m_solution.markerPlace();
+}

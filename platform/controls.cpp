@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+void SetAccessibleCaption(QWidget &control, const QString &caption)
+{
+    control.setAccessibleName(caption.trimmed());
+}
+
+CaptionLabel::CaptionLabel(const QString &name, QWidget *parent) : QLabel(parent)
+{
+    setObjectName(name);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+    setMouseTracking(true);
+    setBackColor(std::nullopt);
+}
+
+void CaptionLabel::setCaption(const QString &caption)
+{
+    setText(caption);
+    SetAccessibleCaption(*this, caption);
+}
+
+void CaptionLabel::setTextColor(const QColor &color)
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, color);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, color.darker(150));
+    setPalette(colours);
+}
+
+QColor CaptionLabel::textColor() const
+{
+    return palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+void CaptionLabel::setBackColor(std::optional<QColor> color)
+{
+    setAutoFillBackground(color.has_value());
+    if (color) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, *color);
+        setPalette(colours);
+    }
+}
+
+void CaptionLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void CaptionLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void CaptionLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    Q_EMIT mouseMoved();
+}
+
+CaptionFrame::CaptionFrame(const QString &name, const QString &caption, QWidget *parent)
+    : QWidget(parent), m_caption(caption)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+    SetAccessibleCaption(*this, caption);
+}
+
+void CaptionFrame::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    update();
+}
+
+void CaptionFrame::setCaptionColor(const QColor &color)
+{
+    m_captionColor = color;
+    update();
+}
+
+void CaptionFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backColor);
+    const QFontMetrics metrics(font());
+    const int lineY = metrics.height() / 2;
+    const QRect border = rect().adjusted(0, lineY, -1, -1);
+    // An etched edge: a dark line with a light one inside it.
+    painter.setPen(m_backColor.darker(160));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(m_backColor.lighter(130));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+    const int captionLeft = 8;
+    const QRect captionArea(captionLeft, 0, metrics.horizontalAdvance(m_caption), metrics.height());
+    painter.fillRect(captionArea, m_backColor);
+    painter.setPen(m_captionColor);
+    painter.drawText(captionArea, Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+}
+
+void CaptionFrame::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    Q_EMIT backgroundMouseMoved();
+}

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fonts.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Stand-ins in order of preference; the first is what the set-up installs on Debian.
+QStringList mingFaces()
+{
+    return {u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s};
+}
+
+QStringList kaiFaces()
+{
+    return {u"AR PL UKai CN"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+}
+
+QStringList heiFaces()
+{
+    return {u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s, u"AR PL UMing CN"_s};
+}
+
+QStringList standInsFor(const QString &name)
+{
+    if (name == u"宋体"_s || name == u"新宋体"_s)
+        return mingFaces();
+    if (name == u"楷体_GB2312"_s || name == u"华文行楷"_s || name == u"华文新魏"_s ||
+        name == u"隶书"_s)
+        return kaiFaces();
+    if (name == u"黑体"_s)
+        return heiFaces();
+    return {};
+}
+
+} // namespace
+
+namespace Fonts {
+
+QStringList designNames()
+{
+    return {u"宋体"_s,     u"新宋体"_s, u"楷体_GB2312"_s, u"华文行楷"_s,
+            u"华文新魏"_s, u"隶书"_s,   u"黑体"_s};
+}
+
+QStringList familiesFor(const QString &name)
+{
+    return QStringList{name} + standInsFor(name);
+}
+
+QFont designFont(const QString &name, double points, bool bold, bool italic)
+{
+    QFont font;
+    font.setFamilies(familiesFor(name));
+    if (points > 0)
+        font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+} // namespace Fonts

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+/// The windows are designed with seven Chinese font names. Where a font of that name is not
+/// installed, a free CJK face of the same style stands in: a Ming (song) face for 宋体 and
+/// 新宋体, a Kai face for the brush and script fonts, a Hei face for 黑体.
+namespace Fonts {
+
+/// The seven font names the windows are designed with.
+QStringList designNames();
+
+/// The families tried for a font name, best first: the name itself, then its stand-ins.
+/// A name that is not one of the seven comes back alone, unchanged.
+QStringList familiesFor(const QString &name);
+
+/// A font of the given name and size in points (fractional sizes allowed).
+QFont designFont(const QString &name, double points, bool bold = false, bool italic = false);
+
+} // namespace Fonts

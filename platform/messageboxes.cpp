@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "messageboxes.h"
+
+#include <QMessageBox>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QMessageBox::Icon boxIcon(Message::Icon icon)
+{
+    switch (icon) {
+    case Message::Icon::Information:
+        return QMessageBox::Information;
+    case Message::Icon::Warning:
+        return QMessageBox::Warning;
+    case Message::Icon::Critical:
+        return QMessageBox::Critical;
+    case Message::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void WidgetMessageBoxes::show(const Message &message)
+{
+    QString text = message.text;
+    text.replace(u"\r\n"_s, u"\n"_s);
+    QMessageBox box(boxIcon(message.icon), message.title, text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+/// A message to the pupil in a box with one OK button.
+struct Message {
+    enum class Icon { None, Information, Warning, Critical };
+
+    QString title;
+    QString text; ///< lines joined by CR LF
+    Icon icon = Icon::None;
+
+    bool operator==(const Message &) const = default;
+};
+
+/// The one place every message box goes through. show() returns when the pupil has pressed OK.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void show(const Message &message) = 0;
+};
+
+/// Message boxes on the screen, modal to the whole program.
+class WidgetMessageBoxes final : public MessageBoxes {
+public:
+    void show(const Message &message) override;
+};

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+/// Knows whether another copy of the program runs for this user, and can ask it to come to
+/// the front.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    /// True when another copy runs. Otherwise this copy becomes the one the next copy finds.
+    virtual bool anotherCopyRunning() = 0;
+    /// Asks the copy found by anotherCopyRunning() to bring its window to the front.
+    virtual void raiseOtherCopy() = 0;
+
+Q_SIGNALS:
+    /// A later copy asked this one to bring its window to the front.
+    void raiseRequested();
+};
+
+/// One copy per user, through a local socket. A socket left behind by a copy that crashed is
+/// recognised (nobody answers on it) and taken over.
+class LocalSocketInstance final : public SingleInstance {
+    Q_OBJECT
+public:
+    /// key names the socket: a name, or a full path in a folder of the user's own.
+    explicit LocalSocketInstance(QString key, QObject *parent = nullptr);
+    ~LocalSocketInstance() override;
+
+    /// The key for the current user: a socket in the user's runtime folder.
+    static QString defaultKey();
+
+    bool anotherCopyRunning() override;
+    void raiseOtherCopy() override;
+
+    /// True once this copy listens under its key.
+    bool isFirstCopy() const;
+
+private:
+    bool listen();
+    bool otherCopyAnswers() const;
+    void acceptConnections();
+    void readRequests(QLocalSocket *socket);
+
+    QString m_key;
+    QLocalServer *m_server = nullptr;
+};

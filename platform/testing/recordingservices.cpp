@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "recordingservices.h"
+
+void RecordingMessages::show(const Message &message)
+{
+    shown.append(message);
+    if (onShow)
+        onShow(message);
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fonts.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class FontsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyDesignFontFindsAChineseFace_data();
+    void everyDesignFontFindsAChineseFace();
+    void otherNamesPassUnchanged();
+    void styleAndSizeAreKept();
+};
+
+void FontsTest::everyDesignFontFindsAChineseFace_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("standIn");
+    QTest::newRow("宋体") << u"宋体"_s << u"AR PL UMing CN"_s;
+    QTest::newRow("新宋体") << u"新宋体"_s << u"AR PL UMing CN"_s;
+    QTest::newRow("楷体_GB2312") << u"楷体_GB2312"_s << u"AR PL UKai CN"_s;
+    QTest::newRow("华文行楷") << u"华文行楷"_s << u"AR PL UKai CN"_s;
+    QTest::newRow("华文新魏") << u"华文新魏"_s << u"AR PL UKai CN"_s;
+    QTest::newRow("隶书") << u"隶书"_s << u"AR PL UKai CN"_s;
+    QTest::newRow("黑体") << u"黑体"_s << u"WenQuanYi Zen Hei"_s;
+}
+
+void FontsTest::everyDesignFontFindsAChineseFace()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, standIn);
+    QVERIFY(Fonts::designNames().contains(name));
+    const QStringList families = Fonts::familiesFor(name);
+    QCOMPARE(families.value(0), name);
+    QCOMPARE(families.value(1), standIn);
+
+    const QFont font = Fonts::designFont(name, 15.75);
+    const QString used = QFontInfo(font).family();
+    QVERIFY2(families.contains(used), qPrintable(used));
+    const QFontMetrics metrics(font);
+    for (const QChar c : u"应用题数量关系"_s)
+        QVERIFY2(metrics.inFont(c), qPrintable(used));
+}
+
+void FontsTest::otherNamesPassUnchanged()
+{
+    QCOMPARE(Fonts::familiesFor(u"Courier New"_s), QStringList{u"Courier New"_s});
+}
+
+void FontsTest::styleAndSizeAreKept()
+{
+    const QFont font = Fonts::designFont(u"楷体_GB2312"_s, 21.75, true, true);
+    QCOMPARE(font.pointSizeF(), 21.75);
+    QVERIFY(font.bold());
+    QVERIFY(font.italic());
+}
+
+QTEST_MAIN(FontsTest)
+#include "fonts_test.moc"

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practicesession.h"
+
+#include "answercheck.h"
+#include "messageboxes.h"
+#include "practicemessages.h"
+#include "programsettings.h"
+#include "sound.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString DoneLabel = u"做题数："_s;
+const QString RightLabel = u"对题数："_s;
+const QString RateLabel = u"对题率："_s;
+
+} // namespace
+
+// The problem box leaves a little room on the left; the solution runs from the edge.
+const TypewriterLayout PracticeSession::ProblemLayout{7000, 150, 14.25};
+const TypewriterLayout PracticeSession::SolutionLayout{5000, 0, 12};
+
+PracticeSession::PracticeSession(const ProgramSettings &settings, Sound &sound,
+                                 MessageBoxes &messages)
+    : m_settings(settings), m_sound(sound), m_messages(messages),
+      m_problemWriter(m_problemSurface, ProblemLayout),
+      m_solutionWriter(m_solutionSurface, SolutionLayout)
+{
+    load();
+}
+
+void PracticeSession::load()
+{
+    m_phase = Phase::Opened;
+    m_problemNo = FirstProblem;
+    m_recordCount = 0;
+    m_record = ProblemRecord::Blank();
+    m_lastVerdict.reset();
+    m_started = false;
+    m_problemLogEnabled = true;
+    m_elapsedSeconds = 0;
+    m_tally.Reset();
+    m_doneCaption = DoneLabel;
+    m_rightCaption = RightLabel;
+    m_rateCaption = RateLabel;
+    m_problemLog.clear();
+    m_problemWriter.stop();
+    m_solutionWriter.stop();
+    m_problemSurface.clear();
+    m_solutionSurface.clear();
+}
+
+std::optional<BankSnapshot> PracticeSession::readProblem(int recordNo) const
+{
+    BankSnapshot snapshot = ReadBankSnapshot(m_settings.bankPath(), recordNo);
+    if (snapshot.RecordCount < FirstProblem)
+        return std::nullopt;
+    // The bank may have grown shorter since the last problem: start again at the first.
+    if (recordNo > snapshot.RecordCount)
+        return readProblem(FirstProblem);
+    return snapshot;
+}
+
+bool PracticeSession::nextProblem()
+{
+    if (!nextEnabled())
+        return false;
+    // The count read with the previous problem decides whether the bank starts again
+    // (0 before the first problem), so the problems run 2, 3, …, N, 2, 3, …
+    const int next = (m_problemNo >= m_recordCount ? 1 : m_problemNo) + 1;
+    const std::optional<BankSnapshot> snapshot = readProblem(next);
+    if (!snapshot) {
+        m_messages.show(PracticeMessages::NotReady());
+        return false;
+    }
+    m_problemNo = next > snapshot->RecordCount ? FirstProblem : next;
+    m_recordCount = snapshot->RecordCount;
+    m_record = snapshot->Record;
+    m_problemLogEnabled = true;
+    m_lastVerdict.reset();
+    m_started = true;
+    m_problemSurface.clear();
+    m_solutionSurface.clear();
+    m_solutionWriter.stop();
+    m_doneCaption = DoneLabel % QString::number(m_problemNo - 1);
+    m_phase = Phase::TypingProblem;
+    m_problemWriter.start(numberedProblem());
+    return true;
+}
+
+QString PracticeSession::numberedProblem() const
+{
+    return SequenceNumberText(m_problemNo - 1) % u"、"_s % TypedPartOf(m_record.ProblemText);
+}
+
+void PracticeSession::problemTick()
+{
+    if (m_phase != Phase::TypingProblem)
+        return;
+    if (m_problemWriter.tick() != Typewriter::Step::Finished)
+        return;
+    m_problemLog += u"\r\n"_s % numberedProblem();
+    m_phase = Phase::Answering;
+}
+
+bool PracticeSession::submitAnswer(const QString &line)
+{
+    if (m_phase != Phase::Answering)
+        return false;
+    const Verdict verdict = CheckAnswer(line.left(MaxAnswerLength), m_record);
+    // Decided before any message box opens, so a second Enter meanwhile finds nothing to do.
+    m_phase = verdict.Right ? Phase::Right : Phase::TypingSolution;
+    for (int i = 0; i < verdict.BracketErrors; ++i)
+        m_messages.show(PracticeMessages::ExpressionError());
+    m_lastVerdict = verdict.Right;
+    const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
+    if (!sound.isEmpty())
+        m_sound.play(sound);
+    if (!verdict.Right)
+        m_solutionWriter.start(TypedPartOf(m_record.SolutionText));
+    const PracticeTally::Labels labels = m_tally.RecordVerdict(verdict.Right, m_problemNo);
+    m_rightCaption = labels.Count;
+    m_rateCaption = labels.Rate;
+    return true;
+}
+
+void PracticeSession::solutionTick()
+{
+    if (m_phase != Phase::TypingSolution)
+        return;
+    if (m_solutionWriter.tick() == Typewriter::Step::Finished)
+        m_phase = Phase::SolutionShown;
+}
+
+void PracticeSession::clockTick()
+{
+    ++m_elapsedSeconds;
+}
+
+void PracticeSession::setSoundOn(bool on)
+{
+    m_rightSound = on ? m_settings.path(u"\\dui.wav"_s) : QString();
+    m_wrongSound = on ? m_settings.path(u"\\zhadan.wav"_s) : QString();
+}
+
+bool PracticeSession::nextEnabled() const
+{
+    return m_phase == Phase::Opened || m_phase == Phase::Right || m_phase == Phase::SolutionShown;
+}
+
+QString PracticeSession::nextCaption() const
+{
+    return m_started ? u"继续练习"_s : u"开始练习"_s;
+}
+
+bool PracticeSession::answerEnabled() const
+{
+    return m_phase == Phase::Opened || m_phase == Phase::Answering;
+}
+
+QString PracticeSession::verdictMark() const
+{
+    if (!m_lastVerdict)
+        return {};
+    return *m_lastVerdict ? u"√"_s : u"×"_s;
+}
+
+PracticeSession::Face PracticeSession::face() const
+{
+    if (!m_lastVerdict)
+        return Face::None;
+    return *m_lastVerdict ? Face::Smile : Face::Frown;
+}
+
+QString PracticeSession::clockCaption() const
+{
+    return ClockCaption(m_elapsedSeconds);
+}
+
+QString ClockCaption(int seconds)
+{
+    return QString::number(seconds / 60) % u"分"_s % QString::number(seconds % 60) % u"秒"_s;
+}
+
+QString SequenceNumberText(int number)
+{
+    return number < 0 ? QString::number(number) : u" "_s % QString::number(number);
+}

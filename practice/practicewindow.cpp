@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "practicewindow.h"
+
+#include "controls.h"
+#include "practicelayout.h"
+#include "precisetimer.h"
+#include "surfaceview.h"
+#include "units.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr quint32 Blue = 0x00FF0000;
+
+void setCaptionFitting(CaptionLabel &label, const QString &caption)
+{
+    if (label.caption() == caption)
+        return;
+    label.setCaption(caption);
+    label.adjustSize();
+}
+
+void moveInTwips(QWidget &control, const QPointF &twips)
+{
+    const TwipScale scale = TwipScale::of(control);
+    control.move(scale.toPixels(twips.x()), scale.toPixels(twips.y()));
+}
+
+void runWhile(PreciseTimer &timer, bool running)
+{
+    // A running timer keeps its rhythm: restarting it on every refresh would delay its tick.
+    if (timer.isActive() != running)
+        timer.setEnabled(running);
+}
+
+/// Brings a log box up to date with its log: new lines are appended and scrolled into view.
+void showLog(QPlainTextEdit &box, QString &shown, const QString &log)
+{
+    if (log == shown)
+        return;
+    if (!log.startsWith(shown)) {
+        box.clear();
+        shown.clear();
+    }
+    QString added = log.mid(shown.size());
+    added.replace(u"\r\n"_s, u"\n"_s);
+    QTextCursor end(box.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(added);
+    shown = log;
+    box.verticalScrollBar()->setValue(box.verticalScrollBar()->maximum());
+}
+
+} // namespace
+
+PracticeWindow::PracticeWindow(WindowHost &host, const PlatformServices &services)
+    : m_host(host), m_session(host.settings(), services.sound, services.messages)
+{
+    buildControls();
+}
+
+PracticeWindow::~PracticeWindow() = default;
+
+void PracticeWindow::load()
+{
+    m_session.load();
+    const QRect screenArea = screen()->geometry();
+    resize(screenArea.size());
+    move(screenArea.topLeft());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    placeControls();
+
+    m_text1->clear();
+    m_text3->clear();
+    m_text4->clear();
+    m_shownProblemLog.clear();
+    m_shownVerdictLog.clear();
+    const QSignalBlocker blockOn(m_option3);
+    const QSignalBlocker blockOff(m_option4);
+    (m_session.soundOn() ? m_option3 : m_option4)->setChecked(true);
+    m_label3->setCaption(m_session.clockCaption());
+    showSession();
+    m_timer1->setEnabled(true);
+    m_text1->setFocus();
+}
+
+void PracticeWindow::showSession()
+{
+    m_command1->setEnabled(m_session.nextEnabled());
+    m_command1->setText(m_session.nextCaption());
+    SetAccessibleCaption(*m_command1, m_command1->text());
+    m_text1->setEnabled(m_session.answerEnabled());
+    m_text3->setEnabled(m_session.problemLogEnabled());
+    setCaptionFitting(*m_label10, m_session.verdictMark());
+    m_image1->setVisible(m_session.face() == PracticeSession::Face::Smile);
+    m_image2->setVisible(m_session.face() == PracticeSession::Face::Frown);
+    setCaptionFitting(*m_label11, m_session.doneCaption());
+    setCaptionFitting(*m_label12, m_session.rightCaption());
+    setCaptionFitting(*m_label14, m_session.rateCaption());
+    showHands();
+    showLogs();
+    runWhile(*m_timer2, m_session.problemTyping());
+    runWhile(*m_timer3, m_session.solutionTyping());
+}
+
+void PracticeWindow::showHands()
+{
+    m_pic3->setVisible(m_session.problemTyping());
+    moveInTwips(*m_pic3, m_session.problemHand());
+    m_pic4->setVisible(m_session.solutionTyping());
+    moveInTwips(*m_pic4, m_session.solutionHand());
+}
+
+void PracticeWindow::showLogs()
+{
+    showLog(*m_text3, m_shownProblemLog, m_session.problemLog());
+    showLog(*m_text4, m_shownVerdictLog, m_session.verdictLog());
+}
+
+void PracticeWindow::placeControls()
+{
+    const TwipScale scale = TwipScale::of(*this);
+    placeControls(PracticeLayoutFor(scale.toTwips(width()), scale.toTwips(height())));
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent *event)
+{
+    Backdrop::resizeEvent(event);
+    placeControls();
+}
+
+void PracticeWindow::closeEvent(QCloseEvent *event)
+{
+    m_timer1->setEnabled(false);
+    m_timer2->setEnabled(false);
+    m_timer3->setEnabled(false);
+    Backdrop::closeEvent(event);
+}
+
+bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_text3->viewport() && event->type() == QEvent::MouseButtonPress)
+        Text3_MouseDown(static_cast<QMouseEvent *>(event)->button());
+    return Backdrop::eventFilter(watched, event);
+}
+
+void PracticeWindow::Command1_Click()
+{
+    if (m_session.nextProblem())
+        m_text1->clear();
+    showSession();
+}
+
+void PracticeWindow::Timer2_Timer()
+{
+    m_session.problemTick();
+    showSession();
+    if (m_session.phase() == PracticeSession::Phase::Answering)
+        m_text1->setFocus();
+}
+
+void PracticeWindow::Text1_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return;
+    m_session.submitAnswer(m_text1->text());
+    showSession();
+}
+
+void PracticeWindow::Timer3_Timer()
+{
+    m_session.solutionTick();
+    showSession();
+}
+
+void PracticeWindow::Timer1_Timer()
+{
+    m_session.clockTick();
+    m_label3->setCaption(m_session.clockCaption());
+}
+
+void PracticeWindow::Text3_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    m_session.disableProblemLog();
+    m_text3->setEnabled(false);
+}
+
+void PracticeWindow::Option3_Click()
+{
+    m_session.setSoundOn(true);
+}
+
+void PracticeWindow::Option4_Click()
+{
+    m_session.setSoundOn(false);
+}
+
+void PracticeWindow::chooseBackground(quint32 bgr)
+{
+    setPicture(QString());
+    setBackColor(colorFromBgr(bgr));
+}
+
+void PracticeWindow::Label5_Click()
+{
+    chooseBackground(Bgr::Orange);
+}
+
+void PracticeWindow::Label6_Click()
+{
+    chooseBackground(Bgr::Yellow);
+}
+
+void PracticeWindow::Label7_Click()
+{
+    chooseBackground(Bgr::Green);
+}
+
+void PracticeWindow::Label8_Click()
+{
+    chooseBackground(Blue);
+}
+
+void PracticeWindow::goTo(WindowId next)
+{
+    m_host.handOver(this, next);
+}
+
+void PracticeWindow::Command2_Click()
+{
+    goTo(WindowId::Main);
+}
+
+void PracticeWindow::Command3_Click()
+{
+    goTo(WindowId::Examples);
+}
+
+void PracticeWindow::Command4_Click()
+{
+    goTo(WindowId::Test);
+}

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The practice window's controls as designed: captions, fonts, colours, and their places.
+#include "practicewindow.h"
+
+#include "controls.h"
+#include "fonts.h"
+#include "pictures.h"
+#include "practicelayout.h"
+#include "precisetimer.h"
+#include "surfaceview.h"
+#include "units.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr quint32 Blue = 0x00FF0000;
+constexpr quint32 Cyan = 0x00FFFF00;
+constexpr quint32 LightGreen = 0x00C0FFC0;
+constexpr double PictureSide = 480; // the writing hands and the faces
+
+QColor red()
+{
+    return colorFromBgr(Bgr::Red);
+}
+
+QString cssColor(quint32 bgr)
+{
+    return colorFromBgr(bgr).name();
+}
+
+CaptionLabel *makeLabel(QWidget &parent, const QString &name, const QString &caption, double points)
+{
+    auto *label = new CaptionLabel(name, &parent);
+    label->setFont(Fonts::designFont(u"宋体"_s, points));
+    label->setTextColor(red());
+    label->setCaption(caption);
+    return label;
+}
+
+CaptionFrame *makeFrame(QWidget &parent, const QString &name, const QString &caption, double points,
+                        quint32 backColor)
+{
+    auto *frame = new CaptionFrame(name, caption, &parent);
+    frame->setFont(Fonts::designFont(u"宋体"_s, points));
+    frame->setCaptionColor(red());
+    frame->setBackColor(colorFromBgr(backColor));
+    return frame;
+}
+
+QLabel *makePicture(QWidget &parent, const QString &name, const QString &picture)
+{
+    auto *image = new QLabel(&parent);
+    image->setObjectName(name);
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const int side = TwipScale::of(parent).toPixels(PictureSide);
+    image->setPixmap(Pictures::render(picture, QSize(side, side)));
+    image->resize(side, side);
+    image->hide();
+    return image;
+}
+
+QPlainTextEdit *makeLog(QWidget &parent, const QString &name, const QString &accessibleName)
+{
+    auto *log = new QPlainTextEdit(&parent);
+    log->setObjectName(name);
+    log->setAccessibleName(accessibleName);
+    log->setReadOnly(true);
+    log->setFont(Fonts::designFont(u"宋体"_s, 10.5));
+    log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return log;
+}
+
+QPushButton *makeButton(QWidget &parent, const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, &parent);
+    button->setObjectName(name);
+    SetAccessibleCaption(*button, caption);
+    button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
+    button->setCursor(Pictures::handCursor());
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setStyleSheet(u"QPushButton { background: #ff8000; color: black; border: 1px solid "
+                          u"#b05000; border-radius: 3px; } QPushButton:pressed { background: "
+                          u"#e07000; } QPushButton:disabled { color: #a85a10; }"_s);
+    return button;
+}
+
+QRadioButton *makeOption(QWidget &parent, const QString &name, const QString &caption,
+                         quint32 backColor)
+{
+    auto *option = new QRadioButton(caption, &parent);
+    option->setObjectName(name);
+    option->setFont(Fonts::designFont(u"宋体"_s, 12));
+    option->setCursor(Pictures::handCursor());
+    option->setStyleSheet(u"QRadioButton { background: %1; color: %2; padding-left: 4px; }"_s.arg(
+        cssColor(backColor), red().name()));
+    return option;
+}
+
+/// Places a control at a rectangle in twips; a label of width 0 takes its text's size.
+void place(QWidget &control, const QRectF &twips)
+{
+    const TwipScale scale = TwipScale::of(control);
+    const QPoint at(scale.toPixels(twips.left()), scale.toPixels(twips.top()));
+    if (twips.width() <= 0) {
+        control.adjustSize();
+        control.move(at);
+        return;
+    }
+    control.setGeometry(
+        QRect(at, QSize(scale.toPixels(twips.width()), scale.toPixels(twips.height()))));
+}
+
+} // namespace
+
+void PracticeWindow::buildControls()
+{
+    setObjectName(u"Form4"_s);
+    setWindowTitle(u"Lumaro    应用题练习"_s);
+    setWindowIcon(QIcon(u":/art/app-icon.svg"_s));
+    // A pale green stands in should the lotus picture be missing.
+    setBackColor(colorFromBgr(LightGreen));
+    setPicture(u":/art/practice-background.svg"_s);
+    buildProblemArea();
+    buildAnswerArea();
+    buildTally();
+    buildLogs();
+    buildSettingsPanel();
+    buildButtons();
+
+    m_timer1 = new PreciseTimer(u"Timer1"_s, 1000, this);
+    m_timer2 = new PreciseTimer(u"Timer2"_s, 200, this);
+    m_timer3 = new PreciseTimer(u"Timer3"_s, 200, this);
+    connect(m_timer1, &QTimer::timeout, this, &PracticeWindow::Timer1_Timer);
+    connect(m_timer2, &QTimer::timeout, this, &PracticeWindow::Timer2_Timer);
+    connect(m_timer3, &QTimer::timeout, this, &PracticeWindow::Timer3_Timer);
+}
+
+void PracticeWindow::buildProblemArea()
+{
+    m_pic1 = new SurfaceView(m_session.problemSurface(), this);
+    m_pic1->setObjectName(u"Pic1"_s);
+    m_pic1->setAccessibleName(u"题目"_s);
+    m_pic3 = makePicture(*m_pic1, u"Pic3"_s, u":/art/pointing-hand.svg"_s);
+
+    m_frame5 = makeFrame(*this, u"Frame5"_s, u"解答提示"_s, 10.5, 0x00FFFFFF);
+    m_pic2 = new SurfaceView(m_session.solutionSurface(), m_frame5);
+    m_pic2->setObjectName(u"Pic2"_s);
+    m_pic2->setAccessibleName(u"解答提示"_s);
+    m_pic4 = makePicture(*m_pic2, u"Pic4"_s, u":/art/pointing-hand.svg"_s);
+}
+
+void PracticeWindow::buildAnswerArea()
+{
+    m_label9 = makeLabel(*this, u"Label9"_s, u"列算式或方程\n（未知数用x）"_s, 10.5);
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName(u"Text1"_s);
+    m_text1->setAccessibleName(u"列算式或方程"_s);
+    m_text1->setFont(Fonts::designFont(u"宋体"_s, 15));
+    m_text1->setMaxLength(PracticeSession::MaxAnswerLength);
+    connect(m_text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
+    m_label15 = makeLabel(*this, u"Label15"_s, u"（输入完后按enter键提交答案）"_s, 14.25);
+    m_label10 = makeLabel(*this, u"Label10"_s, QString(), 26.25);
+    m_image1 = makePicture(*this, u"Image1"_s, u":/art/face-smile.svg"_s);
+    m_image2 = makePicture(*this, u"Image2"_s, u":/art/face-frown.svg"_s);
+}
+
+void PracticeWindow::buildTally()
+{
+    m_label11 = makeLabel(*this, u"Label11"_s, u"做题数："_s, 15.75);
+    m_label12 = makeLabel(*this, u"Label12"_s, u"对题数："_s, 15.75);
+    m_label14 = makeLabel(*this, u"Label14"_s, u"对题率："_s, 15.75);
+}
+
+void PracticeWindow::buildLogs()
+{
+    m_label1 = makeLabel(*this, u"Label1"_s, u"练习统计"_s, 15.75);
+    m_text4 = makeLog(*this, u"Text4"_s, u"练习统计"_s);
+    m_label2 = makeLabel(*this, u"Label2"_s, u"习  题  积  累"_s, 15);
+    m_text3 = makeLog(*this, u"Text3"_s, u"习题积累"_s);
+    m_text3->viewport()->installEventFilter(this);
+}
+
+void PracticeWindow::buildSettingsPanel()
+{
+    const SettingsPanelLayout panel = SettingsPanel();
+    m_frame1 = new QWidget(this);
+    m_frame1->setObjectName(u"Frame1"_s);
+
+    CaptionFrame *frame3 = makeFrame(*m_frame1, u"Frame3"_s, u"背景选择"_s, 12, 0x00FFFFFF);
+    place(*frame3, panel.frame3);
+    const struct {
+        const char16_t *name;
+        quint32 color;
+        void (PracticeWindow::*handler)();
+    } swatches[] = {{u"Label6", Bgr::Yellow, &PracticeWindow::Label6_Click},
+                    {u"Label5", Bgr::Orange, &PracticeWindow::Label5_Click},
+                    {u"Label7", Bgr::Green, &PracticeWindow::Label7_Click},
+                    {u"Label8", Blue, &PracticeWindow::Label8_Click}};
+    for (int i = 0; i < 4; ++i) {
+        auto *swatch = new CaptionLabel(QString::fromUtf16(swatches[i].name), frame3);
+        swatch->setBackColor(colorFromBgr(swatches[i].color));
+        swatch->setCursor(Pictures::handCursor());
+        place(*swatch, panel.swatches[i]);
+        connect(swatch, &CaptionLabel::clicked, this, swatches[i].handler);
+    }
+
+    CaptionFrame *frame4 = makeFrame(*m_frame1, u"Frame4"_s, u"练习时间"_s, 18, 0x00FFFFFF);
+    place(*frame4, panel.frame4);
+    m_label3 = new CaptionLabel(u"Label3"_s, frame4);
+    m_label3->setFont(Fonts::designFont(u"华文新魏"_s, 21.75));
+    m_label3->setTextColor(red());
+    m_label3->setBackColor(colorFromBgr(Bgr::Green));
+    m_label3->setAlignment(Qt::AlignCenter);
+    place(*m_label3, panel.label3);
+
+    CaptionFrame *frame2 = makeFrame(*m_frame1, u"Frame2"_s, u"声音开关"_s, 12, LightGreen);
+    place(*frame2, panel.frame2);
+    m_option3 = makeOption(*frame2, u"Option3"_s, u"开"_s, Cyan);
+    m_option4 = makeOption(*frame2, u"Option4"_s, u"关"_s, Bgr::Green);
+    place(*m_option3, panel.option3);
+    place(*m_option4, panel.option4);
+    connect(m_option3, &QRadioButton::clicked, this, &PracticeWindow::Option3_Click);
+    connect(m_option4, &QRadioButton::clicked, this, &PracticeWindow::Option4_Click);
+}
+
+void PracticeWindow::buildButtons()
+{
+    m_command1 = makeButton(*this, u"Command1"_s, u"开始练习"_s);
+    m_navigation = {makeButton(*this, u"Command2"_s, u"返 回"_s),
+                    makeButton(*this, u"Command3"_s, u"进入例题"_s),
+                    makeButton(*this, u"Command4"_s, u"进入测试"_s)};
+    connect(m_command1, &QPushButton::clicked, this, &PracticeWindow::Command1_Click);
+    connect(m_navigation[0], &QPushButton::clicked, this, &PracticeWindow::Command2_Click);
+    connect(m_navigation[1], &QPushButton::clicked, this, &PracticeWindow::Command3_Click);
+    connect(m_navigation[2], &QPushButton::clicked, this, &PracticeWindow::Command4_Click);
+}
+
+void PracticeWindow::placeControls(const PracticeLayout &layout)
+{
+    place(*m_pic1, layout.pic1);
+    place(*m_frame5, layout.frame5);
+    place(*m_pic2, layout.pic2);
+    place(*m_label9, layout.label9);
+    place(*m_text1, layout.text1);
+    place(*m_label15, layout.label15);
+    place(*m_label10, layout.label10);
+    place(*m_image1, layout.faces);
+    place(*m_image2, layout.faces);
+    place(*m_label11, layout.label11);
+    place(*m_label12, layout.label12);
+    place(*m_label14, layout.label14);
+    place(*m_label1, layout.label1);
+    place(*m_text4, layout.text4);
+    place(*m_label2, layout.label2);
+    place(*m_text3, layout.text3);
+    place(*m_frame1, layout.frame1);
+    place(*m_command1, layout.command1);
+    place(*m_navigation[0], layout.command2);
+    place(*m_navigation[1], layout.command3);
+    place(*m_navigation[2], layout.command4);
+}

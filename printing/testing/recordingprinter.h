@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "paperpage.h"
+#include "paperprinter.h"
+
+#include <QList>
+#include <QSizeF>
+
+#include <vector>
+
+/// A sheet as it was printed: the page's size, the text on it and the guides drawn.
+struct PrintedSheet {
+    QSizeF size;
+    std::vector<TextSurface::Run> runs;
+    QList<GuideLine> shownGuides;
+
+    /// The printed characters joined, in the order they were printed.
+    QString text() const;
+    /// Whether two sheets carry the same text at the same places in the same fonts.
+    bool sameContent(const PrintedSheet &other) const;
+};
+
+/// A printer for tests: records every document with its sheets, or refuses to print.
+class RecordingPrinter final : public PaperPrinter {
+public:
+    bool isAvailable() override { return available; }
+    bool printPage(const PaperPage &page) override;
+    bool endDocument() override;
+
+    bool available = true;
+    /// Refuse the n-th sheet (counted from 1 over the whole run); 0 never refuses.
+    int refuseSheet = 0;
+
+    /// The ended documents, in order.
+    QList<QList<PrintedSheet>> documents;
+    /// The sheets of the document still open.
+    QList<PrintedSheet> openDocument;
+    int sheetsAsked = 0;
+};

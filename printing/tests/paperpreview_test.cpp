@@ -1,0 +1,318 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "paperlayout.h"
+#include "paperpreview.h"
+#include "printingmessages.h"
+#include "recordingprinter.h"
+#include "recordingservices.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString paperOf(const QStringList &problems)
+{
+    QString paper;
+    for (qsizetype i = 0; i < problems.size(); ++i)
+        paper += u" "_s + QString::number(i + 1) + u"、"_s + problems[i] + u"\r\n\r\n"_s;
+    return paper;
+}
+
+/// A preview over a paper and settings the test changes as it goes.
+struct Bench {
+    PaperPage page;
+    QString paper = paperOf(
+        {u"小明有5本书，又买来3本，现在有几本？"_s, u"一桶油重20千克，用去一半后还剩多少千克？"_s});
+    PrintSettings settings;
+    RecordingMessages messages;
+    RecordingPrinter printer;
+    PaperPreview preview{page, [this] { return paper; }, [this] { return settings; }, messages,
+                         printer};
+};
+
+bool near(double a, double b)
+{
+    return std::abs(a - b) < 1e-6;
+}
+
+bool allGuidesShown(const PaperPage &page, bool shown)
+{
+    for (Guide guide : {Guide::Top, Guide::Left, Guide::Right, Guide::Bottom}) {
+        if (page.guide(guide).shown != shown)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class PaperPreviewTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void loadingDrawsThePageAt100PercentWithItsGuides();
+    void aScaleChangeTakesEffectOnlyAtTheNextPrint();
+    void onlyTheOfferedScalesCanBeChosen();
+    void eachCopyIsADocumentOfOneSheetWithTheSameContent();
+    void copiesOfZeroOrLessPrintNothing_data();
+    void copiesOfZeroOrLessPrintNothing();
+    void copiesThatAreNotANumberPrintOneAndSaySo();
+    void manyCopiesAreClamped();
+    void withoutAPrinterTheUserIsTold();
+    void aPrinterThatRefusesIsReportedOnce();
+    void settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce();
+    void everyPrintRedrawsFromTheCurrentPaperAndSettings();
+    void printing120PercentScalesPageAndFontsButNotMargins();
+    void refreshingRedrawsWithGuidesAtTheChosenScale();
+    void exportingWritesThePageAsPrinted();
+    void anUnwritablePdfIsReported();
+};
+
+void PaperPreviewTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void PaperPreviewTest::loadingDrawsThePageAt100PercentWithItsGuides()
+{
+    Bench bench;
+    bench.preview.chooseScale(130);
+    bench.preview.load();
+    QCOMPARE(bench.preview.pageScale(), 100);
+    QCOMPARE(bench.page.size(), QSizeF(8600, 11700));
+    QVERIFY(allGuidesShown(bench.page, true));
+    QCOMPARE(bench.page.text().runs().front().text, PaperTitle());
+    QVERIFY(bench.messages.shown.isEmpty());
+    QVERIFY(bench.printer.documents.isEmpty());
+}
+
+void PaperPreviewTest::aScaleChangeTakesEffectOnlyAtTheNextPrint()
+{
+    Bench bench;
+    bench.preview.load();
+    const auto shownRuns = bench.page.text().runs();
+    QVERIFY(bench.preview.chooseScale(140));
+    QCOMPARE(bench.preview.pageScale(), 140);
+    QCOMPARE(bench.page.size(), QSizeF(8600, 11700));
+    QCOMPARE(bench.page.text().runs().size(), shownRuns.size());
+    QVERIFY(allGuidesShown(bench.page, true));
+
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), 1);
+    const PrintedSheet &sheet = bench.printer.documents.front().front();
+    QCOMPARE(sheet.size, QSizeF(12040, 16380));
+    QVERIFY(sheet.shownGuides.isEmpty());
+    QVERIFY(near(sheet.runs.front().fontSize, 16.8));
+    QVERIFY(near(sheet.runs.front().at.x(), 4340));
+    QVERIFY(near(sheet.runs.front().at.y(), 1082.8));
+    // The preview keeps the printed drawing, and the scale stays.
+    QCOMPARE(bench.page.size(), QSizeF(12040, 16380));
+    QVERIFY(allGuidesShown(bench.page, false));
+    QCOMPARE(bench.preview.pageScale(), 140);
+}
+
+void PaperPreviewTest::onlyTheOfferedScalesCanBeChosen()
+{
+    Bench bench;
+    bench.preview.load();
+    for (int percent : {0, -100, 90, 150, 100000})
+        QVERIFY(!bench.preview.chooseScale(percent));
+    QCOMPARE(bench.preview.pageScale(), 100);
+    for (int percent : PageScales) {
+        QVERIFY(bench.preview.chooseScale(percent));
+        QCOMPARE(bench.preview.pageScale(), percent);
+    }
+}
+
+void PaperPreviewTest::eachCopyIsADocumentOfOneSheetWithTheSameContent()
+{
+    Bench bench;
+    bench.settings.Copies = u"3"_s;
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), 3);
+    QVERIFY(bench.printer.openDocument.isEmpty());
+    for (const QList<PrintedSheet> &document : bench.printer.documents) {
+        QCOMPARE(document.size(), 1);
+        QVERIFY(document.front().sameContent(bench.printer.documents.front().front()));
+    }
+    const PrintedSheet &sheet = bench.printer.documents.front().front();
+    QVERIFY(sheet.text().startsWith(PaperTitle() + u" 1、小明有5本书"_s));
+    QVERIFY(sheet.text().contains(u" 2、一桶油重20千克"_s));
+    QVERIFY(bench.messages.shown.isEmpty());
+}
+
+void PaperPreviewTest::copiesOfZeroOrLessPrintNothing_data()
+{
+    QTest::addColumn<QString>("copies");
+    QTest::newRow("zero") << u"0"_s;
+    QTest::newRow("rounds to zero") << u"0.4"_s;
+    QTest::newRow("negative") << u"-2"_s;
+}
+
+void PaperPreviewTest::copiesOfZeroOrLessPrintNothing()
+{
+    QFETCH(QString, copies);
+    for (bool available : {true, false}) {
+        Bench bench;
+        bench.printer.available = available;
+        bench.settings.Copies = copies;
+        bench.preview.load();
+        bench.preview.print();
+        QCOMPARE(bench.printer.sheetsAsked, 0);
+        QVERIFY(bench.printer.documents.isEmpty());
+        QVERIFY(bench.messages.shown.isEmpty());
+        QVERIFY(allGuidesShown(bench.page, false)); // redrawn all the same
+    }
+}
+
+void PaperPreviewTest::copiesThatAreNotANumberPrintOneAndSaySo()
+{
+    Bench bench;
+    bench.settings.Copies = u"两份"_s;
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), 1);
+    QCOMPARE(bench.messages.shown.size(), 1);
+    QCOMPARE(bench.messages.shown.front(),
+             PrintingMessages::unusableSettings({{u"打印份数"_s, u"1"_s}}));
+}
+
+void PaperPreviewTest::manyCopiesAreClamped()
+{
+    Bench bench;
+    bench.settings.Copies = u"32768"_s;
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), MaxCopies);
+}
+
+void PaperPreviewTest::withoutAPrinterTheUserIsTold()
+{
+    Bench bench;
+    bench.printer.available = false;
+    bench.settings.Copies = u"2"_s;
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.sheetsAsked, 0);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::noPrinter()});
+    QVERIFY(PrintingMessages::noPrinter().text.contains(u"导出PDF"_s));
+}
+
+void PaperPreviewTest::aPrinterThatRefusesIsReportedOnce()
+{
+    Bench bench;
+    bench.printer.refuseSheet = 2;
+    bench.settings.Copies = u"4"_s;
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), 1);
+    QCOMPARE(bench.printer.sheetsAsked, 2);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printFailed()});
+}
+
+void PaperPreviewTest::settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce()
+{
+    Bench bench;
+    bench.settings.FontSize = u"大号"_s;
+    bench.settings.TopMargin = QString();
+    bench.preview.load();
+    QCOMPARE(bench.messages.shown.size(), 1);
+    QCOMPARE(bench.messages.shown.front(),
+             PrintingMessages::unusableSettings({{u"字号"_s, u"10"_s}, {u"上边距"_s, u"1"_s}}));
+    const TextSurface::Run &title = bench.page.text().runs().front();
+    QVERIFY(near(title.at.x(), 3100));
+    QVERIFY(near(title.at.y(), 802));
+    QVERIFY(near(title.fontSize, 12));
+
+    // Printing names them again, with a copies text that is no number, in one message.
+    bench.settings.Copies = u"x"_s;
+    bench.preview.print();
+    QCOMPARE(bench.messages.shown.size(), 2);
+    QCOMPARE(bench.messages.shown.back(),
+             PrintingMessages::unusableSettings(
+                 {{u"字号"_s, u"10"_s}, {u"上边距"_s, u"1"_s}, {u"打印份数"_s, u"1"_s}}));
+    QCOMPARE(bench.printer.documents.size(), 1);
+}
+
+void PaperPreviewTest::everyPrintRedrawsFromTheCurrentPaperAndSettings()
+{
+    Bench bench;
+    bench.preview.load();
+    bench.paper = paperOf({u"甲乙两地相距多少千米？"_s});
+    bench.settings.FontName = u"黑体"_s;
+    bench.preview.print();
+    const PrintedSheet &sheet = bench.printer.documents.back().front();
+    QCOMPARE(sheet.text(), PaperTitle() + u" 1、甲乙两地相距多少千米？"_s);
+    for (const TextSurface::Run &run : sheet.runs)
+        QCOMPARE(run.fontName, u"黑体"_s);
+
+    bench.paper.clear();
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.back().front().text(), PaperTitle());
+}
+
+void PaperPreviewTest::printing120PercentScalesPageAndFontsButNotMargins()
+{
+    Bench bench;
+    bench.settings.LeftMargin = u"2"_s;
+    bench.preview.load();
+    bench.preview.chooseScale(120);
+    bench.preview.print();
+    const PrintedSheet &sheet = bench.printer.documents.front().front();
+    QCOMPARE(sheet.size, QSizeF(10320, 14040));
+    QVERIFY(near(sheet.runs.front().fontSize, 14.4));
+    QVERIFY(near(sheet.runs[1].fontSize, 12));
+    QVERIFY(near(sheet.runs[1].at.x(), 0.08 * 10320 + 200));
+}
+
+void PaperPreviewTest::refreshingRedrawsWithGuidesAtTheChosenScale()
+{
+    Bench bench;
+    bench.preview.load();
+    bench.preview.chooseScale(80);
+    bench.preview.print();
+    bench.paper = paperOf({u"新的一题？"_s});
+    bench.preview.refresh();
+    QCOMPARE(bench.page.size(), QSizeF(6880, 9360));
+    QVERIFY(allGuidesShown(bench.page, true));
+    QCOMPARE(bench.page.text().runs()[1].text, u" "_s);
+    QCOMPARE(bench.page.text().runs()[3].text, u"、"_s);
+    QCOMPARE(bench.page.text().runs()[4].text, u"新"_s);
+}
+
+void PaperPreviewTest::exportingWritesThePageAsPrinted()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Bench bench;
+    bench.preview.load();
+    bench.preview.chooseScale(130);
+    const QString path = folder.filePath(u"试卷.pdf"_s);
+    QVERIFY(bench.preview.exportPdf(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    QCOMPARE(bench.page.size(), QSizeF(11180, 15210));
+    QVERIFY(allGuidesShown(bench.page, false));
+    QVERIFY(bench.messages.shown.isEmpty());
+    QVERIFY(bench.printer.documents.isEmpty());
+}
+
+void PaperPreviewTest::anUnwritablePdfIsReported()
+{
+    QTemporaryDir folder;
+    Bench bench;
+    bench.preview.load();
+    const QString path = folder.filePath(u"no such folder/试卷.pdf"_s);
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QVERIFY(!bench.preview.exportPdf(path));
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::pdfFailed(path)});
+}
+
+QTEST_MAIN(PaperPreviewTest)
+#include "paperpreview_test.moc"

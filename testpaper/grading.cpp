@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "grading.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+ResultBand ResultBandFor(int score)
+{
+    if (score >= 100)
+        return {u"奖"_s, 72, false, ResultSound::Right};
+    if (score >= 86)
+        return {u"好"_s, 72, false, ResultSound::Right};
+    if (score >= 60)
+        return {u"再努力 上台阶"_s, 25, false, ResultSound::Wrong};
+    return {u"还要努力啊!"_s, 25, true, ResultSound::Wrong};
+}
+
+QString ScoreText(int score)
+{
+    return u"我的成绩"_s + QString::number(score) + u"分"_s;
+}
+
+QString MarkText(bool right)
+{
+    return right ? u"√"_s : u"×"_s;
+}
+
+Grading GradePaper(const QStringList &answers,
+                   const std::array<QString, PaperProblems> &expectedAnswers)
+{
+    Grading grading;
+    for (int row = 0; row < PaperProblems; ++row) {
+        const QString answer = row < answers.size() ? answers[row] : QString();
+        // A row whose evaluation aborts (a division by zero, an overflow) is simply wrong.
+        grading.Rows[row] = GradeRow(answer, expectedAnswers[row]);
+        if (grading.Rows[row].Right)
+            grading.Score += PointsPerProblem;
+    }
+    grading.Band = ResultBandFor(grading.Score);
+    return grading;
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "answercheck.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+/// Problems on one paper, and the points each right answer earns.
+inline constexpr int PaperProblems = 10;
+inline constexpr int PointsPerProblem = 10;
+
+/// Which of the two result sounds a score announces.
+enum class ResultSound { Right, Wrong };
+
+/// How the window greets a score: the word in the result label, its size, the face and the
+/// sound.
+struct ResultBand {
+    QString Caption;     ///< Label5
+    double FontSize = 0; ///< Label5, in points
+    bool Frown = false;  ///< the frowning face replaces the smiling one
+    ResultSound Sound = ResultSound::Wrong;
+
+    bool operator==(const ResultBand &) const = default;
+};
+
+/// The band of a score of 0 … 100 points.
+ResultBand ResultBandFor(int score);
+
+/// The score label's text, as in 我的成绩70分.
+QString ScoreText(int score);
+
+/// The mark a row shows once graded.
+QString MarkText(bool right);
+
+/// A graded paper: one verdict per answer row, the score and its band.
+struct Grading {
+    std::array<Verdict, PaperProblems> Rows{};
+    int Score = 0;
+    ResultBand Band;
+};
+
+/// Grades ten answers (row k against expectedAnswers[k], the stored AnswerText of problem
+/// k + 1): each row by value, ten points per right row. A missing answer counts as empty.
+Grading GradePaper(const QStringList &answers,
+                   const std::array<QString, PaperProblems> &expectedAnswers);

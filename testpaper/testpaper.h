@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "grading.h"
+#include "problemrecord.h"
+
+#include <QRandomGenerator>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+/// One test paper without its window: composing ten problems at random from a bank, and
+/// grading the pupil's ten answers against them. Slot 0 of the record arrays is unused, so
+/// slot i holds problem i.
+class TestPaper {
+public:
+    enum class State { NoPaper, Composed, Graded };
+
+    /// random is seeded once, by the caller: reseeding before every draw could give the same
+    /// paper twice when the pupil composes twice in quick succession.
+    explicit TestPaper(QRandomGenerator random);
+
+    /// Back to no paper: nothing composed, score 0. The records drawn last stay.
+    void reset();
+
+    /// Composes a new paper from the bank at bankPath. A bank of fewer than 16 records (or a
+    /// missing or unreadable one) composes nothing, leaves no paper and returns false; the
+    /// records of the last paper stay as they were.
+    bool compose(const QString &bankPath);
+
+    /// Grades the answers of rows 0 … 9 (row k belongs to problem k + 1). Without a paper
+    /// there is nothing to grade: returns nothing and changes nothing.
+    std::optional<Grading> handIn(const QStringList &answers);
+
+    State state() const { return m_state; }
+    bool hasPaper() const { return m_state != State::NoPaper; }
+
+    /// The composed paper; empty while there is no paper.
+    const QString &PaperText() const { return m_paperText; }
+    int Score() const { return m_score; }
+    /// Drawable records of the bank last opened: its record count less 2.
+    int PoolSize() const { return m_poolSize; }
+    const std::array<int, PaperProblems + 1> &PaperRecordNumbers() const { return m_recordNumbers; }
+    const std::array<ProblemRecord, PaperProblems + 1> &PaperRecords() const { return m_records; }
+
+private:
+    QRandomGenerator m_random;
+    State m_state = State::NoPaper;
+    QString m_paperText;
+    int m_score = 0;
+    int m_poolSize = 0;
+    std::array<int, PaperProblems + 1> m_recordNumbers{};
+    std::array<ProblemRecord, PaperProblems + 1> m_records{};
+};

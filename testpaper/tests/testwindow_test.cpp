@@ -1,0 +1,506 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The test window on the screen: its controls at load, composing, handing in, saving, the
+// Enter key, the timers, the menu and the hand-over to the other windows.
+#include "problemrecord.h"
+#include "recordingservices.h"
+#include "testbanks.h"
+#include "testlayout.h"
+#include "testmessages.h"
+#include "testwindow.h"
+#include "units.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+/// The owner of the program, as far as the test window sees it.
+class FakeHost final : public WindowHost {
+public:
+    const ProgramSettings &settings() const override { return programSettings; }
+    QWidget *handOver(QWidget *leaving, WindowId next) override
+    {
+        handOvers.append(next);
+        if (leaving)
+            leaving->close();
+        return nullptr;
+    }
+    void endProgram() override {}
+
+    ProgramSettings programSettings;
+    QList<WindowId> handOvers;
+};
+
+/// Answers right for the bank of ratios and percentages: stored 0.75, 0.25 and 25% in turn.
+QString RatioAnswer(int k)
+{
+    const QString stored[] = {u"0.75"_s, u"0.25"_s, u"25%"_s};
+    return stored[k % 3];
+}
+
+QString TypedFor(const QString &stored)
+{
+    if (stored == u"0.75"_s)
+        return u"3:4"_s;
+    return stored == u"0.25"_s ? u"25%"_s : u"0.25"_s;
+}
+
+} // namespace
+
+class TestWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    template <typename Control> Control *control(const QString &name) const
+    {
+        auto *found = m_window->findChild<Control *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+
+    QLineEdit *answerBox(int k) const { return control<QLineEdit>(u"Text2(%1)"_s.arg(k)); }
+    QLabel *mark(int k) const { return control<QLabel>(u"Label7(%1)"_s.arg(k)); }
+    QPushButton *button(const QString &name) const { return control<QPushButton>(name); }
+    QString caption(const QString &name) const { return control<QLabel>(name)->text(); }
+
+    void click(QAbstractButton *target) { QTest::mouseClick(target, Qt::LeftButton); }
+
+    void chooseBank(const QString &name) { m_host.programSettings.BankFileName = name; }
+
+    void compose()
+    {
+        click(button(u"Option1"_s));
+        QVERIFY(m_window->paper().hasPaper());
+    }
+
+    /// Types the stored answers into the first rightRows boxes, and wrong ones after them.
+    void answer(int rightRows)
+    {
+        for (int k = 0; k < PaperProblems; ++k) {
+            const QString stored = m_window->paper().PaperRecords()[k + 1].AnswerText.trimmed();
+            answerBox(k)->setText(k < rightRows ? stored : stored + u"+1"_s);
+        }
+    }
+
+    QString paperFolder() const { return m_dir.filePath(u"documents/cssj"_s); }
+
+    QTemporaryDir m_dir;
+    FakeHost m_host;
+    std::unique_ptr<RecordingServices> m_services;
+    std::unique_ptr<TestWindow> m_window;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+        m_host.programSettings.ProgramFolder = m_dir.path();
+        QVERIFY(TestBanks::Write(m_dir.filePath(u"tm1.dat"_s), 16));
+        QVERIFY(TestBanks::Write(m_dir.filePath(u"tm2.dat"_s), 15));
+        QVERIFY(TestBanks::Write(m_dir.filePath(u"tm3.dat"_s), 30, RatioAnswer));
+    }
+
+    void init()
+    {
+        chooseBank(u"\\tm1.dat"_s);
+        m_host.handOvers.clear();
+        m_services = std::make_unique<RecordingServices>();
+        m_window = std::make_unique<TestWindow>(m_host, m_services->services(), paperFolder());
+        m_window->load();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_services.reset();
+    }
+
+    void loadShowsAnEmptyTest()
+    {
+        QCOMPARE(m_window->objectName(), u"Form5"_s);
+        QCOMPARE(m_window->windowTitle(), u"Lumaro    应用题测试 "_s);
+        auto *paperBox = control<QPlainTextEdit>(u"Text1"_s);
+        QVERIFY(!paperBox->isReadOnly());
+        QVERIFY(paperBox->toPlainText().isEmpty());
+        QVERIFY(m_window->PaperText().isEmpty());
+        for (int k = 0; k < PaperProblems; ++k) {
+            QCOMPARE(caption(u"Label2(%1)"_s.arg(k)), QString::number(k + 1) + u"。结果"_s);
+            QVERIFY(answerBox(k)->text().isEmpty());
+            QVERIFY(mark(k)->text().isEmpty());
+        }
+        QCOMPARE(caption(u"Label2(9)"_s), u"10。结果"_s);
+        QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+        QCOMPARE(control<QLabel>(u"Label5"_s)->font().pointSizeF(), 24.0);
+        QVERIFY(caption(u"Label1"_s).isEmpty());
+        QVERIFY(control<QLabel>(u"Label1"_s)->isHidden());
+        QCOMPARE(caption(u"Label6"_s), u"0分0秒"_s);
+        QCOMPARE(caption(u"Label4"_s), u"输入试卷名（不能修改路径）"_s);
+        QVERIFY(!control<QLabel>(u"Im1"_s)->isHidden());
+        QVERIFY(control<QLabel>(u"Im2"_s)->isHidden());
+        // The sound switch starts with neither button chosen, and silent.
+        QVERIFY(!control<QRadioButton>(u"Option5"_s)->isChecked());
+        QVERIFY(!control<QRadioButton>(u"Option6"_s)->isChecked());
+        QVERIFY(m_window->sounds().RightSound().isEmpty());
+        QVERIFY(m_window->sounds().WrongSound().isEmpty());
+    }
+
+    void loadNamesThePaperFolder()
+    {
+        const QString path = QDir::toNativeSeparators(paperFolder() + u"/试卷名"_s);
+        QCOMPARE(control<QLineEdit>(u"Text3"_s)->text(), path);
+        QCOMPARE(button(u"Option3"_s)->toolTip(),
+                 u"试题保存在"_s + QDir::toNativeSeparators(paperFolder()));
+        QVERIFY(QDir(paperFolder()).exists());
+    }
+
+    void controlsFollowTheLayout()
+    {
+        const TwipScale scale = TwipScale::of(*m_window);
+        const QRect screen = m_window->screen()->geometry();
+        const TestLayout layout =
+            TestLayoutFor(scale.toTwips(screen.width()), scale.toTwips(screen.height()));
+        QCOMPARE(button(u"Option1"_s)->pos(),
+                 QPoint(scale.toPixels(layout.option1.x()), scale.toPixels(layout.option1.y())));
+        QCOMPARE(button(u"Option8"_s)->x(), scale.toPixels(13000));
+        QCOMPARE(answerBox(3)->pos(),
+                 QPoint(scale.toPixels(layout.text2Left), scale.toPixels(AnswerRowTop(3))));
+        QCOMPARE(mark(9)->pos(),
+                 QPoint(scale.toPixels(layout.label7Left), scale.toPixels(AnswerRowTop(9))));
+        QCOMPARE(control<QPlainTextEdit>(u"Text1"_s)->pos(),
+                 QPoint(scale.toPixels(120), scale.toPixels(120)));
+    }
+
+    void actionButtonsLatch()
+    {
+        QPushButton *composeButton = button(u"Option1"_s);
+        QPushButton *handIn = button(u"Option2"_s);
+        click(composeButton);
+        QVERIFY(composeButton->isChecked());
+        click(handIn);
+        QVERIFY(handIn->isChecked());
+        QVERIFY(!composeButton->isChecked());
+        // Pressing the button that is down acts again: a second hand-in.
+        const int messages = int(m_services->messages.shown.size());
+        answerBox(0)->setText(u"(1"_s);
+        click(handIn);
+        QVERIFY(handIn->isChecked());
+        QCOMPARE(m_services->messages.shown.size(), messages + 1);
+    }
+
+    void composeFillsThePaperAndFocusesTheFirstAnswer()
+    {
+        answerBox(4)->setText(u"12"_s);
+        compose();
+        QCOMPARE(m_window->PaperText(), m_window->paper().PaperText());
+        QVERIFY(m_window->PaperText().startsWith(u" 1、第"_s));
+        QVERIFY(m_window->PaperText().endsWith(u"\r\n\r\n"_s));
+        QCOMPARE(m_window->focusWidget(), answerBox(0));
+        QVERIFY(answerBox(4)->text().isEmpty());
+        QVERIFY(m_services->messages.shown.isEmpty());
+    }
+
+    void composeRefusesASmallBank()
+    {
+        compose();
+        answer(10);
+        click(button(u"Option2"_s));
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩100分"_s);
+        chooseBank(u"\\tm2.dat"_s);
+        click(button(u"Option1"_s));
+        QCOMPARE(m_services->messages.shown.size(), 1);
+        QCOMPARE(m_services->messages.shown.first(), TestMessages::PaperNotReady());
+        QCOMPARE(m_services->messages.shown.first().text,
+                 u"试题没有准备好，\r\n请准备好试题再试"_s);
+        QCOMPARE(m_services->messages.shown.first().title, u"操作提示"_s);
+        QVERIFY(m_window->PaperText().isEmpty());
+        // The score of the last paper stays up; the marks and answers are gone.
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩100分"_s);
+        QVERIFY(mark(0)->text().isEmpty());
+        QVERIFY(answerBox(0)->text().isEmpty());
+        QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+    }
+
+    void handInWithoutAPaperIsRefused()
+    {
+        click(button(u"Option2"_s));
+        QCOMPARE(m_services->messages.shown, QList<Message>{TestMessages::PaperNotReady()});
+        for (int k = 0; k < PaperProblems; ++k)
+            QVERIFY(mark(k)->text().isEmpty());
+        QVERIFY(caption(u"Label1"_s).isEmpty());
+        QVERIFY(m_services->sound.played.isEmpty());
+    }
+
+    void grading_data()
+    {
+        QTest::addColumn<int>("rightRows");
+        QTest::addColumn<QString>("score");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<double>("fontSize");
+        QTest::addColumn<bool>("frown");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("100") << 10 << u"我的成绩100分"_s << u"奖"_s << 72.0 << false
+                             << u"dui.wav"_s;
+        QTest::newRow("90") << 9 << u"我的成绩90分"_s << u"好"_s << 72.0 << false << u"dui.wav"_s;
+        QTest::newRow("80") << 8 << u"我的成绩80分"_s << u"再努力 上台阶"_s << 25.0 << false
+                            << u"zhadan.wav"_s;
+        QTest::newRow("50") << 5 << u"我的成绩50分"_s << u"还要努力啊!"_s << 25.0 << true
+                            << u"zhadan.wav"_s;
+    }
+
+    void grading()
+    {
+        QFETCH(int, rightRows);
+        QFETCH(QString, score);
+        QFETCH(QString, word);
+        QFETCH(double, fontSize);
+        QFETCH(bool, frown);
+        QFETCH(QString, sound);
+        click(control<QRadioButton>(u"Option5"_s));
+        compose();
+        answer(rightRows);
+        click(button(u"Option2"_s));
+        for (int k = 0; k < PaperProblems; ++k)
+            QCOMPARE(mark(k)->text(), k < rightRows ? u"√"_s : u"×"_s);
+        QCOMPARE(caption(u"Label1"_s), score);
+        QVERIFY(!control<QLabel>(u"Label1"_s)->isHidden());
+        QCOMPARE(caption(u"Label5"_s), word);
+        QCOMPARE(control<QLabel>(u"Label5"_s)->font().pointSizeF(), fontSize);
+        QCOMPARE(control<QLabel>(u"Im1"_s)->isHidden(), frown);
+        QCOMPARE(control<QLabel>(u"Im2"_s)->isHidden(), !frown);
+        QCOMPARE(m_services->sound.played, QStringList{QDir(m_dir.path()).filePath(sound)});
+        QVERIFY(m_services->messages.shown.isEmpty());
+        // The same answers handed in again score the same.
+        click(button(u"Option2"_s));
+        QCOMPARE(caption(u"Label1"_s), score);
+        // A new paper brings the smile and the motto back.
+        compose();
+        QVERIFY(!control<QLabel>(u"Im1"_s)->isHidden());
+        QVERIFY(control<QLabel>(u"Im2"_s)->isHidden());
+        QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+        QCOMPARE(control<QLabel>(u"Label5"_s)->font().pointSizeF(), 24.0);
+        QVERIFY(caption(u"Label1"_s).isEmpty());
+        QVERIFY(mark(0)->text().isEmpty());
+    }
+
+    void soundOffPlaysNothing()
+    {
+        compose();
+        answer(10);
+        click(button(u"Option2"_s));
+        click(control<QRadioButton>(u"Option5"_s));
+        click(control<QRadioButton>(u"Option6"_s));
+        QVERIFY(m_window->sounds().RightSound().isEmpty());
+        answer(2);
+        click(button(u"Option2"_s));
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩20分"_s);
+        QVERIFY(m_services->sound.played.isEmpty());
+    }
+
+    void ratiosAndPercentagesCount()
+    {
+        chooseBank(u"\\tm3.dat"_s);
+        compose();
+        for (int k = 0; k < PaperProblems; ++k) {
+            const QString stored = m_window->paper().PaperRecords()[k + 1].AnswerText.trimmed();
+            answerBox(k)->setText(TypedFor(stored));
+        }
+        click(button(u"Option2"_s));
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩100分"_s);
+    }
+
+    void bracketErrorsAreShownBeforeTheirRowsMark()
+    {
+        compose();
+        answer(10);
+        answerBox(2)->setText(u"(3*4"_s);
+        answerBox(6)->setText(u"2+3)"_s);
+        QStringList marksWhenShown;
+        m_services->messages.onShow = [&](const Message &) {
+            marksWhenShown.append(mark(2)->text() + u'|' + mark(6)->text());
+        };
+        click(button(u"Option2"_s));
+        QCOMPARE(m_services->messages.shown, QList<Message>(2, TestMessages::ExpressionError()));
+        QCOMPARE(marksWhenShown, (QStringList{u"|"_s, u"×|"_s}));
+        QCOMPARE(mark(1)->text(), u"√"_s);
+        QCOMPARE(mark(3)->text(), u"√"_s);
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩80分"_s);
+    }
+
+    void abortedRowIsWrongAndGradingGoesOn()
+    {
+        compose();
+        answer(10);
+        answerBox(0)->setText(u"12/0"_s);
+        answerBox(1)->setText(u"1E308*1E308"_s);
+        click(button(u"Option2"_s));
+        QCOMPARE(mark(0)->text(), u"×"_s);
+        QCOMPARE(mark(1)->text(), u"×"_s);
+        QCOMPARE(mark(9)->text(), u"√"_s);
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩80分"_s);
+        QVERIFY(m_services->messages.shown.isEmpty());
+    }
+
+    void enterMovesToTheNextAnswer()
+    {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        answerBox(3)->setFocus();
+        QTest::keyClicks(answerBox(3), u"12"_s);
+        QCOMPARE(QApplication::focusWidget(), answerBox(3));
+        QTest::keyClick(answerBox(3), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), answerBox(4));
+        QTest::keyClick(answerBox(4), Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), answerBox(5));
+        answerBox(9)->setFocus();
+        QTest::keyClick(answerBox(9), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), answerBox(9));
+        QCOMPARE(answerBox(3)->text(), u"12"_s);
+    }
+
+    void savesThePaperAsItStands()
+    {
+        compose();
+        auto *pathBox = control<QLineEdit>(u"Text3"_s);
+        pathBox->setText(QDir::toNativeSeparators(paperFolder() + u"/第一次测验"_s));
+        click(button(u"Option3"_s));
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QFile saved(paperFolder() + u"/第一次测验.doc"_s);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), *EncodeGbk(m_window->paper().PaperText()));
+        saved.close();
+        // The pupil's own edits are saved too, line ends and all.
+        auto *paperBox = control<QPlainTextEdit>(u"Text1"_s);
+        paperBox->moveCursor(QTextCursor::End);
+        paperBox->insertPlainText(u"姓名：小红\n"_s);
+        click(button(u"Option3"_s));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(DecodeGbk(saved.readAll()), m_window->paper().PaperText() + u"姓名：小红\r\n"_s);
+    }
+
+    void saveWithoutAPaperWritesNothing()
+    {
+        click(button(u"Option3"_s));
+        QCOMPARE(m_services->messages.shown, QList<Message>{TestMessages::PaperNotReady()});
+        QVERIFY(!QFile::exists(paperFolder() + u"/试卷名.doc"_s));
+    }
+
+    void failedSaveIsReported()
+    {
+        compose();
+        const QString name = m_dir.filePath(u"nowhere/测验"_s);
+        control<QLineEdit>(u"Text3"_s)->setText(name);
+        click(button(u"Option3"_s));
+        QCOMPARE(m_services->messages.shown.size(), 1);
+        const Message message = m_services->messages.shown.first();
+        QCOMPARE(message.title, u"保存试卷"_s);
+        QVERIFY(message.text.contains(u"文件夹不存在"_s));
+        QVERIFY(message.text.contains(QDir::toNativeSeparators(name + u".doc"_s)));
+    }
+
+    void menuEntriesAskForThePrintingWindows()
+    {
+        QSignalSpy preview(m_window.get(), &TestWindow::printPreviewRequested);
+        QSignalSpy pageSetup(m_window.get(), &TestWindow::pageSetupRequested);
+        auto *previewEntry = m_window->findChild<QAction *>(u"dayinyulan"_s);
+        auto *pageSetupEntry = m_window->findChild<QAction *>(u"yemianshezhi"_s);
+        QVERIFY(previewEntry && pageSetupEntry);
+        QCOMPARE(previewEntry->text(), u"打印预览"_s);
+        QCOMPARE(pageSetupEntry->text(), u"页面设置"_s);
+        previewEntry->trigger();
+        QCOMPARE(preview.size(), 1);
+        QCOMPARE(pageSetup.size(), 0);
+        pageSetupEntry->trigger();
+        QCOMPARE(pageSetup.size(), 1);
+    }
+
+    void clockAndFaceTick()
+    {
+        auto *clockTimer = m_window->findChild<QTimer *>(u"Timer1"_s);
+        auto *faceTimer = m_window->findChild<QTimer *>(u"Timer2"_s);
+        QVERIFY(clockTimer && faceTimer);
+        QVERIFY(clockTimer->isActive() && faceTimer->isActive());
+        QCOMPARE(clockTimer->interval(), 1000);
+        QCOMPARE(faceTimer->interval(), 100);
+        for (int tick = 0; tick < 59; ++tick)
+            m_window->Timer1_Timer();
+        QCOMPARE(caption(u"Label6"_s), u"0分59秒"_s);
+        m_window->Timer1_Timer();
+        QCOMPARE(caption(u"Label6"_s), u"1分0秒"_s);
+        // Composing neither stops nor resets the clock.
+        compose();
+        m_window->Timer1_Timer();
+        QCOMPARE(caption(u"Label6"_s), u"1分1秒"_s);
+        const TwipScale scale = TwipScale::of(*m_window);
+        auto *face = control<QLabel>(u"Im1"_s);
+        for (int tick = 1; tick <= 20; ++tick) {
+            m_window->Timer2_Timer();
+            QCOMPARE(face->y(), scale.toPixels(SmileyBob::TopAt(tick)));
+        }
+    }
+
+    void handOverToTheOtherWindows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<WindowId>("next");
+        QTest::newRow("back") << u"Option8"_s << WindowId::Main;
+        QTest::newRow("practice") << u"Option4"_s << WindowId::Practice;
+        QTest::newRow("examples") << u"Option7"_s << WindowId::Examples;
+    }
+
+    void handOverToTheOtherWindows()
+    {
+        QFETCH(QString, name);
+        QFETCH(WindowId, next);
+        click(button(name));
+        QCOMPARE(m_host.handOvers, QList<WindowId>{next});
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_window->findChild<QTimer *>(u"Timer1"_s)->isActive());
+    }
+
+    void openingAgainStartsAfresh()
+    {
+        click(control<QRadioButton>(u"Option5"_s));
+        compose();
+        answer(3);
+        click(button(u"Option2"_s));
+        m_window->Timer1_Timer();
+        control<QLineEdit>(u"Text3"_s)->setText(u"别的名字"_s);
+        click(button(u"Option8"_s));
+        m_window->load();
+        QVERIFY(!m_window->paper().hasPaper());
+        QVERIFY(m_window->PaperText().isEmpty());
+        QVERIFY(mark(0)->text().isEmpty());
+        QVERIFY(caption(u"Label1"_s).isEmpty());
+        QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+        QCOMPARE(caption(u"Label6"_s), u"0分0秒"_s);
+        QVERIFY(!control<QLabel>(u"Im1"_s)->isHidden());
+        QVERIFY(control<QLabel>(u"Im2"_s)->isHidden());
+        QVERIFY(!control<QRadioButton>(u"Option5"_s)->isChecked());
+        QVERIFY(m_window->sounds().RightSound().isEmpty());
+        for (const QString &name : {u"Option1"_s, u"Option2"_s, u"Option8"_s})
+            QVERIFY(!button(name)->isChecked());
+        QVERIFY(control<QLineEdit>(u"Text3"_s)->text().endsWith(u"试卷名"_s));
+        QVERIFY(m_window->findChild<QTimer *>(u"Timer1"_s)->isActive());
+    }
+};
+
+QTEST_MAIN(TestWindowTest)
+#include "testwindow_test.moc"
