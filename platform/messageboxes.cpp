@@ -32,3 +32,13 @@ void WidgetMessageBoxes::show(const Message &message)
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
+
+Message NotReadyMessage()
+{
+    return {u"操作提示"_s, u"试题没有准备好，\r\n请准备好试题再试"_s, Message::Icon::Critical};
+}
+
+Message ExpressionErrorMessage()
+{
+    return {u"Lumaro"_s, u"表达式错误"_s, Message::Icon::None};
+}

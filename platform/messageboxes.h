@@ -14,6 +14,11 @@ struct Message {
     bool operator==(const Message &) const = default;
 };
 
+/// The learning windows' message when their bank is missing or has too few problems.
+Message NotReadyMessage();
+/// An answer whose brackets do not match; shown once per such error, before the verdict.
+Message ExpressionErrorMessage();
+
 /// The one place every message box goes through. show() returns when the pupil has pressed OK.
 class MessageBoxes {
 public:

@@ -3,7 +3,6 @@
 
 #include "answercheck.h"
 #include "messageboxes.h"
-#include "practicemessages.h"
 #include "programsettings.h"
 #include "sound.h"
 
@@ -71,7 +70,7 @@ bool PracticeSession::nextProblem()
     const int next = (m_problemNo >= m_recordCount ? 1 : m_problemNo) + 1;
     const std::optional<BankSnapshot> snapshot = readProblem(next);
     if (!snapshot) {
-        m_messages.show(PracticeMessages::NotReady());
+        m_messages.show(NotReadyMessage());
         return false;
     }
     m_problemNo = next > snapshot->RecordCount ? FirstProblem : next;
@@ -112,7 +111,7 @@ bool PracticeSession::submitAnswer(const QString &line)
     // Decided before any message box opens, so a second Enter meanwhile finds nothing to do.
     m_phase = verdict.Right ? Phase::Right : Phase::TypingSolution;
     for (int i = 0; i < verdict.BracketErrors; ++i)
-        m_messages.show(PracticeMessages::ExpressionError());
+        m_messages.show(ExpressionErrorMessage());
     m_lastVerdict = verdict.Right;
     const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
     if (!sound.isEmpty())

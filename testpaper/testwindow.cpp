@@ -169,7 +169,7 @@ void TestWindow::Option1_Click()
         m_answerBoxes[0]->setFocus();
         showScore(QString());
     } else {
-        m_services.messages.show(TestMessages::PaperNotReady());
+        m_services.messages.show(NotReadyMessage());
     }
     showMotto();
 }
@@ -179,7 +179,7 @@ void TestWindow::Option2_Click()
     const std::optional<Grading> grading = m_paper.handIn(answers());
     if (!grading) {
         // Without a paper, empty answer boxes would all count as right.
-        m_services.messages.show(TestMessages::PaperNotReady());
+        m_services.messages.show(NotReadyMessage());
         return;
     }
     showGrading(*grading);
@@ -189,7 +189,7 @@ void TestWindow::showGrading(const Grading &grading)
 {
     for (int k = 0; k < PaperProblems; ++k) {
         for (int error = 0; error < grading.Rows[k].BracketErrors; ++error)
-            m_services.messages.show(TestMessages::ExpressionError());
+            m_services.messages.show(ExpressionErrorMessage());
         m_marks[k]->setCaption(MarkText(grading.Rows[k].Right));
     }
     showScore(ScoreText(grading.Score));
@@ -212,7 +212,7 @@ void TestWindow::Option3_Click()
     const QString text = PaperText();
     if (text.trimmed().isEmpty()) {
         // An empty box would only wipe out an earlier paper saved under the same name.
-        m_services.messages.show(TestMessages::PaperNotReady());
+        m_services.messages.show(NotReadyMessage());
         return;
     }
     const SaveOutcome outcome = m_store.save(text, m_pathBox->text());

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "practicemessages.h"
+#include "messageboxes.h"
 #include "practicesession.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
@@ -231,8 +231,7 @@ void PracticeSessionTest::bracketErrorsAreShownBeforeTheVerdict()
         QVERIFY(!f.session.submitAnswer(u"12"_s)); // a second Enter meanwhile: nothing
     };
     f.session.submitAnswer(answer);
-    QCOMPARE(f.services.messages.shown,
-             QList<Message>(messages, PracticeMessages::ExpressionError()));
+    QCOMPARE(f.services.messages.shown, QList<Message>(messages, ExpressionErrorMessage()));
     QCOMPARE(f.session.verdictMark(), messages == 0 ? u"√"_s : u"×"_s);
     QCOMPARE(f.session.tally().Answered(), 1);
 }
@@ -277,7 +276,7 @@ void PracticeSessionTest::aBankWithoutProblemsIsNotReady()
     for (int click = 0; click < 2; ++click) {
         QVERIFY(!f.session.nextProblem());
         QCOMPARE(f.services.messages.shown.size(), click + 1);
-        QCOMPARE(f.services.messages.shown.last(), PracticeMessages::NotReady());
+        QCOMPARE(f.services.messages.shown.last(), NotReadyMessage());
         QCOMPARE(f.session.phase(), Phase::Opened);
         QVERIFY(f.session.nextEnabled());
         QCOMPARE(f.session.nextCaption(), u"开始练习"_s);
@@ -285,8 +284,8 @@ void PracticeSessionTest::aBankWithoutProblemsIsNotReady()
         QCOMPARE(f.session.doneCaption(), u"做题数："_s);
         QVERIFY(f.session.problemSurface().runs().empty());
     }
-    QCOMPARE(PracticeMessages::NotReady().title, u"操作提示"_s);
-    QCOMPARE(PracticeMessages::NotReady().text, u"试题没有准备好，\r\n请准备好试题再试"_s);
+    QCOMPARE(NotReadyMessage().title, u"操作提示"_s);
+    QCOMPARE(NotReadyMessage().text, u"试题没有准备好，\r\n请准备好试题再试"_s);
 }
 
 void PracticeSessionTest::aBankOfOneProblemRepeatsIt()

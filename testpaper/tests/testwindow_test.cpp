@@ -226,7 +226,7 @@ private Q_SLOTS:
         chooseBank(u"\\tm2.dat"_s);
         click(button(u"Option1"_s));
         QCOMPARE(m_services->messages.shown.size(), 1);
-        QCOMPARE(m_services->messages.shown.first(), TestMessages::PaperNotReady());
+        QCOMPARE(m_services->messages.shown.first(), NotReadyMessage());
         QCOMPARE(m_services->messages.shown.first().text,
                  u"试题没有准备好，\r\n请准备好试题再试"_s);
         QCOMPARE(m_services->messages.shown.first().title, u"操作提示"_s);
@@ -241,7 +241,7 @@ private Q_SLOTS:
     void handInWithoutAPaperIsRefused()
     {
         click(button(u"Option2"_s));
-        QCOMPARE(m_services->messages.shown, QList<Message>{TestMessages::PaperNotReady()});
+        QCOMPARE(m_services->messages.shown, QList<Message>{NotReadyMessage()});
         for (int k = 0; k < PaperProblems; ++k)
             QVERIFY(mark(k)->text().isEmpty());
         QVERIFY(caption(u"Label1"_s).isEmpty());
@@ -337,7 +337,7 @@ private Q_SLOTS:
             marksWhenShown.append(mark(2)->text() + u'|' + mark(6)->text());
         };
         click(button(u"Option2"_s));
-        QCOMPARE(m_services->messages.shown, QList<Message>(2, TestMessages::ExpressionError()));
+        QCOMPARE(m_services->messages.shown, QList<Message>(2, ExpressionErrorMessage()));
         QCOMPARE(marksWhenShown, (QStringList{u"|"_s, u"×|"_s}));
         QCOMPARE(mark(1)->text(), u"√"_s);
         QCOMPARE(mark(3)->text(), u"√"_s);
@@ -398,7 +398,7 @@ private Q_SLOTS:
     void saveWithoutAPaperWritesNothing()
     {
         click(button(u"Option3"_s));
-        QCOMPARE(m_services->messages.shown, QList<Message>{TestMessages::PaperNotReady()});
+        QCOMPARE(m_services->messages.shown, QList<Message>{NotReadyMessage()});
         QVERIFY(!QFile::exists(paperFolder() + u"/试卷名.doc"_s));
     }
 
