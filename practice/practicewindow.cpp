@@ -175,12 +175,21 @@ void PracticeWindow::Text1_KeyPress(int keyAscii)
         return;
     m_session.submitAnswer(m_text1->text());
     showSession();
+    focusNextStepWhenReady();
+}
+
+// A pupil who works with the keyboard goes on with Enter once the next problem may start.
+void PracticeWindow::focusNextStepWhenReady()
+{
+    if (m_command1->isEnabled())
+        m_command1->setFocus();
 }
 
 void PracticeWindow::Timer3_Timer()
 {
     m_session.solutionTick();
     showSession();
+    focusNextStepWhenReady();
 }
 
 void PracticeWindow::Timer1_Timer()

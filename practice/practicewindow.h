@@ -62,6 +62,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void focusNextStepWhenReady();
     // Building and placing the controls (practicewindowdesign.cpp).
     void buildControls();
     void buildProblemArea();

@@ -232,6 +232,8 @@ void PracticeWindow::buildSettingsPanel()
 void PracticeWindow::buildButtons()
 {
     m_command1 = makeButton(*this, u"Command1"_s, u"开始练习"_s);
+    m_command1->setAutoDefault(true); // Enter on the focused button goes on
+
     m_navigation = {makeButton(*this, u"Command2"_s, u"返 回"_s),
                     makeButton(*this, u"Command3"_s, u"进入例题"_s),
                     makeButton(*this, u"Command4"_s, u"进入测试"_s)};

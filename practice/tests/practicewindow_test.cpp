@@ -198,6 +198,12 @@ void PracticeWindowTest::aRightAnswer()
     QCOMPARE(f.caption(u"Label14"_s), u"对题率：100%"_s);
     QCOMPARE(f.control<QPlainTextEdit>(u"Text4"_s).toPlainText(), u"第1题对\n"_s);
     QVERIFY(!f.window.findChild<PreciseTimer *>(u"Timer3"_s)->isActive());
+
+    // The keyboard goes on: Enter on the next-step button starts the next problem.
+    QPushButton &command1 = f.control<QPushButton>(u"Command1"_s);
+    QVERIFY(command1.hasFocus());
+    QTest::keyClick(&command1, Qt::Key_Return);
+    QCOMPARE(f.caption(u"Label11"_s), u"做题数：2"_s);
 }
 
 void PracticeWindowTest::aWrongAnswerBringsTheSolution()
@@ -221,6 +227,7 @@ void PracticeWindowTest::aWrongAnswerBringsTheSolution()
     QCOMPARE(ticks, solution.size() + 2);
     QVERIFY(!f.shown(u"Pic4"_s));
     QVERIFY(!f.window.findChild<PreciseTimer *>(u"Timer3"_s)->isActive());
+    QVERIFY(command1.hasFocus());
     QCOMPARE(f.control<QPlainTextEdit>(u"Text4"_s).toPlainText(), u"第1题错\n"_s);
     QCOMPARE(f.caption(u"Label14"_s), u"对题率：0%"_s);
 
