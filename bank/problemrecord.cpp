@@ -59,8 +59,14 @@ QString FieldError(const QString &name, const QString &text, int width)
 
 QByteArray PaddedBytes(QByteArray bytes, int width)
 {
+    bytes.truncate(width);
     bytes.append(QByteArray(width - bytes.size(), ' '));
     return bytes;
+}
+
+QByteArray RawField(const QString &text, int width)
+{
+    return PaddedBytes(EncodeGbk(text).value_or(QByteArray()), width);
 }
 
 } // namespace
@@ -145,8 +151,11 @@ EncodedRecord EncodeProblemRecord(const QString &problem, const QString &solutio
     if (!error.isEmpty())
         return {{}, error};
     const QString marker(TextMarker);
-    return {PaddedBytes(*EncodeGbk(problem + marker), ProblemTextBytes) +
-                PaddedBytes(*EncodeGbk(solution + marker), SolutionTextBytes) +
-                PaddedBytes(*EncodeGbk(answer), AnswerTextBytes),
-            {}};
+    return {RawProblemRecord(problem + marker, solution + marker, answer), {}};
+}
+
+QByteArray RawProblemRecord(const QString &problem, const QString &solution, const QString &answer)
+{
+    return RawField(problem, ProblemTextBytes) + RawField(solution, SolutionTextBytes) +
+           RawField(answer, AnswerTextBytes);
 }

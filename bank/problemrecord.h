@@ -63,6 +63,10 @@ struct EncodedRecord {
 EncodedRecord EncodeProblemRecord(const QString &problem, const QString &solution,
                                   const QString &answer);
 
+/// Three texts laid into a record's fields as they stand: no marker is added, and each is cut
+/// or padded with blanks to its field's width. For banks that break the rules on purpose.
+QByteArray RawProblemRecord(const QString &problem, const QString &solution, const QString &answer);
+
 /// GBK bytes of a text, or nothing when a character has no GBK form.
 std::optional<QByteArray> EncodeGbk(const QString &text);
 

@@ -94,6 +94,15 @@ TEST(TextBeforeMarker, CutsAtTheFirstMarker)
     EXPECT_EQ(TextBeforeMarker(u"&"_s), QString());
 }
 
+TEST(RawProblemRecord, LaysTextsIntoTheFieldsAsTheyStand)
+{
+    const ProblemRecord record =
+        DecodeProblemRecord(RawProblemRecord(QString(150, u'题'), u"解"_s, u"12345678901"_s));
+    EXPECT_EQ(record.ProblemText, QString(100, u'题') + QString(100, u' '));
+    EXPECT_FALSE(HasMarker(record.SolutionText));
+    EXPECT_EQ(record.AnswerText, u"1234567890"_s);
+}
+
 TEST(EncodeProblemRecord, RefusesWhatDoesNotFit)
 {
     EXPECT_TRUE(EncodeProblemRecord(QString(99, u'题'), u"解"_s, u"1"_s).ok());

@@ -21,18 +21,9 @@ struct Record {
     QString answer = u"1"_s;
 };
 
-/// A text as GBK bytes padded with blanks to a field's width.
-inline QByteArray field(const QString &text, int width)
-{
-    QByteArray bytes = EncodeGbk(text).value_or(QByteArray());
-    bytes.truncate(width);
-    return bytes.leftJustified(width, ' ');
-}
-
 inline QByteArray bytesOf(const Record &record)
 {
-    return field(record.problem, ProblemTextBytes) + field(record.solution, SolutionTextBytes) +
-           field(record.answer, AnswerTextBytes);
+    return RawProblemRecord(record.problem, record.solution, record.answer);
 }
 
 inline void write(const QString &path, const QList<Record> &records)

@@ -7,17 +7,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QByteArray padded(const QString &text, int width)
-{
-    QByteArray bytes = EncodeGbk(text).value_or(QByteArray());
-    bytes.truncate(width);
-    return bytes.leftJustified(width, ' ');
-}
-
-} // namespace
-
 TestFolder::TestFolder() = default;
 
 ProgramSettings TestFolder::settings() const
@@ -52,8 +41,7 @@ void TestFolder::writeBank(const QList<TestProblem> &problems)
 QByteArray TestFolder::RecordWithoutMarkers(const QString &problem, const QString &solution,
                                             const QString &answer)
 {
-    return padded(problem, ProblemTextBytes) + padded(solution, SolutionTextBytes) +
-           padded(answer, AnswerTextBytes);
+    return RawProblemRecord(problem, solution, answer);
 }
 
 QByteArray TestFolder::Record(const TestProblem &problem)
