@@ -5,6 +5,7 @@
 #include "messageboxes.h"
 #include "programsettings.h"
 #include "qtsoundoutput.h"
+#include "qttranslations.h"
 #include "shell.h"
 #include "singleinstance.h"
 #include "sound.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Lumaro"_s);
+    InstallChineseQtTexts(app);
 
     const QString programFolder = ExecutableFolder();
     QtSoundOutput soundOutput;

@@ -35,6 +35,7 @@ PracticeLayout PracticeLayoutFor(double width, double height)
     layout.text1 = QRectF(2400, answerTop, layout.pic1.width() / 1.5, AnswerBoxHeight);
     layout.label15 = QRectF(2280, height / 2.5, 0, 0);
     layout.label10 = QRectF(width / 2, layout.text1.top(), 0, 0);
+    layout.inputHint = QRectF(layout.text1.left(), layout.pic1.bottom() + 45, 0, 0);
 
     const double tallyLeft = layout.frame5.left() - 1000;
     layout.faces = QRectF(tallyLeft, 2400, FaceSide, FaceSide);

@@ -12,8 +12,9 @@ struct PracticeLayout {
     QRectF label9; ///< the answer prompt
     QRectF text1;  ///< the answer box
     QRectF label15;
-    QRectF label10; ///< the verdict mark
-    QRectF faces;   ///< Image1 and Image2
+    QRectF label10;   ///< the verdict mark
+    QRectF inputHint; ///< how to type the answer, between the problem box and the answer box
+    QRectF faces;     ///< Image1 and Image2
     QRectF label11, label12, label14;
     QRectF label1; ///< above the verdict log
     QRectF text4;  ///< the verdict log

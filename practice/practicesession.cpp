@@ -2,6 +2,7 @@
 #include "practicesession.h"
 
 #include "answercheck.h"
+#include "inputhint.h"
 #include "messageboxes.h"
 #include "programsettings.h"
 #include "sound.h"
@@ -36,6 +37,7 @@ void PracticeSession::load()
     m_recordCount = 0;
     m_record = ProblemRecord::Blank();
     m_lastVerdict.reset();
+    m_inputHint.clear();
     m_started = false;
     m_problemLogEnabled = true;
     m_elapsedSeconds = 0;
@@ -78,6 +80,7 @@ bool PracticeSession::nextProblem()
     m_record = snapshot->Record;
     m_problemLogEnabled = true;
     m_lastVerdict.reset();
+    m_inputHint.clear();
     m_started = true;
     m_problemSurface.clear();
     m_solutionSurface.clear();
@@ -113,6 +116,7 @@ bool PracticeSession::submitAnswer(const QString &line)
     for (int i = 0; i < verdict.BracketErrors; ++i)
         m_messages.show(ExpressionErrorMessage());
     m_lastVerdict = verdict.Right;
+    m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), verdict.Right);
     const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
     if (!sound.isEmpty())
         m_sound.play(sound);

@@ -76,6 +76,9 @@ public:
     QPointF problemHand() const { return m_problemWriter.handPosition(); }
     QPointF solutionHand() const { return m_solutionWriter.handPosition(); }
     QString verdictMark() const;
+    /// How to type the answer when the line judged wrong was written with a Chinese input
+    /// method on; empty otherwise, and from the next problem on.
+    const QString &inputHint() const { return m_inputHint; }
     Face face() const;
     const QString &doneCaption() const { return m_doneCaption; }
     const QString &rightCaption() const { return m_rightCaption; }
@@ -111,6 +114,7 @@ private:
     int m_recordCount = 0;
     ProblemRecord m_record = ProblemRecord::Blank();
     std::optional<bool> m_lastVerdict;
+    QString m_inputHint;
     bool m_started = false;
     bool m_problemLogEnabled = true;
     int m_elapsedSeconds = 0;

@@ -92,6 +92,7 @@ private:
     QLineEdit *m_text1 = nullptr;
     CaptionLabel *m_label15 = nullptr;
     CaptionLabel *m_label10 = nullptr;
+    CaptionLabel *m_inputHint = nullptr;
     QLabel *m_image1 = nullptr;
     QLabel *m_image2 = nullptr;
     CaptionLabel *m_label11 = nullptr;

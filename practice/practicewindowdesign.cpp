@@ -166,6 +166,8 @@ void PracticeWindow::buildAnswerArea()
     connect(m_text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
     m_label15 = makeLabel(*this, u"Label15"_s, u"（输入完后按enter键提交答案）"_s, 14.25);
     m_label10 = makeLabel(*this, u"Label10"_s, QString(), 26.25);
+    m_inputHint = makeLabel(*this, u"InputHint"_s, QString(), 10.5);
+    m_inputHint->setTextColor(colorFromBgr(0x00FF0000));
     m_image1 = makePicture(*this, u"Image1"_s, u":/art/face-smile.svg"_s);
     m_image2 = makePicture(*this, u"Image2"_s, u":/art/face-frown.svg"_s);
 }
@@ -252,6 +254,7 @@ void PracticeWindow::placeControls(const PracticeLayout &layout)
     place(*m_text1, layout.text1);
     place(*m_label15, layout.label15);
     place(*m_label10, layout.label10);
+    place(*m_inputHint, layout.inputHint);
     place(*m_image1, layout.faces);
     place(*m_image2, layout.faces);
     place(*m_label11, layout.label11);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grading.h"
 
+#include "inputhint.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 ResultBand ResultBandFor(int score)
@@ -28,13 +30,16 @@ Grading GradePaper(const QStringList &answers,
                    const std::array<QString, PaperProblems> &expectedAnswers)
 {
     Grading grading;
+    QList<bool> rowsRight;
     for (int row = 0; row < PaperProblems; ++row) {
         const QString answer = row < answers.size() ? answers[row] : QString();
         // A row whose evaluation aborts (a division by zero, an overflow) is simply wrong.
         grading.Rows[row] = GradeRow(answer, expectedAnswers[row]);
         if (grading.Rows[row].Right)
             grading.Score += PointsPerProblem;
+        rowsRight.append(grading.Rows[row].Right);
     }
     grading.Band = ResultBandFor(grading.Score);
+    grading.InputHint = PaperInputHint(answers, rowsRight);
     return grading;
 }

@@ -40,6 +40,9 @@ struct Grading {
     std::array<Verdict, PaperProblems> Rows{};
     int Score = 0;
     ResultBand Band;
+    /// How to type the wrong rows' answers that were written with a Chinese input method on;
+    /// empty when there is none.
+    QString InputHint;
 };
 
 /// Grades ten answers (row k against expectedAnswers[k], the stored AnswerText of problem

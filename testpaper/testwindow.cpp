@@ -111,6 +111,7 @@ void TestWindow::clearAnswers()
         m_answerBoxes[k]->clear();
         m_marks[k]->setCaption(QString());
     }
+    m_inputHint->setCaption(QString());
 }
 
 void TestWindow::showMotto()
@@ -192,6 +193,7 @@ void TestWindow::showGrading(const Grading &grading)
             m_services.messages.show(ExpressionErrorMessage());
         m_marks[k]->setCaption(MarkText(grading.Rows[k].Right));
     }
+    m_inputHint->setCaption(grading.InputHint);
     showScore(ScoreText(grading.Score));
     QFont font = m_resultWord->font();
     font.setPointSizeF(grading.Band.FontSize);

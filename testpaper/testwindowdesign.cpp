@@ -146,6 +146,10 @@ void TestWindow::buildAnswerRows(QWidget &page)
         m_marks[k] =
             makeLabel(page, arrayName(u"Label7"_s, k), Fonts::designFont(u"宋体"_s, 26.25));
     }
+    m_inputHint = makeLabel(page, u"InputHint"_s, Fonts::designFont(u"宋体"_s, 10.5));
+    m_inputHint->setTextColor(colorFromBgr(0x00FF0000));
+    m_inputHint->setWordWrap(true);
+    m_inputHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void TestWindow::buildActionButtons(QWidget &page)
@@ -236,6 +240,9 @@ void TestWindow::placeControls(const TestLayout &layout)
         place(*m_answerBoxes[k], layout.text2Left, top, 900, 350);
         place(*m_marks[k], layout.label7Left, top, 540, 525);
     }
+    // Under the last row, clear of the sound frame in the right-hand column.
+    place(*m_inputHint, layout.label2Left, AnswerRowTop(PaperProblems),
+          layout.rightColumn - layout.label2Left - 120, 780);
     place(*m_composeButton, layout.option1, 1200, 450);
     place(*m_handInButton, layout.option2, 1200, 450);
     place(*m_saveButton, layout.option3, 1200, 450);

@@ -86,6 +86,7 @@ private Q_SLOTS:
     void soundsFollowTheSwitchAndSurviveALoad();
     void loadStartsAFreshPractice();
     void theProblemLogIsDisabledUntilTheNextProblem();
+    void anInputMethodLineJudgedWrongBringsAHintUntilTheNextProblem();
 };
 
 void PracticeSessionTest::problemsRunThroughTheBankAndStartAgain()
@@ -448,3 +449,24 @@ void PracticeSessionTest::theProblemLogIsDisabledUntilTheNextProblem()
 
 QTEST_MAIN(PracticeSessionTest)
 #include "practicesession_test.moc"
+
+void PracticeSessionTest::anInputMethodLineJudgedWrongBringsAHintUntilTheNextProblem()
+{
+    Fixture f;
+    f.folder.writeBank({{u"一本书有128页，看了75页，还剩多少页？"_s, u"128-75=53"_s, u"53"_s},
+                        {u"3个4是多少？"_s, u"3*4=12"_s, u"12"_s}});
+    f.session.nextProblem();
+    typeProblem(f.session);
+    QVERIFY(f.session.submitAnswer(u"１２８－７５"_s));
+    QCOMPARE(f.session.verdictMark(), u"×"_s);
+    QCOMPARE(f.session.inputHint(), u"提示：请用英文输入法输入 * / ( ) 和数字"_s);
+    typeSolution(f.session);
+    QCOMPARE(f.session.inputHint(), u"提示：请用英文输入法输入 * / ( ) 和数字"_s);
+    QVERIFY(f.services.messages.shown.isEmpty());
+
+    f.session.nextProblem();
+    QVERIFY(f.session.inputHint().isEmpty());
+    typeProblem(f.session);
+    QVERIFY(f.session.submitAnswer(u"3*5"_s));
+    QVERIFY(f.session.inputHint().isEmpty()); // wrong, but typed in ASCII
+}

@@ -281,6 +281,20 @@ private Q_SLOTS:
         QCOMPARE(grading.Score, right ? 100 : 90);
     }
 
+    void inputMethodHintNamesTheWrongRowsTypedWithAChineseInputMethod()
+    {
+        std::array<QString, PaperProblems> expected;
+        expected.fill(u"12        "_s);
+        QStringList answers(PaperProblems, u"3*4"_s);
+        answers[2] = u"3×4"_s;
+        answers[6] = u"（5+7）"_s;
+        answers[8] = u"13"_s;
+        const Grading grading = GradePaper(answers, expected);
+        QCOMPARE(grading.Score, 70);
+        QCOMPARE(grading.InputHint, u"提示：第3、7题请用英文输入法输入 * / ( ) 和数字"_s);
+        QVERIFY(GradePaper(QStringList(PaperProblems, u"12"_s), expected).InputHint.isEmpty());
+    }
+
     void clockText_data()
     {
         QTest::addColumn<qint64>("seconds");

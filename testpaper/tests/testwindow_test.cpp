@@ -248,6 +248,19 @@ private Q_SLOTS:
         QVERIFY(m_services->sound.played.isEmpty());
     }
 
+    void anInputMethodAnswerBringsAHintBesideTheMarksUntilTheNextPaper()
+    {
+        compose();
+        answer(PaperProblems);
+        answerBox(4)->setText(u"（"_s + answerBox(4)->text() + u"）"_s);
+        click(button(u"Option2"_s));
+        QCOMPARE(mark(4)->text(), u"×"_s);
+        QCOMPARE(caption(u"InputHint"_s), u"提示：第5题请用英文输入法输入 * / ( ) 和数字"_s);
+        QVERIFY(m_services->messages.shown.isEmpty());
+        compose();
+        QVERIFY(caption(u"InputHint"_s).isEmpty());
+    }
+
     void grading_data()
     {
         QTest::addColumn<int>("rightRows");
