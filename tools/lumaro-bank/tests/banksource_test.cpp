@@ -4,9 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -116,24 +120,64 @@ wrong = ["3+4"]
     EXPECT_FALSE(ParseBankSource(u"/nonexistent/tm9.toml"_s).ok());
 }
 
+QString ShippedSourcePath(int type)
+{
+    return QStringLiteral(LUMARO_BANK_SOURCES) % u"/tm"_s % QString::number(type) % u".toml"_s;
+}
+
+// The fewest problems each shipped bank holds (index: the type).
+constexpr int MinimumProblems[] = {0, 40, 40, 40, 60, 60};
+
 // Every shipped problem proves that its right answers are judged right and its wrong
 // answers wrong, so a broken problem can never reach a pupil.
 class ShippedBank : public testing::TestWithParam<int> {};
 
 TEST_P(ShippedBank, EveryProblemIsJudgedAsItsSourceSays)
 {
-    const QString path =
-        QStringLiteral(LUMARO_BANK_SOURCES) % u"/tm"_s % QString::number(GetParam()) % u".toml"_s;
+    const QString path = ShippedSourcePath(GetParam());
     if (!QFile::exists(path))
         GTEST_SKIP() << "no source " << path.toStdString();
     const ParsedSource parsed = ParseBankSource(path);
     ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
     EXPECT_EQ(parsed.Source.Type, GetParam());
-    EXPECT_GE(parsed.Source.Problems.size(), 40);
+    EXPECT_GE(parsed.Source.Problems.size(), MinimumProblems[GetParam()]);
     for (const QString &error : ValidateBankSource(parsed.Source))
         ADD_FAILURE() << error.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, ShippedBank, testing::Range(1, 6));
+
+/// What a copied problem keeps however it is reworded: its answer and the numbers in its text.
+QString ProblemNumbers(const SourceProblem &problem)
+{
+    static const QRegularExpression number(u"\\d+(?:\\.\\d+)?"_s);
+    QList<double> numbers;
+    for (const QRegularExpressionMatch &match : number.globalMatch(problem.Text))
+        numbers.append(match.captured().toDouble());
+    std::sort(numbers.begin(), numbers.end());
+    QString key = problem.Answer;
+    for (double value : numbers)
+        key += u' ' + QString::number(value);
+    return key;
+}
+
+TEST(ShippedBanks, NoProblemRepeatsTheNumbersAndAnswerOfAnother)
+{
+    QHash<QString, QString> firstSeen;
+    for (int type = 1; type <= 5; ++type) {
+        const ParsedSource parsed = ParseBankSource(ShippedSourcePath(type));
+        if (!parsed.ok())
+            continue; // reported by ShippedBank
+        for (qsizetype i = 0; i < parsed.Source.Problems.size(); ++i) {
+            const QString where = u"tm%1 记录 %2"_s.arg(type).arg(i + 2);
+            const QString key = ProblemNumbers(parsed.Source.Problems[i]);
+            if (firstSeen.contains(key))
+                ADD_FAILURE() << where.toStdString() << " repeats " << firstSeen[key].toStdString()
+                              << ": " << key.toStdString();
+            else
+                firstSeen.insert(key, where);
+        }
+    }
+}
 
 } // namespace
