@@ -6,6 +6,7 @@
 #include "problemrecord.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <toml++/toml.h>
@@ -37,8 +38,13 @@ QStringList StringsAt(const toml::node_view<const toml::node> &node)
 SourceProblem ProblemFrom(const toml::table &table)
 {
     const toml::node_view<const toml::node> view(table);
-    return {StringAt(view["text"]),         StringAt(view["solution"]),   StringAt(view["answer"]),
-            StringsAt(view["expressions"]), StringsAt(view["equations"]), StringsAt(view["wrong"])};
+    return {StringAt(view["text"]),
+            StringAt(view["solution"]),
+            StringAt(view["answer"]),
+            StringsAt(view["expressions"]),
+            StringsAt(view["equations"]),
+            StringsAt(view["wrong"]),
+            view["answer_in_text"].value_or(false)};
 }
 
 BankSource SourceFrom(const toml::table &root)
@@ -95,6 +101,26 @@ void CheckAnswerLines(const SourceProblem &problem, QStringList &reasons)
     }
 }
 
+/// The numbers written in a text, each a whole token: "120" and "1.2" hold no 12.
+QList<double> NumbersIn(const QString &text)
+{
+    static const QRegularExpression number(u"\\d+(?:\\.\\d+)?"_s);
+    QList<double> numbers;
+    for (const QRegularExpressionMatch &match : number.globalMatch(text))
+        numbers.append(match.captured().toDouble());
+    return numbers;
+}
+
+/// A pupil who copies a number from the text must not score by luck.
+void CheckAnswerNotInText(const SourceProblem &problem, QStringList &reasons)
+{
+    if (problem.AnswerInText || !IsPlainDecimal(problem.Answer))
+        return;
+    if (NumbersIn(problem.Text).contains(problem.Answer.toDouble()))
+        reasons.append(u"答案 "_s % problem.Answer %
+                       u" 也是题目里的数，照抄就能得分（确属有意时写 answer_in_text = true）"_s);
+}
+
 QStringList ProblemReasons(const SourceProblem &problem)
 {
     QStringList reasons;
@@ -105,6 +131,7 @@ QStringList ProblemReasons(const SourceProblem &problem)
     if (!IsPlainDecimal(problem.Answer))
         reasons.append(u"答案 “"_s % problem.Answer % u"” 不是不带符号的十进制数"_s);
     CheckQuestionMark(problem, reasons);
+    CheckAnswerNotInText(problem, reasons);
     CheckAnswerLines(problem, reasons);
     return reasons;
 }

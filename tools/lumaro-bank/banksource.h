@@ -13,6 +13,8 @@ struct SourceProblem {
     QStringList Expressions; ///< right by the practice and the test checks
     QStringList Equations;   ///< right by the practice check
     QStringList Wrong;       ///< wrong by both checks
+    /// The answer stands in the text on purpose, so copying it is not a way to score.
+    bool AnswerInText = false;
 };
 
 /// A readable bank source: the type's introduction (record 1) and its problems.

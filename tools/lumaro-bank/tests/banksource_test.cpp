@@ -81,6 +81,40 @@ TEST(ValidateBankSource, RefusesEachBrokenRule)
     }
 }
 
+TEST(ValidateBankSource, RefusesAnAnswerCopiedFromTheText)
+{
+    const struct {
+        QString Text;
+        QString Answer;
+        bool Intended;
+        bool Refused;
+    } cases[] = {
+        {u"一项工程甲队12天完成，乙队15天完成，两队合做几天完成？"_s, u"12"_s, false, true},
+        {u"一箱苹果120个，分给10个班，每班几个？"_s, u"12"_s, false, false},
+        {u"一根绳长1.2米，用去0.8米，还剩几米？"_s, u"12"_s, false, false},
+        {u"一根绳长1.2米，用去0.8米，还剩几米？"_s, u"0.4"_s, false, false},
+        {u"一支笔2.50元，一块橡皮多少元时两样同价？"_s, u"2.5"_s, false, true},
+        {u"全班40人，25%是男生，女生比男生多几人？"_s, u"25"_s, false, true},
+        {u"甲是乙的3/4，乙是4，甲是几？"_s, u"3"_s, false, true},
+        {u"钟面上时针从12走到12，走了几小时？"_s, u"12"_s, true, false},
+    };
+    for (const auto &c : cases) {
+        BankSource source = GoodSource();
+        SourceProblem &problem = source.Problems[0];
+        problem.Text = c.Text;
+        problem.Answer = c.Answer;
+        problem.Expressions = {c.Answer};
+        problem.Equations = {u"x="_s + c.Answer};
+        problem.Wrong = {c.Answer + u"+1"_s};
+        problem.AnswerInText = c.Intended;
+        const QString errors = Joined(ValidateBankSource(source));
+        EXPECT_EQ(errors.contains(u"照抄"_s), c.Refused)
+            << c.Text.toStdString() << " / " << c.Answer.toStdString() << ": "
+            << errors.toStdString();
+        EXPECT_EQ(errors.isEmpty(), !c.Refused) << errors.toStdString();
+    }
+}
+
 TEST(ValidateBankSource, RefusesDuplicatesAndSmallBanks)
 {
     BankSource source = GoodSource();
@@ -104,12 +138,22 @@ answer = "12"
 expressions = ["3*4"]
 equations = ["3*x=36"]
 wrong = ["3+4"]
+[[problem]]
+text = "钟面上12点走到下一个12点？"
+solution = "解"
+answer = "12"
+expressions = ["12"]
+equations = ["x=12"]
+wrong = ["24"]
+answer_in_text = true
 )"_s,
                                                     u"t.toml"_s);
     ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
     EXPECT_EQ(parsed.Source.Type, 2);
-    ASSERT_EQ(parsed.Source.Problems.size(), 1);
+    ASSERT_EQ(parsed.Source.Problems.size(), 2);
     EXPECT_EQ(parsed.Source.Problems[0].Equations, QStringList{u"3*x=36"_s});
+    EXPECT_FALSE(parsed.Source.Problems[0].AnswerInText);
+    EXPECT_TRUE(parsed.Source.Problems[1].AnswerInText);
     const ParsedSource broken = ParseBankSourceText(u"type = \n"_s, u"t.toml"_s);
     EXPECT_FALSE(broken.ok());
     EXPECT_TRUE(broken.Error.startsWith(u"t.toml:1"_s)) << broken.Error.toStdString();
