@@ -125,12 +125,14 @@ QString WithPercentWords(const QString &text)
 QString SpokenSigns(QString spoken)
 {
     static const QRegularExpression openingBracket(u"(^|[，。；：？！、])\\("_s);
-    // A unit per unit is read 每: 千米/时 is 千米每时.
-    static const QRegularExpression perUnit(u"(?<=\\p{Han})/(?=\\p{Han})"_s);
+    // A unit per unit after a number is read 每: 80（千米/时） is 80千米每时. Between other
+    // words "/" divides quantities: 路程/时间.
+    static const QRegularExpression perUnit(
+        u"(?<=[\\d（])(\\p{Han}{1,3})/(\\p{Han}{1,3})(?=$|）|\\P{Han})"_s);
     // Units in full-width brackets are read straight on: 53（页） is 53页.
     spoken.remove(u'（').remove(u'）');
     spoken.replace(openingBracket, u"\\1"_s).replace(u"("_s, u"括号"_s).replace(u")"_s, u"，"_s);
-    spoken.replace(perUnit, u"每"_s);
+    spoken.replace(perUnit, u"\\1每\\2"_s);
     spoken.replace(u"*"_s, u"乘"_s).replace(u"×"_s, u"乘"_s).replace(u"÷"_s, u"除以"_s);
     spoken.replace(u"/"_s, u"除以"_s);
     spoken.replace(u"+"_s, u"加"_s).replace(u"-"_s, u"减"_s).replace(u"="_s, u"等于"_s);

@@ -30,6 +30,9 @@ TEST(SpeakableText, ReadsArithmeticAsWords)
         {"ratio equation", u"24:3=x:5"_s, u"24比3等于x比5"_s},
         {"unknown", u"设x本，3*x=36"_s, u"设x本，3乘x等于36"_s},
         {"per unit", u"60（米/分）；80（千米/时）"_s, u"60米每分；80千米每时"_s},
+        {"per unit in a text", u"速度是75米/分，"_s, u"速度是75米每分，"_s},
+        {"quantity over quantity", u"路程/时间=速度"_s, u"路程除以时间等于速度"_s},
+        {"named quantities", u"男生人数/全班人数"_s, u"男生人数除以全班人数"_s},
     };
     for (const Reading &c : cases)
         EXPECT_EQ(SpeakableText(c.Written), c.Spoken) << c.Rule;
