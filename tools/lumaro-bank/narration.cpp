@@ -129,10 +129,13 @@ QString SpokenSigns(QString spoken)
     // words "/" divides quantities: 路程/时间.
     static const QRegularExpression perUnit(
         u"(?<=[\\d（])(\\p{Han}{1,3})/(\\p{Han}{1,3})(?=$|）|\\P{Han})"_s);
+    static const QRegularExpression remainder(u"(?<=[\\d\\p{Han}])……(?=\\d)"_s);
     // Units in full-width brackets are read straight on: 53（页） is 53页.
     spoken.remove(u'（').remove(u'）');
     spoken.replace(openingBracket, u"\\1"_s).replace(u"("_s, u"括号"_s).replace(u")"_s, u"，"_s);
     spoken.replace(perUnit, u"\\1每\\2"_s);
+    // A remainder is written 8（条）……4（人） and said 8条余4人.
+    spoken.replace(remainder, u"余"_s);
     spoken.replace(u"*"_s, u"乘"_s).replace(u"×"_s, u"乘"_s).replace(u"÷"_s, u"除以"_s);
     spoken.replace(u"/"_s, u"除以"_s);
     spoken.replace(u"+"_s, u"加"_s).replace(u"-"_s, u"减"_s).replace(u"="_s, u"等于"_s);

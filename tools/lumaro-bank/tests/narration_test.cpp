@@ -32,6 +32,8 @@ TEST(SpeakableText, ReadsArithmeticAsWords)
         {"per unit", u"60（米/分）；80（千米/时）"_s, u"60米每分；80千米每时"_s},
         {"per unit in a text", u"速度是75米/分，"_s, u"速度是75米每分，"_s},
         {"quantity over quantity", u"路程/时间=速度"_s, u"路程除以时间等于速度"_s},
+        {"remainder", u"52/6=8（条）……4（人）"_s, u"52除以6等于8条余4人"_s},
+        {"ellipsis", u"还有……"_s, u"还有……"_s},
         {"named quantities", u"男生人数/全班人数"_s, u"男生人数除以全班人数"_s},
     };
     for (const Reading &c : cases)
