@@ -2,6 +2,7 @@
 #include "narration.h"
 
 #include "problemrecord.h"
+#include "spokennumber.h"
 
 #include <QRegularExpression>
 
@@ -34,17 +35,107 @@ QString WithoutDoubledPauses(const QString &text)
     return result;
 }
 
-} // namespace
+/// Whole numbers either side of "/", not part of a decimal or a percentage.
+const QRegularExpression &WholeFraction()
+{
+    static const QRegularExpression fraction(u"(?<![\\d.])(\\d+)/(\\d+)(?![\\d.%])"_s);
+    return fraction;
+}
 
-QString SpeakableText(const QString &text)
+bool IsArithmetic(QChar c)
+{
+    return u"+-*/()=×÷"_s.contains(c) || c.isDigit() || c == u'.' || c == u'x';
+}
+
+/// The sign before a fraction leaves it standing as one quantity: text, "=", a bracket or
+/// a plus or minus.
+bool OpensQuantity(QChar before)
+{
+    return before.isNull() || !IsArithmetic(before) || u"=(+-"_s.contains(before);
+}
+
+bool ClosesQuantity(QChar after)
+{
+    return after.isNull() || !IsArithmetic(after) || u")+-"_s.contains(after);
+}
+
+struct FractionSite {
+    QString Written; ///< as in the text, "3/5"
+    qint64 Numerator = 0;
+    qint64 Denominator = 0;
+    QChar Before;
+    QChar After;
+};
+
+bool ReadsAsFraction(const FractionSite &site, const QStringList &statedFractions)
+{
+    if (site.Before == u'/' || site.After == u'/')
+        return false; // one step of a chain of divisions, 1/2/3
+    if (site.Before == u'(' && site.After == u')')
+        return true; // 90/(3/5)
+    if (statedFractions.contains(site.Written))
+        return true;
+    if (site.Denominator == 0 || site.Numerator % site.Denominator == 0)
+        return false; // a quotient that comes out whole, 144/8
+    return OpensQuantity(site.Before) && ClosesQuantity(site.After);
+}
+
+QString FractionWords(const FractionSite &site)
+{
+    return ChineseNumberWords(QString::number(site.Denominator)) % u"分之"_s %
+           ChineseNumberWords(QString::number(site.Numerator));
+}
+
+/// Each whole a/b read as a fraction becomes its words; "(a/b)" loses its brackets.
+QString WithFractionWords(const QString &text, bool everyFraction,
+                          const QStringList &statedFractions)
+{
+    QString result;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : WholeFraction().globalMatch(text)) {
+        const qsizetype start = match.capturedStart();
+        const qsizetype end = match.capturedEnd();
+        const FractionSite site{
+            match.captured(), match.captured(1).toLongLong(), match.captured(2).toLongLong(),
+            start > 0 ? text[start - 1] : QChar(), end < text.size() ? text[end] : QChar()};
+        if (!everyFraction && !ReadsAsFraction(site, statedFractions))
+            continue;
+        const bool bracketed = site.Before == u'(' && site.After == u')';
+        const qsizetype from = bracketed ? start - 1 : start;
+        result += QStringView(text).mid(done, from - done) % FractionWords(site);
+        done = bracketed ? end + 1 : end;
+    }
+    return result + QStringView(text).mid(done);
+}
+
+QString WithPercentWords(const QString &text)
 {
     static const QRegularExpression percent(u"(\\d+(?:\\.\\d+)?)%"_s);
+    QString result;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &match : percent.globalMatch(text)) {
+        const QString number = match.captured(1);
+        result += QStringView(text).mid(done, match.capturedStart() - done) % u"百分之"_s %
+                  (number == u"100"_s ? u"百"_s : ChineseNumberWords(number));
+        done = match.capturedEnd();
+    }
+    return result + QStringView(text).mid(done);
+}
+
+QString SpokenSigns(QString spoken)
+{
     static const QRegularExpression openingBracket(u"(^|[，。；：？！、])\\("_s);
-    QString spoken = text;
-    spoken.replace(percent, u"百分之\\1"_s);
+    // A unit per unit after a number is read 每: 80（千米/时） is 80千米每时. Between other
+    // words "/" divides quantities: 路程/时间.
+    static const QRegularExpression perUnit(
+        u"(?<=[\\d（])(\\p{Han}{1,3})/(\\p{Han}{1,3})(?=$|）|\\P{Han})"_s);
+    static const QRegularExpression remainder(u"(?<=[\\d\\p{Han}])……(?=\\d)"_s);
     // Units in full-width brackets are read straight on: 53（页） is 53页.
     spoken.remove(u'（').remove(u'）');
     spoken.replace(openingBracket, u"\\1"_s).replace(u"("_s, u"括号"_s).replace(u")"_s, u"，"_s);
+    spoken.replace(perUnit, u"\\1每\\2"_s);
+    // A remainder is written 8（条）……4（人） and said 8条余4人.
+    spoken.replace(remainder, u"余"_s);
     spoken.replace(u"*"_s, u"乘"_s).replace(u"×"_s, u"乘"_s).replace(u"÷"_s, u"除以"_s);
     spoken.replace(u"/"_s, u"除以"_s);
     spoken.replace(u"+"_s, u"加"_s).replace(u"-"_s, u"减"_s).replace(u"="_s, u"等于"_s);
@@ -52,13 +143,41 @@ QString SpeakableText(const QString &text)
     return WithoutDoubledPauses(spoken);
 }
 
+QString Speakable(const QString &text, bool everyFraction, const QStringList &statedFractions)
+{
+    return SpokenSigns(WithPercentWords(WithFractionWords(text, everyFraction, statedFractions)));
+}
+
+} // namespace
+
+QString SpeakableText(const QString &text, const QStringList &statedFractions)
+{
+    return Speakable(text, false, statedFractions);
+}
+
+QString SpeakableProblem(const QString &text)
+{
+    return Speakable(text, true, {});
+}
+
+QStringList StatedFractions(const QString &problemText)
+{
+    QStringList fractions;
+    for (const QRegularExpressionMatch &match : WholeFraction().globalMatch(problemText))
+        fractions.append(match.captured());
+    return fractions;
+}
+
 QString NarrationText(const QString &bankPath, int k, int count)
 {
     if (k >= count)
         return ClosingWords;
     const ProblemRecord record = ReadProblemRecord(bankPath, k);
+    const QString problem = Trimmed(record.ProblemText);
+    const QString solution = Trimmed(record.SolutionText);
     if (k == 1)
-        return SpeakableText(Trimmed(record.ProblemText) + Trimmed(record.SolutionText));
-    return SpeakableText(u"例题"_s % QString::number(k - 1) % u"。"_s %
-                         Trimmed(record.ProblemText) % u"。"_s % Trimmed(record.SolutionText));
+        return SpeakableText(problem + solution);
+    return WithoutDoubledPauses(u"例题"_s % QString::number(k - 1) % u"。"_s %
+                                SpeakableProblem(problem) % u"。"_s %
+                                SpeakableText(solution, StatedFractions(problem)));
 }

@@ -170,7 +170,7 @@ QString ShippedSourcePath(int type)
 }
 
 // The fewest problems each shipped bank holds (index: the type).
-constexpr int MinimumProblems[] = {0, 40, 40, 40, 60, 60};
+constexpr int MinimumProblems[] = {0, 60, 60, 60, 60, 60};
 
 // Every shipped problem proves that its right answers are judged right and its wrong
 // answers wrong, so a broken problem can never reach a pupil.
