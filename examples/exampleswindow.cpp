@@ -95,6 +95,8 @@ QPushButton *ExamplesWindow::makeButton(const QString &name, const QString &capt
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
     button->setCursor(Pictures::handCursor());
     button->setStyleSheet(ButtonStyle);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -8,7 +8,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -122,21 +121,13 @@ void ActionLabel::paintEvent(QPaintEvent *event)
         CaptionLabel::paintEvent(event);
         return;
     }
-    paintFocusedText();
+    // A caption is lit up in the hover yellow, its text kept in its own colour so that it
+    // stays easy to read; a swatch, which has no text, keeps its colour inside the ring.
+    if (!text().isEmpty()) {
+        QPainter background(this);
+        background.fillRect(rect(), colorFromBgr(Bgr::Yellow));
+    }
+    CaptionLabel::paintEvent(event);
     QPainter painter(this);
     PaintFocusRing(painter, rect());
-}
-
-void ActionLabel::paintFocusedText()
-{
-    if (text().isEmpty())
-        return;
-    QPainter painter(this);
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, colorFromBgr(Bgr::Yellow));
-    int flags = int(QStyle::visualAlignment(layoutDirection(), alignment()));
-    if (wordWrap())
-        flags |= Qt::TextWordWrap;
-    style()->drawItemText(&painter, contentsRect(), flags, colours, isEnabled(), text(),
-                          foregroundRole());
 }

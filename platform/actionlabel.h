@@ -4,7 +4,7 @@
 #include "controls.h"
 
 /// A label that acts as a button: a click, Space or Enter presses it. It is reached with Tab,
-/// shows its focus with the design's hover yellow and a ring, and a screen reader announces
+/// shows its focus in the design's hover yellow within a ring, and a screen reader announces
 /// it as a button whose press action does what a click does.
 class ActionLabel : public CaptionLabel {
     Q_OBJECT
@@ -22,8 +22,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintFocusedText();
-
     // Space presses on its release, as a push button does, so that a key held down or
     // released in the next window presses nothing there.
     bool m_spaceDown = false;

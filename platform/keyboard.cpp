@@ -52,7 +52,10 @@ void PaintFocusRing(QPainter &painter, const QRect &area)
 
 QString ButtonFocusStyle()
 {
-    return u" QPushButton:focus { border: 2px solid %1; color: %2; }"
+    // Lit up in the hover yellow like an action label; a latched button keeps its sunken
+    // edge and a deeper yellow, so that the focus does not hide which one is down.
+    return u" QPushButton:focus { background: %2; border: 2px solid %1; }"
+           u" QPushButton:checked:focus { background: #e8c000; border: 2px inset %1; }"
            u" QRadioButton:focus { border: 2px solid %1; }"_s.arg(RingEdge().name(),
                                                                   RingYellow().name());
 }

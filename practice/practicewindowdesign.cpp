@@ -86,6 +86,8 @@ QPushButton *makeButton(QWidget &parent, const QString &name, const QString &cap
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
     button->setCursor(Pictures::handCursor());
     button->setFocusPolicy(Qt::TabFocus);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     button->setStyleSheet(u"QPushButton { background: #ff8000; color: black; border: 1px solid "
                           u"#b05000; border-radius: 3px; } QPushButton:pressed { background: "
                           u"#e07000; } QPushButton:disabled { color: #a85a10; }"_s +
@@ -240,7 +242,6 @@ void PracticeWindow::buildSettingsPanel()
 void PracticeWindow::buildButtons()
 {
     m_command1 = makeButton(*this, u"Command1"_s, u"开始练习"_s);
-    m_command1->setAutoDefault(true); // Enter on the focused button goes on
 
     m_navigation = {makeButton(*this, u"Command2"_s, u"返 回"_s),
                     makeButton(*this, u"Command3"_s, u"进入例题"_s),

@@ -160,6 +160,8 @@ void TestWindow::buildActionButtons(QWidget &page)
         SetAccessibleCaption(*button, caption);
         button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
         button->setCursor(Pictures::handCursor());
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
         button->setStyleSheet(
             u"QPushButton { background: #ff8000; color: #ff0000; border: 2px outset #ffb060; "
             u"border-radius: 3px; } QPushButton:checked { background: #e06c00; border-style: "

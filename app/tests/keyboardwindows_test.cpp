@@ -66,6 +66,8 @@ private Q_SLOTS:
     void printSettingsAcceptWithEnterInABox();
     void printSettingsOkAndEscape_data();
     void printSettingsOkAndEscape();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void theFocusShows_data();
     void theFocusShows();
 };
@@ -294,6 +296,37 @@ void KeyboardWindowsTest::printSettingsOkAndEscape()
     QVERIFY(!settings->isVisible());
     // Closed either way, the copies typed stay for the next printing.
     QCOMPARE(settings->settings().Copies, u"2"_s);
+}
+
+void KeyboardWindowsTest::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("next");
+    QTest::newRow("examples: 开始学习") << int(WindowId::Examples) << u"Command1"_s << u"Form3"_s;
+    QTest::newRow("examples: 进入测试") << int(WindowId::Examples) << u"Command4"_s << u"Form5"_s;
+    QTest::newRow("practice: 进入例题") << int(WindowId::Practice) << u"Command3"_s << u"Form3"_s;
+    QTest::newRow("test: 组  卷") << int(WindowId::Test) << u"Option1"_s << u"Form5"_s;
+    QTest::newRow("test: 返  回") << int(WindowId::Test) << u"Option8"_s << u"Form1"_s;
+}
+
+void KeyboardWindowsTest::enterPressesTheFocusedButton()
+{
+    QFETCH(int, window);
+    QFETCH(QString, button);
+    QFETCH(QString, next);
+    KeyboardFixture program;
+    QVERIFY(program.writeBank());
+    QVERIFY(program.start());
+    QWidget *shown = Open(program, WindowId(window));
+    QVERIFY(shown);
+    QVERIFY(Key::tabTo(button));
+    Key::key(Qt::Key_Return);
+    QCOMPARE(program.shell->currentWindow()->objectName(), next);
+    if (button == u"Option1"_s)
+        QVERIFY(qobject_cast<TestWindow *>(shown)->paper().hasPaper());
+    if (button == u"Command1"_s)
+        QVERIFY(!shown->findChild<QWidget *>(button)->isEnabled());
 }
 
 void KeyboardWindowsTest::theFocusShows_data()
