@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -118,6 +119,23 @@ void KnowledgeWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         close();
+}
+
+void KnowledgeWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The keyboard's click on the background: Esc, Enter or Space closes the window.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (!event->isAutoRepeat())
+            close();
+        return;
+    default:
+        Backdrop::keyPressEvent(event);
+    }
 }
 
 void KnowledgeWindow::closeEvent(QCloseEvent *event)

@@ -85,6 +85,15 @@ void MainWindow::showStage()
         for (CaptionLabel *label : m_modeLabels)
             label->setEnabled(true);
     }
+    focusStage(choosingMode ? m_modeLabels : m_contentLabels);
+}
+
+void MainWindow::focusStage(const QList<CaptionLabel *> &choices)
+{
+    // The frame just hidden took the focus with it; a keyboard goes on in the frame shown.
+    auto *focused = qobject_cast<CaptionLabel *>(focusWidget());
+    if (!choices.isEmpty() && !choices.contains(focused))
+        choices.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::setTimersEnabled(bool enabled)

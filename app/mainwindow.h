@@ -63,6 +63,7 @@ private:
     void placeControls(double width, double height);
     void resetControls();
     void showStage();
+    void focusStage(const QList<CaptionLabel *> &choices);
     void setTimersEnabled(bool enabled);
     void CheckExist();
     void ClickSound();

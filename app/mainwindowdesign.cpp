@@ -2,9 +2,11 @@
 // The main window's controls as designed: captions, fonts, colours, and their places.
 #include "mainwindow.h"
 
+#include "actionlabel.h"
 #include "backdrop.h"
 #include "controls.h"
 #include "fonts.h"
+#include "keyboard.h"
 #include "pictures.h"
 #include "precisetimer.h"
 #include "units.h"
@@ -45,10 +47,11 @@ protected:
     }
 };
 
-CaptionLabel *makeLabel(QWidget &parent, const QString &name, const QString &caption,
-                        const QFont &font, const QColor &color)
+template <class Label = CaptionLabel>
+Label *makeLabel(QWidget &parent, const QString &name, const QString &caption, const QFont &font,
+                 const QColor &color)
 {
-    auto *label = new CaptionLabel(name, &parent);
+    auto *label = new Label(name, &parent);
     label->setFont(font);
     label->setTextColor(color);
     label->setCaption(caption);
@@ -155,8 +158,8 @@ void MainWindow::buildTitleBlock(QWidget &page)
 CaptionLabel *MainWindow::makeChoiceLabel(QWidget &frame, const QString &name,
                                           const QString &caption, QRectF place, double points)
 {
-    CaptionLabel *label =
-        makeLabel(frame, name, caption, Fonts::designFont(u"隶书"_s, points, true), red());
+    CaptionLabel *label = makeLabel<ActionLabel>(frame, name, caption,
+                                                 Fonts::designFont(u"隶书"_s, points, true), red());
     label->setBackColor(frame.palette().color(QPalette::Base));
     label->setCursor(Pictures::handCursor());
     m_choicePlaces.append({label, place});
@@ -182,6 +185,9 @@ void MainWindow::buildContentFrame(QWidget &page)
         m_contentLabels.append(label);
     }
     connect(m_contentLabels.first(), &CaptionLabel::clicked, this, &MainWindow::Label2_Click);
+    auto *arrows = new ArrowKeyFocus(m_contentFrame);
+    for (CaptionLabel *label : m_contentLabels)
+        arrows->add(label);
 }
 
 void MainWindow::buildModeFrame(QWidget &page)
@@ -202,6 +208,9 @@ void MainWindow::buildModeFrame(QWidget &page)
     add(u"Label10"_s, u"练习"_s, 1320, &MainWindow::Label10_Click);
     add(u"Label11"_s, u"测试"_s, 2040, &MainWindow::Label11_Click);
     add(u"Label16"_s, u"返回"_s, 2760, &MainWindow::Label16_Click);
+    auto *arrows = new ArrowKeyFocus(m_modeFrame);
+    for (CaptionLabel *label : m_modeLabels)
+        arrows->add(label);
 }
 
 void MainWindow::placeControls(double width, double height)

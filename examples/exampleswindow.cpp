@@ -4,6 +4,7 @@
 #include "controls.h"
 #include "examplelayout.h"
 #include "fonts.h"
+#include "keyboard.h"
 #include "pictures.h"
 #include "precisetimer.h"
 #include "surfaceview.h"
@@ -27,7 +28,8 @@ const QString ButtonStyle =
     u"QPushButton { background: #ff8000; color: #000000; border: 1px solid #b05000; "
     u"border-radius: 3px; }"
     u"QPushButton:pressed { background: #e07000; }"
-    u"QPushButton:disabled { background: #ffc88f; color: #a07850; border-color: #d8a070; }"_s;
+    u"QPushButton:disabled { background: #ffc88f; color: #a07850; border-color: #d8a070; }"_s +
+    ButtonFocusStyle();
 
 QRect pixelRect(const TwipScale &scale, const QRectF &twips)
 {
@@ -80,6 +82,9 @@ void ExamplesWindow::buildControls()
     connect(m_buttons[1], &QPushButton::clicked, this, &ExamplesWindow::Command2_Click);
     connect(m_buttons[2], &QPushButton::clicked, this, &ExamplesWindow::Command3_Click);
     connect(m_buttons[3], &QPushButton::clicked, this, &ExamplesWindow::Command4_Click);
+    // "下一题" is disabled as it is pressed: the focus waits on the board while the example is
+    // written, not on "返 回", where the next space would close the window.
+    new FocusKeeper(*this, [this] { return m_board; });
 }
 
 QPushButton *ExamplesWindow::makeButton(const QString &name, const QString &caption)
@@ -90,6 +95,8 @@ QPushButton *ExamplesWindow::makeButton(const QString &name, const QString &capt
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
     button->setCursor(Pictures::handCursor());
     button->setStyleSheet(ButtonStyle);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -120,6 +127,9 @@ void ExamplesWindow::showLesson()
     setTimerRunning(*m_solutionTimer, m_lesson.solutionTyping());
     QPushButton &next = *m_buttons[0];
     next.setEnabled(m_lesson.nextEnabled());
+    // The example written, the focus that waited on the board goes back to "下一题".
+    if (next.isEnabled() && m_board->hasFocus())
+        next.setFocus(Qt::OtherFocusReason);
     if (next.text() != m_lesson.nextCaption()) {
         next.setText(m_lesson.nextCaption());
         SetAccessibleCaption(next, next.text());

@@ -2,6 +2,7 @@
 #include "practicewindow.h"
 
 #include "controls.h"
+#include "keyboard.h"
 #include "practicelayout.h"
 #include "precisetimer.h"
 #include "surfaceview.h"
@@ -67,6 +68,11 @@ PracticeWindow::PracticeWindow(WindowHost &host, const PlatformServices &service
     : m_host(host), m_session(host.settings(), services.sound, services.messages)
 {
     buildControls();
+    // "开始练习" is disabled as it is pressed: a space typed next, an early start on the
+    // answer, must land on the problem being written, never on "返 回".
+    new FocusKeeper(*this, [this]() -> QWidget * {
+        return m_text1->isEnabled() ? static_cast<QWidget *>(m_text1) : m_pic1;
+    });
 }
 
 PracticeWindow::~PracticeWindow() = default;

@@ -2,8 +2,10 @@
 // The practice window's controls as designed: captions, fonts, colours, and their places.
 #include "practicewindow.h"
 
+#include "actionlabel.h"
 #include "controls.h"
 #include "fonts.h"
+#include "keyboard.h"
 #include "pictures.h"
 #include "practicelayout.h"
 #include "precisetimer.h"
@@ -84,9 +86,12 @@ QPushButton *makeButton(QWidget &parent, const QString &name, const QString &cap
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
     button->setCursor(Pictures::handCursor());
     button->setFocusPolicy(Qt::TabFocus);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     button->setStyleSheet(u"QPushButton { background: #ff8000; color: black; border: 1px solid "
                           u"#b05000; border-radius: 3px; } QPushButton:pressed { background: "
-                          u"#e07000; } QPushButton:disabled { color: #a85a10; }"_s);
+                          u"#e07000; } QPushButton:disabled { color: #a85a10; }"_s +
+                          ButtonFocusStyle());
     return button;
 }
 
@@ -98,7 +103,8 @@ QRadioButton *makeOption(QWidget &parent, const QString &name, const QString &ca
     option->setFont(Fonts::designFont(u"宋体"_s, 12));
     option->setCursor(Pictures::handCursor());
     option->setStyleSheet(u"QRadioButton { background: %1; color: %2; padding-left: 4px; }"_s.arg(
-        cssColor(backColor), red().name()));
+                              cssColor(backColor), red().name()) +
+                          ButtonFocusStyle());
     return option;
 }
 
@@ -198,14 +204,18 @@ void PracticeWindow::buildSettingsPanel()
     place(*frame3, panel.frame3);
     const struct {
         const char16_t *name;
+        const char16_t *colourName;
         quint32 color;
         void (PracticeWindow::*handler)();
-    } swatches[] = {{u"Label6", Bgr::Yellow, &PracticeWindow::Label6_Click},
-                    {u"Label5", Bgr::Orange, &PracticeWindow::Label5_Click},
-                    {u"Label7", Bgr::Green, &PracticeWindow::Label7_Click},
-                    {u"Label8", Blue, &PracticeWindow::Label8_Click}};
+    } swatches[] = {{u"Label6", u"黄色", Bgr::Yellow, &PracticeWindow::Label6_Click},
+                    {u"Label5", u"橙色", Bgr::Orange, &PracticeWindow::Label5_Click},
+                    {u"Label7", u"绿色", Bgr::Green, &PracticeWindow::Label7_Click},
+                    {u"Label8", u"蓝色", Blue, &PracticeWindow::Label8_Click}};
+    auto *arrows = new ArrowKeyFocus(frame3);
     for (int i = 0; i < 4; ++i) {
-        auto *swatch = new CaptionLabel(QString::fromUtf16(swatches[i].name), frame3);
+        auto *swatch = new ActionLabel(QString::fromUtf16(swatches[i].name), frame3);
+        swatch->setAccessibleName(QString::fromUtf16(swatches[i].colourName));
+        arrows->add(swatch);
         swatch->setBackColor(colorFromBgr(swatches[i].color));
         swatch->setCursor(Pictures::handCursor());
         place(*swatch, panel.swatches[i]);
@@ -234,7 +244,6 @@ void PracticeWindow::buildSettingsPanel()
 void PracticeWindow::buildButtons()
 {
     m_command1 = makeButton(*this, u"Command1"_s, u"开始练习"_s);
-    m_command1->setAutoDefault(true); // Enter on the focused button goes on
 
     m_navigation = {makeButton(*this, u"Command2"_s, u"返 回"_s),
                     makeButton(*this, u"Command3"_s, u"进入例题"_s),
@@ -243,6 +252,8 @@ void PracticeWindow::buildButtons()
     connect(m_navigation[0], &QPushButton::clicked, this, &PracticeWindow::Command2_Click);
     connect(m_navigation[1], &QPushButton::clicked, this, &PracticeWindow::Command3_Click);
     connect(m_navigation[2], &QPushButton::clicked, this, &PracticeWindow::Command4_Click);
+    // From the answer, Tab leads straight on to the next problem.
+    setTabOrder(m_text1, m_command1);
 }
 
 void PracticeWindow::placeControls(const PracticeLayout &layout)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printsettingswindow.h"
 
+#include "actionlabel.h"
 #include "controls.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -9,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -101,6 +103,9 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget *parent) : QWidget(parent)
     setTabOrder(m_left, m_right);
     setTabOrder(m_right, m_fontSize);
     setTabOrder(m_fontSize, m_copies);
+    setTabOrder(m_copies, m_ok);
+    // The keyboard starts at the font name, whichever control was made first.
+    m_fontName->setFocus(Qt::OtherFocusReason);
 }
 
 void PrintSettingsWindow::buildCaptions()
@@ -113,7 +118,7 @@ void PrintSettingsWindow::buildCaptions()
         label->setCaption(QString::fromUtf16(design.text));
         fitCaption(*label, pixels(*this, design.place));
     }
-    m_ok = new CaptionLabel(u"Label9"_s, this);
+    m_ok = new ActionLabel(u"Label9"_s, this);
     m_ok->setFont(Fonts::designFont(u"隶书"_s, 21.75));
     m_ok->setTextColor(CaptionRed);
     m_ok->setCaption(u"确定"_s);
@@ -194,6 +199,24 @@ void PrintSettingsWindow::mouseMoveEvent(QMouseEvent *event)
 {
     Form_MouseMove();
     QWidget::mouseMoveEvent(event);
+}
+
+void PrintSettingsWindow::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter in a box, which the box leaves to its window, accepts as "确定" does.
+        event->accept();
+        Label9_Click();
+        return;
+    case Qt::Key_Escape:
+        event->accept();
+        close();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void PrintSettingsWindow::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 
 #include "backdrop.h"
 #include "controls.h"
+#include "keyboard.h"
 #include "messageboxes.h"
 #include "precisetimer.h"
 #include "sound.h"
@@ -93,7 +94,7 @@ void TestWindow::resetControls()
     m_clockLabel->setCaption(TestClock::Text(0));
     m_smile->show();
     m_frown->hide();
-    releaseButtons(*m_actions);
+    m_actions->releaseAll();
     releaseButtons(*m_soundSwitch);
 }
 

@@ -14,6 +14,7 @@
 class Backdrop;
 class CaptionFrame;
 class CaptionLabel;
+class LatchingButtons;
 class PreciseTimer;
 class QAbstractButton;
 class QButtonGroup;
@@ -114,7 +115,7 @@ private:
     std::array<QLineEdit *, PaperProblems> m_answerBoxes{};  // Text2(0) … Text2(9)
     std::array<CaptionLabel *, PaperProblems> m_marks{};     // Label7(0) … Label7(9)
     CaptionLabel *m_inputHint = nullptr;                     // below the marks
-    QButtonGroup *m_actions = nullptr;
+    LatchingButtons *m_actions = nullptr;
     QPushButton *m_composeButton = nullptr;  // Option1
     QPushButton *m_handInButton = nullptr;   // Option2
     QPushButton *m_saveButton = nullptr;     // Option3

@@ -5,6 +5,7 @@
 #include "backdrop.h"
 #include "controls.h"
 #include "fonts.h"
+#include "keyboard.h"
 #include "pictures.h"
 #include "precisetimer.h"
 #include "testlayout.h"
@@ -154,19 +155,23 @@ void TestWindow::buildAnswerRows(QWidget &page)
 
 void TestWindow::buildActionButtons(QWidget &page)
 {
-    m_actions = new QButtonGroup(this);
+    // Latching, yet each one in the tab order, and the arrows only move between them: a
+    // button group would press each button an arrow reaches.
+    m_actions = new LatchingButtons(this);
     auto add = [&](const QString &name, const QString &caption) {
         auto *button = new QPushButton(caption, &page);
         button->setObjectName(name);
         SetAccessibleCaption(*button, caption);
-        button->setCheckable(true);
         button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
         button->setCursor(Pictures::handCursor());
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
         button->setStyleSheet(
             u"QPushButton { background: #ff8000; color: #ff0000; border: 2px outset #ffb060; "
             u"border-radius: 3px; } QPushButton:checked { background: #e06c00; border-style: "
-            u"inset; border-color: #a04a00; } QPushButton:focus { outline: none; }"_s);
-        m_actions->addButton(button);
+            u"inset; border-color: #a04a00; }"_s +
+            ButtonFocusStyle());
+        m_actions->add(button);
         return button;
     };
     m_composeButton = add(u"Option1"_s, u"组  卷"_s);
@@ -223,7 +228,8 @@ void TestWindow::buildSoundFrame(QWidget &page)
         button->setFont(Fonts::designFont(u"宋体"_s, 12));
         button->setCursor(Pictures::handCursor());
         button->setStyleSheet(u"QRadioButton { background: #00ffff; color: #ff0000; "
-                              u"padding-left: 4px; }"_s);
+                              u"padding-left: 4px; }"_s +
+                              ButtonFocusStyle());
         m_soundSwitch->addButton(button);
         return button;
     };
