@@ -32,7 +32,7 @@ start_program() {
     runtime=$(mktemp -d "$work/runtime.XXXX")
     XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen "$1" 2>"$runtime.err" &
     local pid=$! waited=0
-    until [ -n "$(ls -A "$runtime")" ]; do
+    until compgen -G "$runtime/lumaro*" >/dev/null; do
         kill -0 "$pid" 2>/dev/null || { cat "$runtime.err" >&2; fail "$1 ended at start"; }
         [ $waited -lt 600 ] || { kill "$pid"; fail "$1 did not open its main window"; }
         sleep 0.1
@@ -72,7 +72,7 @@ for size in 48 64 128 256; do
         fail "the ${size}px icon is not ${size}x${size}"
 done
 
-lintian --fail-on error --no-tag-display-limit "$deb" | sed 's/^/lintian: /' >&2 ||
+lintian --fail-on error --tag-display-limit 0 "$deb" | sed 's/^/lintian: /' >&2 ||
     fail "lintian found errors"
 
 echo "package $(basename "$deb"): $(( $(stat -c %s "$deb") / 1024 / 1024 )) MiB," \
