@@ -3,6 +3,7 @@
 #include "displaymode.h"
 #include "learningwindows.h"
 #include "messageboxes.h"
+#include "programfiles.h"
 #include "programsettings.h"
 #include "qtsoundoutput.h"
 #include "qttranslations.h"
@@ -11,6 +12,7 @@
 #include "sound.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,6 +23,8 @@ int main(int argc, char *argv[])
     InstallChineseQtTexts(app);
 
     const QString programFolder = ExecutableFolder();
+    QTextStream errorOutput(stderr);
+    ReportMissingProgramFiles(programFolder, errorOutput);
     QtSoundOutput soundOutput;
     WavePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
     WidgetMessageBoxes messages;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString ProgramSettings::path(const QString &name) const
 {
@@ -18,10 +19,18 @@ QString JoinProgramPath(const QString &folder, const QString &name)
     return folder + tail;
 }
 
-QString ExecutableFolder()
+QString ProgramFolderOf(const QString &programFile)
 {
-    QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QFileInfo program(programFile);
+    const QString real = program.canonicalFilePath();
+    QString folder =
+        QDir::toNativeSeparators(real.isEmpty() ? program.absolutePath() : QFileInfo(real).path());
     while (folder.endsWith(QDir::separator()))
         folder.chop(1);
     return folder;
+}
+
+QString ExecutableFolder()
+{
+    return ProgramFolderOf(QCoreApplication::applicationFilePath());
 }

@@ -23,5 +23,11 @@ struct ProgramSettings {
 /// Any other name is appended as it stands.
 QString JoinProgramPath(const QString &folder, const QString &name);
 
-/// The folder of the running program file, without a trailing separator.
+/// The folder that really holds programFile, without a trailing separator: links to the file
+/// (or to a folder on its path) are followed, so the program started through a link in
+/// /usr/bin finds the files lying beside it in its own folder. A file that cannot be resolved
+/// gives the folder of its absolute path.
+QString ProgramFolderOf(const QString &programFile);
+
+/// The folder of the running program file, links resolved, without a trailing separator.
 QString ExecutableFolder();

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void namesAreJoinedWithTheNativeSeparator();
     void settingsBuildTheFilePaths();
     void theProgramFolderHasNoTrailingSeparator();
+    void theProgramFolderIsWhereTheRealFileLies_data();
+    void theProgramFolderIsWhereTheRealFileLies();
     void timersArePreciseAndZeroNeverFires_data();
     void timersArePreciseAndZeroNeverFires();
     void twipsFollowTheDeviceResolution_data();
@@ -68,6 +72,43 @@ void ProgramSettingsTest::theProgramFolderHasNoTrailingSeparator()
     QVERIFY(!folder.endsWith(QDir::separator()));
     QCOMPARE(QDir(folder).canonicalPath(),
              QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+}
+
+void ProgramSettingsTest::theProgramFolderIsWhereTheRealFileLies_data()
+{
+    // Paths below a temporary root laid out as an installed program with its links:
+    // lib/lumaro/lumaro is the program file, bin/ holds links to it.
+    QTest::addColumn<QString>("started");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("the file itself") << u"lib/lumaro/lumaro"_s << u"lib/lumaro"_s;
+    QTest::newRow("relative link, as installed") << u"bin/lumaro"_s << u"lib/lumaro"_s;
+    QTest::newRow("absolute link") << u"bin/absolute"_s << u"lib/lumaro"_s;
+    QTest::newRow("link to a link") << u"bin/chain"_s << u"lib/lumaro"_s;
+    QTest::newRow("through a linked folder") << u"opt/lumaro"_s << u"lib/lumaro"_s;
+    QTest::newRow("dangling link: its own folder") << u"bin/dangling"_s << u"bin"_s;
+    QTest::newRow("no such file: its folder") << u"gone/lumaro"_s << u"gone"_s;
+}
+
+void ProgramSettingsTest::theProgramFolderIsWhereTheRealFileLies()
+{
+    QFETCH(QString, started);
+    QFETCH(QString, folder);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    // The root itself may lie behind a link (a temporary folder often does).
+    const QDir dir(QDir(root.path()).canonicalPath());
+    QVERIFY(dir.mkpath(u"lib/lumaro"_s) && dir.mkpath(u"bin"_s));
+    QFile program(dir.filePath(u"lib/lumaro/lumaro"_s));
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.close();
+    QVERIFY(QFile::link(u"../lib/lumaro/lumaro"_s, dir.filePath(u"bin/lumaro"_s)));
+    QVERIFY(QFile::link(program.fileName(), dir.filePath(u"bin/absolute"_s)));
+    QVERIFY(QFile::link(u"lumaro"_s, dir.filePath(u"bin/chain"_s)));
+    QVERIFY(QFile::link(u"lib/lumaro"_s, dir.filePath(u"opt"_s)));
+    QVERIFY(QFile::link(u"nowhere"_s, dir.filePath(u"bin/dangling"_s)));
+
+    QCOMPARE(ProgramFolderOf(dir.filePath(started)),
+             QDir::toNativeSeparators(dir.filePath(folder)));
 }
 
 void ProgramSettingsTest::timersArePreciseAndZeroNeverFires_data()

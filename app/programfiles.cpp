@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "programfiles.h"
+
+#include "problemrecord.h"
+#include "programsettings.h"
+#include "sound.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int BankCount = 5;
+
+QString BankName(int type)
+{
+    return u"\\tm"_s + QString::number(type) + u".dat"_s;
+}
+
+QString NarrationName(int type, int record)
+{
+    return u"\\jiangjie"_s + QString::number(type) + QString::number(record) + u".wav"_s;
+}
+
+bool IsReadableFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+
+bool IsPresent(const QString &programFolder, const QString &name)
+{
+    const QString path = JoinProgramPath(programFolder, name);
+    return name.endsWith(u".wav"_s) ? WavePlayer::isWaveFile(path) : IsReadableFile(path);
+}
+
+} // namespace
+
+QStringList ProgramFileNames(const QString &programFolder)
+{
+    QStringList names;
+    for (int type = 1; type <= BankCount; ++type)
+        names << BankName(type);
+    names << u"\\ptq.wav"_s << u"\\dui.wav"_s << u"\\zhadan.wav"_s << u"\\alert.wav"_s;
+    for (int type = 1; type <= BankCount; ++type) {
+        const int records = BankRecordCount(JoinProgramPath(programFolder, BankName(type)));
+        for (int record = 1; record <= records; ++record)
+            names << NarrationName(type, record);
+    }
+    return names;
+}
+
+QStringList MissingProgramFiles(const QString &programFolder)
+{
+    QStringList missing;
+    for (const QString &name : ProgramFileNames(programFolder)) {
+        if (!IsPresent(programFolder, name))
+            missing << name;
+    }
+    return missing;
+}
+
+void ReportMissingProgramFiles(const QString &programFolder, QTextStream &out)
+{
+    for (const QString &name : MissingProgramFiles(programFolder))
+        out << u"Lumaro：程序文件夹中缺少文件 "_s << JoinProgramPath(programFolder, name)
+            << Qt::endl;
+}

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "programfiles.h"
+#include "programsettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QtEndian>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr int RecordBytes = 470;
+// Records per bank in the folder the tests lay out, tm1 first.
+const QList<int> Records{3, 2, 2, 2, 4};
+
+QByteArray Le32(quint32 v)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(v, bytes.data());
+    return bytes;
+}
+
+QByteArray Le16(quint16 v)
+{
+    QByteArray bytes(2, '\0');
+    qToLittleEndian(v, bytes.data());
+    return bytes;
+}
+
+// A short but complete 11 kHz mono 16-bit PCM wave file.
+QByteArray Wave()
+{
+    const QByteArray samples(220, '\0');
+    QByteArray format =
+        "fmt " + Le32(16) + Le16(1) + Le16(1) + Le32(11025) + Le32(22050) + Le16(2) + Le16(16);
+    QByteArray body = "WAVE" + format + "data" + Le32(samples.size()) + samples;
+    return "RIFF" + Le32(body.size()) + body;
+}
+
+bool Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Lays out a folder holding every file the program reads.
+bool LayOutProgramFolder(const QDir &dir)
+{
+    bool ok = true;
+    for (qsizetype t = 0; t < Records.size(); ++t) {
+        const QString type = QString::number(t + 1);
+        ok &= Write(dir.filePath(u"tm"_s + type + u".dat"_s),
+                    QByteArray(Records[t] * RecordBytes, ' '));
+        for (int k = 1; k <= Records[t]; ++k)
+            ok &=
+                Write(dir.filePath(u"jiangjie"_s + type + QString::number(k) + u".wav"_s), Wave());
+    }
+    for (const QString &sound : {u"ptq"_s, u"dui"_s, u"zhadan"_s, u"alert"_s})
+        ok &= Write(dir.filePath(sound + u".wav"_s), Wave());
+    return ok;
+}
+
+} // namespace
+
+class ProgramFilesTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void whatIsMissingIsNamed_data();
+    void whatIsMissingIsNamed();
+    void theReportNamesFullPathsOnePerLine();
+};
+
+void ProgramFilesTest::whatIsMissingIsNamed_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content"); // written in its place; null: removed
+    QTest::addColumn<QStringList>("missing");
+    QTest::newRow("nothing") << QString() << QByteArray() << QStringList();
+    QTest::newRow("a bank: its narration is not asked for")
+        << u"tm3.dat"_s << QByteArray() << QStringList{u"\\tm3.dat"_s};
+    QTest::newRow("the first narration")
+        << u"jiangjie21.wav"_s << QByteArray() << QStringList{u"\\jiangjie21.wav"_s};
+    QTest::newRow("the closing words, the last record's")
+        << u"jiangjie54.wav"_s << QByteArray() << QStringList{u"\\jiangjie54.wav"_s};
+    QTest::newRow("the title music") << u"ptq.wav"_s << QByteArray() << QStringList{u"\\ptq.wav"_s};
+    QTest::newRow("a sound that is no wave file")
+        << u"dui.wav"_s << QByteArray("not a sound") << QStringList{u"\\dui.wav"_s};
+    QTest::newRow("an empty alert sound")
+        << u"alert.wav"_s << QByteArray("") << QStringList{u"\\alert.wav"_s};
+    QTest::newRow("a bank grown by a record wants its narration")
+        << u"tm1.dat"_s << QByteArray(4 * RecordBytes, ' ') << QStringList{u"\\jiangjie14.wav"_s};
+    QTest::newRow("a bank shorter than a record asks for no narration")
+        << u"tm2.dat"_s << QByteArray(RecordBytes - 1, ' ') << QStringList();
+}
+
+void ProgramFilesTest::whatIsMissingIsNamed()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, missing);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QDir dir(root.path());
+    QVERIFY(LayOutProgramFolder(dir));
+    if (!file.isEmpty()) {
+        QVERIFY(QFile::remove(dir.filePath(file)));
+        if (!content.isNull())
+            QVERIFY(Write(dir.filePath(file), content));
+    }
+    QCOMPARE(MissingProgramFiles(QDir::toNativeSeparators(root.path())), missing);
+}
+
+void ProgramFilesTest::theReportNamesFullPathsOnePerLine()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString folder = QDir::toNativeSeparators(root.path());
+    QVERIFY(QDir(root.path()).mkdir(u"tm4.dat"_s)); // a folder is not a bank
+
+    QString text;
+    QTextStream out(&text);
+    ReportMissingProgramFiles(folder, out);
+    const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    // Five banks and four sounds; no bank, so no narration.
+    QCOMPARE(lines.size(), 9);
+    QCOMPARE(lines[3],
+             u"Lumaro：程序文件夹中缺少文件 "_s + JoinProgramPath(folder, u"\\tm4.dat"_s));
+    QVERIFY(lines[8].endsWith(JoinProgramPath(folder, u"\\alert.wav"_s)));
+
+    QTemporaryDir complete;
+    QVERIFY(LayOutProgramFolder(QDir(complete.path())));
+    text.clear();
+    ReportMissingProgramFiles(complete.path(), out);
+    QCOMPARE(text, QString());
+}
+
+QTEST_GUILESS_MAIN(ProgramFilesTest)
+#include "programfiles_test.moc"

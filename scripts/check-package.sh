@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Checks a built Lumaro package as a user would get it: unpacked into a temporary root, its
+# lumaro-bank checks its banks, its program starts through the /usr/bin link and finds every
+# file it reads, its menu entry and AppStream data are valid, and lintian finds no error.
+# Prints the package's size and installed size.
+set -euo pipefail
+deb=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+program_dir=$root/usr/lib/lumaro
+
+# The links in /usr/bin are relative, so they lead into the unpacked root.
+for program in lumaro lumaro-bank; do
+    [ "$(realpath "$root/usr/bin/$program")" = "$program_dir/$program" ] ||
+        fail "/usr/bin/$program does not lead to /usr/lib/lumaro/$program"
+done
+
+for type in 1 2 3 4 5; do
+    "$root/usr/bin/lumaro-bank" check "$program_dir/tm$type.dat" >/dev/null ||
+        fail "lumaro-bank check tm$type.dat failed"
+done
+
+# Starts the program at $1 headless and prints its error output. The program has started its
+# main window once it claims its single-instance place in the runtime folder, which is its
+# own here so that no other copy of the program interferes.
+start_program() {
+    local runtime
+    runtime=$(mktemp -d "$work/runtime.XXXX")
+    XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen "$1" 2>"$runtime.err" &
+    local pid=$! waited=0
+    until compgen -G "$runtime/lumaro*" >/dev/null; do
+        kill -0 "$pid" 2>/dev/null || { cat "$runtime.err" >&2; fail "$1 ended at start"; }
+        [ $waited -lt 600 ] || { kill "$pid"; fail "$1 did not open its main window"; }
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || { cat "$runtime.err" >&2; fail "$1 ended after start"; }
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    cat "$runtime.err"
+}
+
+report=$(start_program "$root/usr/bin/lumaro")
+if grep -q '缺少' <<<"$report"; then
+    echo "$report" >&2
+    fail "the installed program misses files"
+fi
+
+# The same check finds what a folder lacks: a copy of the program folder without one bank
+# and one narration file, started through a link from elsewhere.
+copy=$work/copy
+cp -r "$program_dir" "$copy"
+rm "$copy/tm3.dat" "$copy/jiangjie12.wav"
+mkdir "$work/bin"
+ln -s "$copy/lumaro" "$work/bin/lumaro"
+report=$(start_program "$work/bin/lumaro")
+expected="Lumaro：程序文件夹中缺少文件 $copy/tm3.dat
+Lumaro：程序文件夹中缺少文件 $copy/jiangjie12.wav"
+[ "$(grep '缺少' <<<"$report" | sort)" = "$(sort <<<"$expected")" ] ||
+    fail "a copy lacking tm3.dat and jiangjie12.wav reported: $report"
+
+desktop-file-validate "$root/usr/share/applications/org.lumaro.Lumaro.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumaro.Lumaro.metainfo.xml" >/dev/null ||
+    fail "appstreamcli validate failed"
+for size in 48 64 128 256; do
+    [ "$(identify -format %wx%h "$root/usr/share/icons/hicolor/${size}x${size}/apps/org.lumaro.Lumaro.png")" = "${size}x${size}" ] ||
+        fail "the ${size}px icon is not ${size}x${size}"
+done
+
+lintian --fail-on error --tag-display-limit 0 "$deb" | sed 's/^/lintian: /' >&2 ||
+    fail "lintian found errors"
+
+echo "package $(basename "$deb"): $(( $(stat -c %s "$deb") / 1024 / 1024 )) MiB," \
+    "installed $(( $(dpkg-deb -f "$deb" Installed-Size) / 1024 )) MiB"
