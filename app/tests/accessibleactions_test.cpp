@@ -107,6 +107,7 @@ private Q_SLOTS:
     void latchingButtonsGoDownAsAClickDoes_data();
     void latchingButtonsGoDownAsAClickDoes();
     void pushButtonsPressAsAClickDoes();
+    void menuEntriesPressAsAClickDoes();
     void printSettingsBoxesAreNamedByTheirCaptions();
     void writtenTextIsReadable();
     void passagesKeepTheirBlanks();
@@ -199,6 +200,27 @@ void AccessibleActionsTest::pushButtonsPressAsAClickDoes()
                  .actionInterface()
                  ->actionNames()
                  .contains(QAccessibleActionInterface::pressAction()));
+}
+
+void AccessibleActionsTest::menuEntriesPressAsAClickDoes()
+{
+    ChosenType program;
+    TestWindow &test = program.open<TestWindow>(u"Label11"_s);
+    test.Option1_Click();
+    QAccessibleInterface &menus = Face(*test.menuBar());
+    for (const QString &entry : {u"页面设置"_s, u"打印预览"_s}) {
+        QAccessibleInterface *item = nullptr;
+        for (int i = 0; i < menus.childCount(); ++i) {
+            if (menus.child(i)->text(QAccessible::Name) == entry)
+                item = menus.child(i);
+        }
+        QVERIFY2(item && item->actionInterface(), qPrintable(entry));
+        QCOMPARE(item->role(), QAccessible::MenuItem);
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::sendPostedEvents();
+    }
+    QVERIFY(TopLevel(u"Form7"_s) && TopLevel(u"Form7"_s)->isVisible());
+    QVERIFY(TopLevel(u"MDIForm1"_s) && TopLevel(u"MDIForm1"_s)->isVisible());
 }
 
 void AccessibleActionsTest::printSettingsBoxesAreNamedByTheirCaptions()
