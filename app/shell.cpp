@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell.h"
 
+#include "accessibility.h"
 #include "knowledgewindow.h"
 #include "mainwindow.h"
 #include "placeholderwindow.h"
@@ -29,6 +30,7 @@ Shell::Shell(const PlatformServices &services, const QString &programFolder,
     : QObject(parent), m_services(services), m_makers(std::move(learningWindows))
 {
     m_settings.ProgramFolder = programFolder;
+    InstallAccessibleControls();
     m_main = std::make_unique<MainWindow>(*this, m_settings, m_services);
     connect(&m_services.instance, &SingleInstance::raiseRequested, this,
             &Shell::raiseCurrentWindow);

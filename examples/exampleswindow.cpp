@@ -67,6 +67,7 @@ void ExamplesWindow::buildControls()
     m_board = new SurfaceView(m_surface, this);
     m_board->setObjectName(u"Board"_s);
     m_board->setBackColor(colorFromBgr(BoardColour));
+    m_board->setAccessibleName(u"例题分析"_s);
 
     m_marker = new QLabel(m_board);
     m_marker->setObjectName(u"Image1"_s);

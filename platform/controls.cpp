@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
 void SetAccessibleCaption(QWidget &control, const QString &caption)
 {
-    control.setAccessibleName(caption.trimmed());
+    // The caption as written, blanks included: a screen reader spells out what is shown.
+    control.setAccessibleName(caption);
+    // An editable box takes the typing in its line edit, which is what gets the focus.
+    if (auto *box = qobject_cast<QComboBox *>(&control); box && box->lineEdit())
+        box->lineEdit()->setAccessibleName(caption);
 }
 
 CaptionLabel::CaptionLabel(const QString &name, QWidget *parent) : QLabel(parent)

@@ -4,6 +4,7 @@
 #include "textsurface.h"
 #include "units.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -23,6 +24,7 @@ void SurfaceView::paintEvent(QPaintEvent *event)
 
 void SurfaceView::repaintArea(const QRectF &twips)
 {
+    announceWrittenText();
     if (twips.isEmpty()) {
         update();
         return;
@@ -32,4 +34,23 @@ void SurfaceView::repaintArea(const QRectF &twips)
                         scale.toPixelsF(twips.width()), scale.toPixelsF(twips.height()));
     // A glyph may reach a little past its advance (italics, overhangs).
     update(pixels.toAlignedRect().adjusted(-4, -2, 4, 2));
+}
+
+void SurfaceView::announceWrittenText()
+{
+    if (!QAccessible::isActive())
+        return;
+    const QString written = m_surface.writtenText();
+    if (written == m_announced)
+        return;
+    // A typewriter adds a character at a time: tell only what was added.
+    if (written.startsWith(m_announced)) {
+        QAccessibleTextInsertEvent added(this, int(m_announced.size()),
+                                         written.mid(m_announced.size()));
+        QAccessible::updateAccessibility(&added);
+    } else {
+        QAccessibleTextUpdateEvent replaced(this, 0, m_announced, written);
+        QAccessible::updateAccessibility(&replaced);
+    }
+    m_announced = written;
 }

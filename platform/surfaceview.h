@@ -19,6 +19,8 @@ protected:
 
 private:
     void repaintArea(const QRectF &twips);
+    void announceWrittenText();
 
     TextSurface &m_surface;
+    QString m_announced; // the written text a screen reader was last told of
 };

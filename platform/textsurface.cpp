@@ -114,3 +114,16 @@ void TextSurface::render(QPainter &painter) const
     }
     painter.restore();
 }
+
+QString TextSurface::writtenText() const
+{
+    QString text;
+    const Run *previous = nullptr;
+    for (const Run &run : m_runs) {
+        if (previous && run.at.y() > previous->at.y())
+            text += u'\n';
+        text += run.text;
+        previous = &run;
+    }
+    return text;
+}

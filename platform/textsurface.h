@@ -65,6 +65,9 @@ public:
         double width = 0; ///< twips
     };
     const std::vector<Run> &runs() const { return m_runs; }
+    /// What has been printed so far, as a reader would take it in: the runs in the order
+    /// printed, a line break wherever a run starts further down than the one before.
+    QString writtenText() const;
 
 Q_SIGNALS:
     /// Part of the surface (in twips) looks different now; an empty rectangle means all of it.

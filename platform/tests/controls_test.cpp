@@ -79,7 +79,7 @@ void ControlsTest::captionsAreReadByScreenReaders()
     CaptionFrame frame(u"Frame1"_s, u" 选择学习内容 "_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(&label)->text(QAccessible::Name), u"基本思想"_s);
     QCOMPARE(QAccessible::queryAccessibleInterface(&frame)->text(QAccessible::Name),
-             u"选择学习内容"_s);
+             u" 选择学习内容 "_s);
 }
 
 void ControlsTest::missingPicturesLeaveThePlainColour()
