@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperpreview.h"
 #include "printingmessages.h"
@@ -24,13 +25,14 @@ QString paperOf(const QStringList &problems)
 
 /// A preview over a paper and settings the test changes as it goes.
 struct Bench {
-    PaperPage page;
+    PaperDocument pages;
+    PaperPage &page = pages.page(0);
     QString paper = paperOf(
         {u"小明有5本书，又买来3本，现在有几本？"_s, u"一桶油重20千克，用去一半后还剩多少千克？"_s});
     PrintSettings settings;
     RecordingMessages messages;
     RecordingPrinter printer;
-    PaperPreview preview{page, [this] { return paper; }, [this] { return settings; }, messages,
+    PaperPreview preview{pages, [this] { return paper; }, [this] { return settings; }, messages,
                          printer};
 };
 
@@ -165,7 +167,7 @@ void PaperPreviewTest::copiesOfZeroOrLessPrintNothing()
         bench.preview.print();
         QCOMPARE(bench.printer.sheetsAsked, 0);
         QVERIFY(bench.printer.documents.isEmpty());
-        QVERIFY(bench.messages.shown.isEmpty());
+        QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::nothingPrinted()});
         QVERIFY(allGuidesShown(bench.page, false)); // redrawn all the same
     }
 }
@@ -187,8 +189,14 @@ void PaperPreviewTest::manyCopiesAreClamped()
     Bench bench;
     bench.settings.Copies = u"32768"_s;
     bench.preview.load();
+    bench.messages.onShow = [&](const Message &) {
+        // Said before the first sheet goes out.
+        QCOMPARE(bench.printer.sheetsAsked, 0);
+    };
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), MaxCopies);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::copiesCapped()});
+    QVERIFY(PrintingMessages::copiesCapped().text.contains(u"99"_s));
 }
 
 void PaperPreviewTest::withoutAPrinterTheUserIsTold()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperprinter.h"
 
@@ -47,11 +48,11 @@ bool isBlack(const QColor &c)
     return c.red() < 60 && c.green() < 60 && c.blue() < 60;
 }
 
-void drawSample(PaperPage &page, bool guides)
+void drawSample(PaperDocument &document, bool guides)
 {
-    page.text().setTextColor(QColor(255, 0, 0));
-    DrawPaperPage(page, u" 1、小明有5本书，又买来3本，现在有几本？\r\n\r\n"_s, PageSettings(), 100,
-                  guides);
+    document.setTextColor(QColor(255, 0, 0));
+    DrawPaperPage(document, u" 1、小明有5本书，又买来3本，现在有几本？\r\n\r\n"_s, PageSettings(),
+                  100, guides);
 }
 
 } // namespace
@@ -75,8 +76,9 @@ void PaperPrinterTest::initTestCase()
 void PaperPrinterTest::thePageIsDrawnAtItsPhysicalSize()
 {
     // At 144 dpi ten twips make one pixel.
-    PaperPage page;
-    drawSample(page, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    drawSample(document, true);
     QImage sheet = sheetAt(144, QSize(860, 1170));
     {
         QPainter painter(&sheet);
@@ -96,8 +98,9 @@ void PaperPrinterTest::thePageIsDrawnAtItsPhysicalSize()
 
 void PaperPrinterTest::hiddenGuidesAreNotDrawn()
 {
-    PaperPage page;
-    drawSample(page, false);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    drawSample(document, false);
     QImage sheet = sheetAt(144, QSize(860, 1170));
     {
         QPainter painter(&sheet);
@@ -111,10 +114,10 @@ void PaperPrinterTest::thePdfHoldsOneA4PageWithRealText()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    PaperPage page;
-    drawSample(page, false);
+    PaperDocument document;
+    drawSample(document, false);
     const QString path = folder.filePath(u"paper.pdf"_s);
-    QVERIFY(WritePaperPdf(page, path));
+    QVERIFY(WritePaperPdf(document, path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -134,10 +137,10 @@ void PaperPrinterTest::thePdfHoldsOneA4PageWithRealText()
 void PaperPrinterTest::aPdfThatCannotBeWrittenIsReported()
 {
     QTemporaryDir folder;
-    PaperPage page;
-    drawSample(page, false);
+    PaperDocument document;
+    drawSample(document, false);
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!WritePaperPdf(page, folder.filePath(u"missing/paper.pdf"_s)));
+    QVERIFY(!WritePaperPdf(document, folder.filePath(u"missing/paper.pdf"_s)));
 }
 
 void PaperPrinterTest::endingWithoutADocumentFails()

@@ -135,7 +135,7 @@ void PreviewWindowTest::theMenusOfThePreview()
     QStringList entries;
     for (QAction *entry : window.menuBar()->actions())
         entries.append(entry->text());
-    QCOMPARE(entries, QStringList({u"比例"_s, u"打印"_s, u"导出PDF"_s, u"取消"_s}));
+    QCOMPARE(entries, QStringList({u"比例"_s, u"打印"_s, u"导出PDF"_s, u"答案"_s, u"取消"_s}));
     QStringList scales;
     for (QAction *item : window.menuBar()->actions().front()->menu()->actions()) {
         scales.append(item->text());
