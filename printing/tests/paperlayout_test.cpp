@@ -72,7 +72,7 @@ private Q_SLOTS:
     void questionMarksEndTheLineAndLeaveThreeEmptyLines_data();
     void questionMarksEndTheLineAndLeaveThreeEmptyLines();
     void lineBreaksDrawNothing();
-    void textBelowTheBottomLimitIsDropped();
+    void textBelowTheBottomLimitGoesToTheNextPage();
     void anEmptyPaperGivesTheTitleOnly();
     void marginsThatMeetGiveOneCharacterALine();
     void aFaceTheSystemLacksIsPassedOnUnchanged();
@@ -290,7 +290,7 @@ void PaperLayoutTest::lineBreaksDrawNothing()
     QVERIFY(near(body[1].at.x(), body[0].at.x() + body[0].width));
 }
 
-void PaperLayoutTest::textBelowTheBottomLimitIsDropped()
+void PaperLayoutTest::textBelowTheBottomLimitGoesToTheNextPage()
 {
     const PageSettings settings;
     for (int scale : {80, 140}) {
@@ -304,6 +304,7 @@ void PaperLayoutTest::textBelowTheBottomLimitIsDropped()
         const auto body = bodyRuns(page);
         QVERIFY(int(body.size()) < paper.size());
         QVERIFY(!body.empty());
+        QVERIFY(document.pageCount() > 1); // the rest is on further pages
         for (const TextSurface::Run &run : body)
             QVERIFY(run.at.y() < layout.bottom);
         // The next line would have started at or below B.
