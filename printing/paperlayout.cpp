@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paperlayout.h"
 
+#include "pageflow.h"
+#include "paperdocument.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -17,21 +20,6 @@ constexpr double BottomGuideAt = 0.92;
 constexpr double RightLimitAt = 0.9;
 constexpr double TitleTopAt = 0.06;
 
-constexpr double AnswerLines = 4; // the line of the question and three empty ones
-
-bool endsQuestion(QStringView character)
-{
-    return character == u"?" || character == u"？";
-}
-
-/// The character starting at index i; a surrogate pair is one character.
-QStringView characterAt(const QString &text, qsizetype i)
-{
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        return QStringView(text).mid(i, 2);
-    return QStringView(text).mid(i, 1);
-}
-
 void printTitle(TextSurface &surface, const PageLayout &layout, const PageSettings &settings)
 {
     surface.setFontSize(layout.titleSize);
@@ -40,37 +28,9 @@ void printTitle(TextSurface &surface, const PageLayout &layout, const PageSettin
     // full-width characters of T points.
     const double titleSize = surface.fontSize();
     surface.setCurrentX(layout.width / 2 - titleSize * 100);
-    surface.setCurrentY(settings.top * TwipsPerMarginUnit + TitleTopAt * layout.height);
+    surface.setCurrentY(layout.top);
     surface.print(PaperTitle(), true);
     surface.newLine();
-}
-
-void placeGuides(PaperPage &page, bool shown)
-{
-    for (Guide guide : {Guide::Top, Guide::Left, Guide::Right, Guide::Bottom})
-        page.placeGuide(guide, GuideArea(guide, page.size()), shown);
-}
-
-void flowText(TextSurface &surface, const QString &paperText, const PageLayout &layout)
-{
-    for (qsizetype i = 0; i < paperText.size();) {
-        QStringView character = characterAt(paperText, i);
-        i += character.size();
-        if (layout.right <= surface.currentX())
-            surface.newLine();
-        if (layout.left >= surface.currentX())
-            surface.setCurrentX(layout.left);
-        if (layout.bottom <= surface.currentY())
-            return; // one page only: nothing below the bottom limit is drawn
-        const QString shown = character.toString();
-        if (surface.textWidth(shown) == 0)
-            continue; // line breaks draw nothing
-        surface.print(shown);
-        if (endsQuestion(character)) {
-            for (int line = 0; line < AnswerLines; ++line)
-                surface.newLine();
-        }
-    }
 }
 
 } // namespace
@@ -90,6 +50,7 @@ PageLayout LayoutOfPage(int scale, const PageSettings &settings)
     layout.right = RightLimitAt * layout.width - settings.right * TwipsPerMarginUnit;
     layout.left = LeftGuideAt * layout.width + settings.left * TwipsPerMarginUnit;
     layout.bottom = BottomGuideAt * layout.height - settings.bottom * TwipsPerMarginUnit;
+    layout.top = settings.top * TwipsPerMarginUnit + TitleTopAt * layout.height;
     return layout;
 }
 
@@ -110,15 +71,26 @@ QRectF GuideArea(Guide guide, const QSizeF &page)
     return QRectF();
 }
 
-void DrawPaperPage(PaperPage &page, const QString &paperText, const PageSettings &settings,
+void StartPage(PaperPage &page, const PageLayout &layout, bool showGuides)
+{
+    page.setSize(QSizeF(layout.width, layout.height));
+    for (Guide guide : {Guide::Top, Guide::Left, Guide::Right, Guide::Bottom})
+        page.placeGuide(guide, GuideArea(guide, page.size()), showGuides);
+}
+
+bool DrawPaperPage(PaperDocument &document, const QString &paperText, const PageSettings &settings,
                    int scale, bool showGuides)
 {
     const PageLayout layout = LayoutOfPage(scale, settings);
-    TextSurface &surface = page.text();
-    page.setSize(QSizeF(layout.width, layout.height));
+    while (document.pageCount() > 1)
+        document.removeLastPage();
+    PaperPage &first = document.page(0);
+    TextSurface &surface = first.text();
+    StartPage(first, layout, showGuides);
     printTitle(surface, layout, settings);
-    placeGuides(page, showGuides);
     surface.setFontName(settings.fontName);
     surface.setFontSize(layout.bodySize);
-    flowText(surface, paperText, layout);
+    PageFlow flow(document, layout, settings.fontName, showGuides);
+    flow.flow(paperText, FlowRules::paper());
+    return flow.finish();
 }

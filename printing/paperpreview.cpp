@@ -2,6 +2,7 @@
 #include "paperpreview.h"
 
 #include "messageboxes.h"
+#include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperprinter.h"
 #include "printingmessages.h"
@@ -10,10 +11,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-PaperPreview::PaperPreview(PaperPage &page, PaperSource paper, SettingsSource settings,
-                           MessageBoxes &messages, PaperPrinter &printer)
-    : m_page(page), m_paper(std::move(paper)), m_settings(std::move(settings)),
-      m_messages(messages), m_printer(printer)
+PaperPreview::PaperPreview(PaperDocument &pages, PaperSource paper, SettingsSource settings,
+                           MessageBoxes &messages, PaperPrinter &printer, AnswerKeySource answerKey)
+    : m_pages(pages), m_paper(std::move(paper)), m_settings(std::move(settings)),
+      m_messages(messages), m_printer(printer), m_answerKey(std::move(answerKey))
 {
 }
 
@@ -25,7 +26,16 @@ void PaperPreview::load()
 
 void PaperPreview::refresh()
 {
-    tellUnusable(redraw(true, m_settings()));
+    tell(drawPaper(true, m_settings()));
+}
+
+bool PaperPreview::showAnswerKey()
+{
+    const std::optional<QList<AnswerKeyEntry>> key = answerKey();
+    if (!key)
+        return false;
+    tell(drawKey(*key, true));
+    return true;
 }
 
 bool PaperPreview::chooseScale(int percent)
@@ -39,52 +49,123 @@ bool PaperPreview::chooseScale(int percent)
 void PaperPreview::print()
 {
     const PrintSettings settings = m_settings();
-    QList<UnusableSetting> unusable = redraw(false, settings);
+    Drawing drawing = drawPaper(false, settings);
     const CopiesReading copies = ReadCopies(settings.Copies);
     if (!copies.isNumber)
-        unusable.append(UnusableSetting{u"打印份数"_s, u"1"_s});
-    tellUnusable(unusable);
-    if (copies.copies <= 0)
-        return;
-    if (!m_printer.isAvailable()) {
-        m_messages.show(PrintingMessages::noPrinter());
+        drawing.unusable.append(UnusableSetting{u"打印份数"_s, u"1"_s});
+    tell(drawing);
+    if (copies.copies <= 0) {
+        m_messages.show(PrintingMessages::nothingPrinted());
         return;
     }
-    if (!printCopies(copies.copies))
-        m_messages.show(PrintingMessages::printFailed());
+    sendToPrinter(copies.copies, copies.capped);
 }
 
 bool PaperPreview::exportPdf(const QString &path)
 {
-    tellUnusable(redraw(false, m_settings()));
-    if (WritePaperPdf(m_page, path))
-        return true;
-    m_messages.show(PrintingMessages::pdfFailed(path));
-    return false;
+    tell(drawPaper(false, m_settings()));
+    return writePdf(path);
 }
 
-QList<UnusableSetting> PaperPreview::redraw(bool showGuides, const PrintSettings &settings)
+bool PaperPreview::checkAnswerKey()
+{
+    return answerKey().has_value();
+}
+
+bool PaperPreview::printAnswerKey()
+{
+    const std::optional<QList<AnswerKeyEntry>> key = answerKey();
+    if (!key)
+        return false;
+    tell(drawKey(*key, false));
+    // The teacher needs one key, whatever number of papers the class needs.
+    sendToPrinter(1, false);
+    return true;
+}
+
+bool PaperPreview::exportAnswerKeyPdf(const QString &path)
+{
+    const std::optional<QList<AnswerKeyEntry>> key = answerKey();
+    if (!key)
+        return false;
+    tell(drawKey(*key, false));
+    return writePdf(path);
+}
+
+PaperPreview::Drawing PaperPreview::drawPaper(bool showGuides, const PrintSettings &settings)
 {
     const PageSettingsReading reading = ReadPageSettings(settings);
-    m_page.clear();
-    DrawPaperPage(m_page, m_paper(), reading.settings, m_scale, showGuides);
-    return reading.unusable;
+    m_pages.clear();
+    m_shown = Shown::Paper;
+    const bool complete = DrawPaperPage(m_pages, m_paper(), reading.settings, m_scale, showGuides);
+    return Drawing{reading.unusable, complete};
 }
 
-void PaperPreview::tellUnusable(const QList<UnusableSetting> &unusable)
+PaperPreview::Drawing PaperPreview::drawKey(const QList<AnswerKeyEntry> &key, bool showGuides)
 {
-    if (!unusable.isEmpty())
-        m_messages.show(PrintingMessages::unusableSettings(unusable));
+    const PageSettingsReading reading = ReadPageSettings(m_settings());
+    m_pages.clear();
+    m_shown = Shown::AnswerKey;
+    const bool complete = DrawAnswerKey(m_pages, key, reading.settings, m_scale, showGuides);
+    return Drawing{reading.unusable, complete};
+}
+
+std::optional<QList<AnswerKeyEntry>> PaperPreview::answerKey()
+{
+    const std::optional<QList<ProblemRecord>> problems = m_answerKey ? m_answerKey() : std::nullopt;
+    if (!problems || problems->isEmpty()) {
+        m_messages.show(PrintingMessages::noPaperForKey());
+        return std::nullopt;
+    }
+    return AnswerKeyOf(*problems);
+}
+
+void PaperPreview::tell(const Drawing &drawing)
+{
+    if (!drawing.unusable.isEmpty())
+        m_messages.show(PrintingMessages::unusableSettings(drawing.unusable));
+    if (!drawing.complete) {
+        m_messages.show(
+            PrintingMessages::notAllPlaced(m_shown == Shown::Paper ? u"试卷"_s : u"答案"_s));
+    }
+}
+
+void PaperPreview::sendToPrinter(int copies, bool capped)
+{
+    const PrinterChoice printer = m_printer.choice();
+    if (!printer.found) {
+        m_messages.show(PrintingMessages::noPrinter());
+        return;
+    }
+    if (capped)
+        m_messages.show(PrintingMessages::copiesCapped());
+    if (!printer.isDefault)
+        m_messages.show(PrintingMessages::noDefaultPrinter(printer.name));
+    if (!printCopies(copies))
+        m_messages.show(PrintingMessages::printFailed());
 }
 
 bool PaperPreview::printCopies(int copies)
 {
-    // Each copy is a document of one sheet of its own.
+    // Each copy is a document of its own, holding every page in order.
     for (int copy = 1; copy <= copies; ++copy) {
-        if (!m_printer.printPage(m_page))
-            return false;
+        for (int page = 0; page < m_pages.pageCount(); ++page) {
+            if (!m_printer.printPage(m_pages.page(page))) {
+                // A document left open would take the sheets of the next print.
+                m_printer.endDocument();
+                return false;
+            }
+        }
         if (!m_printer.endDocument())
             return false;
     }
     return true;
+}
+
+bool PaperPreview::writePdf(const QString &path)
+{
+    if (WritePaperPdf(m_pages, path))
+        return true;
+    m_messages.show(PrintingMessages::pdfFailed(path));
+    return false;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paperprinter.h"
 
+#include "paperdocument.h"
 #include "paperlayout.h"
 
 #include <QFile>
@@ -27,42 +28,61 @@ void prepareForText(QPainter &painter)
 
 } // namespace
 
-SystemPaperPrinter::SystemPaperPrinter() = default;
+PrinterChoice ChoosePrinter(const QString &defaultName, const QStringList &available)
+{
+    if (!defaultName.isEmpty() && available.contains(defaultName))
+        return PrinterChoice{defaultName, true, true};
+    if (available.isEmpty())
+        return PrinterChoice{};
+    return PrinterChoice{available.front(), true, false};
+}
 
-SystemPaperPrinter::~SystemPaperPrinter()
+void PlacePageOnPrintableArea(QPrinter &printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    layout.setMargins(layout.minimumMargins());
+    printer.setFullPage(false);
+    printer.setPageLayout(layout);
+}
+
+DevicePaperPrinter::DevicePaperPrinter() = default;
+
+DevicePaperPrinter::~DevicePaperPrinter()
 {
     endDocument();
 }
 
-bool SystemPaperPrinter::isAvailable()
-{
-    return !QPrinterInfo::defaultPrinter().isNull();
-}
-
-bool SystemPaperPrinter::printPage(const PaperPage &page)
+bool DevicePaperPrinter::printPage(const PaperPage &page)
 {
     if (m_painter) {
         if (!m_printer->newPage())
             return false;
-    } else {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return false;
-        m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        m_printer->setDocName(documentName());
-        m_painter = std::make_unique<QPainter>();
-        if (!m_painter->begin(m_printer.get())) {
-            m_painter.reset();
-            m_printer.reset();
-            return false;
-        }
-        prepareForText(*m_painter);
+    } else if (!startDocument()) {
+        return false;
     }
     RenderPaperPage(*m_painter, page);
     return true;
 }
 
-bool SystemPaperPrinter::endDocument()
+bool DevicePaperPrinter::startDocument()
+{
+    m_printer = makePrinter();
+    if (!m_printer)
+        return false;
+    m_printer->setDocName(documentName());
+    PlacePageOnPrintableArea(*m_printer);
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        m_painter.reset();
+        m_printer.reset();
+        return false;
+    }
+    prepareForText(*m_painter);
+    return true;
+}
+
+bool DevicePaperPrinter::endDocument()
 {
     if (!m_painter)
         return false;
@@ -72,7 +92,27 @@ bool SystemPaperPrinter::endDocument()
     return ended;
 }
 
-bool WritePaperPdf(const PaperPage &page, const QString &path)
+SystemPaperPrinter::SystemPaperPrinter() = default;
+
+SystemPaperPrinter::~SystemPaperPrinter() = default;
+
+PrinterChoice SystemPaperPrinter::choice()
+{
+    return ChoosePrinter(QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+}
+
+std::unique_ptr<QPrinter> SystemPaperPrinter::makePrinter()
+{
+    const PrinterChoice chosen = choice();
+    if (!chosen.found)
+        return nullptr;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(chosen.name);
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+bool WritePaperPdf(const PaperDocument &document, const QString &path)
 {
     bool written = false;
     {
@@ -84,8 +124,13 @@ bool WritePaperPdf(const PaperPage &page, const QString &path)
         QPainter painter;
         if (painter.begin(&pdf)) {
             prepareForText(painter);
-            RenderPaperPage(painter, page);
-            written = painter.end();
+            written = true;
+            for (int i = 0; i < document.pageCount() && written; ++i) {
+                written = i == 0 || pdf.newPage();
+                if (written)
+                    RenderPaperPage(painter, document.page(i));
+            }
+            written = painter.end() && written;
         }
     }
     return written && QFile::exists(path);

@@ -2,20 +2,34 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
+class PaperDocument;
 class PaperPage;
 class QPainter;
 class QPrinter;
+
+/// The printer a document goes to.
+struct PrinterChoice {
+    QString name;
+    bool found = false;     ///< false when there is no printer at all
+    bool isDefault = false; ///< false when no default is set and the first printer stands in
+    bool operator==(const PrinterChoice &) const = default;
+};
+
+/// The default printer when one is set and still there, otherwise the first of the printers
+/// available.
+PrinterChoice ChoosePrinter(const QString &defaultName, const QStringList &available);
 
 /// Where printed test papers go. A document is started by its first page and ends with
 /// endDocument(), which releases its sheets to the print queue.
 class PaperPrinter {
 public:
     virtual ~PaperPrinter() = default;
-    /// Whether there is a printer to print on.
-    virtual bool isAvailable() = 0;
+    /// The printer the next document would go to.
+    virtual PrinterChoice choice() = 0;
     /// Prints the page as the next sheet of the current document (starting one when none is
     /// open), at its physical size, at the top-left of the sheet's printable area. False
     /// when the printer would not take it.
@@ -24,22 +38,45 @@ public:
     virtual bool endDocument() = 0;
 };
 
-/// The system's default printer, with that printer's own paper and settings.
-class SystemPaperPrinter final : public PaperPrinter {
-public:
-    SystemPaperPrinter();
-    ~SystemPaperPrinter() override;
+/// Gives the printer a page layout of its own paper and orientation whose margins are just
+/// the edges it cannot print on, so that the painter's origin is the top-left of the sheet's
+/// printable area: left alone, a printer keeps margins of its own choosing.
+void PlacePageOnPrintableArea(QPrinter &printer);
 
-    bool isAvailable() override;
+/// Prints on a QPrinter made afresh for each document, its page placed with
+/// PlacePageOnPrintableArea().
+class DevicePaperPrinter : public PaperPrinter {
+public:
+    DevicePaperPrinter();
+    ~DevicePaperPrinter() override;
+
     bool printPage(const PaperPage &page) override;
     bool endDocument() override;
 
+protected:
+    /// The printer for the next document; null when there is none.
+    virtual std::unique_ptr<QPrinter> makePrinter() = 0;
+
 private:
+    bool startDocument();
+
     std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<QPainter> m_painter; // active while a document is open
 };
 
-/// Writes the page as a one-page PDF file on A4 paper, drawn as it prints: at its physical
+/// The system's default printer, or its first printer when no default is set, with that
+/// printer's own paper and settings.
+class SystemPaperPrinter final : public DevicePaperPrinter {
+public:
+    SystemPaperPrinter();
+    ~SystemPaperPrinter() override;
+    PrinterChoice choice() override;
+
+protected:
+    std::unique_ptr<QPrinter> makePrinter() override;
+};
+
+/// Writes the document as a PDF file of A4 pages, drawn as they print: each at its physical
 /// size from the sheet's top-left corner, with its text as text. False when the file could
 /// not be written.
-bool WritePaperPdf(const PaperPage &page, const QString &path);
+bool WritePaperPdf(const PaperDocument &document, const QString &path);

@@ -25,6 +25,9 @@ namespace {
 constexpr double ContainerExtraWidth = 400;
 constexpr double ContainerExtraHeight = 800;
 constexpr double PageFrameTop = 30;
+constexpr double PageGap = 240; // between the windows of two pages
+
+const QString PreviewTitle = u"打印预览"_s;
 
 QSize pixels(const QWidget &window, double widthTwips, double heightTwips)
 {
@@ -59,15 +62,16 @@ QString AskForPdfPath(QWidget *parent)
 }
 
 PreviewWindow::PreviewWindow(PaperSource paper, SettingsSource settings, MessageBoxes &messages,
-                             PaperPrinter &printer, PdfPathChooser choosePdf, QWidget *parent)
-    : QMainWindow(parent),
-      m_preview(m_page, std::move(paper), std::move(settings), messages, printer),
+                             PaperPrinter &printer, PdfPathChooser choosePdf, QWidget *parent,
+                             AnswerKeySource answerKey)
+    : QMainWindow(parent), m_preview(m_pages, std::move(paper), std::move(settings), messages,
+                                     printer, std::move(answerKey)),
       m_choosePdf(std::move(choosePdf))
 {
     setObjectName(u"MDIForm1"_s);
     setWindowFlag(Qt::Window);
-    setWindowTitle(u"打印预览"_s);
-    m_page.text().setTextColor(QColor(255, 0, 0));
+    setWindowTitle(PreviewTitle);
+    m_pages.setTextColor(QColor(255, 0, 0));
 
     m_area = new QMdiArea(this);
     m_area->setBackground(Qt::white);
@@ -75,11 +79,12 @@ PreviewWindow::PreviewWindow(PaperSource paper, SettingsSource settings, Message
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
 
-    m_pageWindow = new PageWindow(m_page);
+    m_pageWindow = new PageWindow(m_pages.page(0));
     m_pageFrame = m_area->addSubWindow(m_pageWindow, Qt::SubWindow | Qt::CustomizeWindowHint |
                                                          Qt::WindowTitleHint);
     m_pageFrame->setWindowTitle(u"打印预览"_s);
-    connect(&m_page, &PaperPage::sizeChanged, this, &PreviewWindow::fitPageFrame);
+    connect(&m_pages.page(0), &PaperPage::sizeChanged, this, &PreviewWindow::fitPageFrame);
+    connect(&m_pages, &PaperDocument::pageCountChanged, this, &PreviewWindow::arrangePages);
     buildMenus();
 }
 
@@ -106,9 +111,32 @@ void PreviewWindow::buildMenus()
     m_export = menuBar()->addAction(u"导出PDF"_s);
     m_export->setObjectName(u"daochu"_s);
     connect(m_export, &QAction::triggered, this, &PreviewWindow::daochu_Click);
+    buildAnswerKeyMenu();
     m_cancel = menuBar()->addAction(u"取消"_s);
     m_cancel->setObjectName(u"quxiao"_s);
     connect(m_cancel, &QAction::triggered, this, &PreviewWindow::quxiao_Click);
+}
+
+void PreviewWindow::buildAnswerKeyMenu()
+{
+    QMenu *key = menuBar()->addMenu(u"答案"_s);
+    key->setObjectName(u"daan"_s);
+    const struct {
+        QAction *&item;
+        QString text;
+        QString name;
+        void (PreviewWindow::*handler)();
+    } items[] = {
+        {m_viewKey, u"查看答案"_s, u"chakandaan"_s, &PreviewWindow::chakandaan_Click},
+        {m_printKey, u"打印答案"_s, u"dayindaan"_s, &PreviewWindow::dayindaan_Click},
+        {m_exportKey, u"导出答案PDF"_s, u"daochudaan"_s, &PreviewWindow::daochudaan_Click},
+        {m_viewPaper, u"查看试卷"_s, u"chakanshijuan"_s, &PreviewWindow::chakanshijuan_Click},
+    };
+    for (const auto &[item, text, name, handler] : items) {
+        item = key->addAction(text);
+        item->setObjectName(name);
+        connect(item, &QAction::triggered, this, handler);
+    }
 }
 
 QAction *PreviewWindow::scaleItem(int percent) const
@@ -133,6 +161,7 @@ void PreviewWindow::open()
         Form_Load();
     else
         m_preview.refresh();
+    showWhatIsDrawn();
 }
 
 void PreviewWindow::MDIForm_Load()
@@ -152,13 +181,66 @@ void PreviewWindow::Form_Load()
     m_pageFrame->move(0, pixels(*this, 0, PageFrameTop).height());
     m_pageFrame->show();
     m_preview.load();
-    fitPageFrame(m_page.size());
+    fitPageFrame(m_pages.page(0).size());
 }
 
 void PreviewWindow::fitPageFrame(const QSizeF &twips)
 {
     // The page's size is the page window's outer size, its frame included.
     m_pageFrame->resize(pixels(*this, twips.width(), twips.height()));
+    arrangePages();
+}
+
+QMdiSubWindow *PreviewWindow::addPageFrame(PaperPage &page, int number)
+{
+    auto *window = new PageWindow(page);
+    window->setObjectName(u"Form6_"_s + QString::number(number));
+    QMdiSubWindow *frame =
+        m_area->addSubWindow(window, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    frame->setWindowTitle(u"第 "_s + QString::number(number) + u" 页"_s);
+    connect(&page, &PaperPage::sizeChanged, this, &PreviewWindow::arrangePages);
+    return frame;
+}
+
+void PreviewWindow::arrangePages()
+{
+    // Further pages stand one below the other under the first, each as large as its page.
+    const int count = m_pages.pageCount();
+    while (int(m_furtherFrames.size()) + 1 < count) {
+        const int index = int(m_furtherFrames.size()) + 1;
+        m_furtherFrames.push_back(addPageFrame(m_pages.page(index), index + 1));
+    }
+    const int gap = pixels(*this, 0, PageGap).height();
+    QRect above = m_pageFrame->geometry();
+    for (size_t i = 0; i < m_furtherFrames.size(); ++i) {
+        QMdiSubWindow *frame = m_furtherFrames[i];
+        const bool inUse = int(i) + 1 < count;
+        if (!inUse) {
+            frame->hide();
+            continue;
+        }
+        const QSizeF twips = m_pages.page(int(i) + 1).size();
+        frame->setGeometry(QRect(QPoint(above.left(), above.bottom() + 1 + gap),
+                                 pixels(*this, twips.width(), twips.height())));
+        frame->setVisible(!m_pageFrame->isHidden());
+        above = frame->geometry();
+    }
+}
+
+QList<QMdiSubWindow *> PreviewWindow::shownPageFrames() const
+{
+    QList<QMdiSubWindow *> shown{m_pageFrame};
+    for (QMdiSubWindow *frame : m_furtherFrames) {
+        if (!frame->isHidden())
+            shown.append(frame);
+    }
+    return shown;
+}
+
+void PreviewWindow::showWhatIsDrawn()
+{
+    const bool key = m_preview.shown() == PaperPreview::Shown::AnswerKey;
+    setWindowTitle(key ? PreviewTitle + u" - "_s + AnswerKeyTitle() : PreviewTitle);
 }
 
 void PreviewWindow::bili1_Click(int percent)
@@ -170,6 +252,7 @@ void PreviewWindow::bili1_Click(int percent)
 void PreviewWindow::dayin_Click()
 {
     m_preview.print();
+    showWhatIsDrawn();
     hide();
 }
 
@@ -178,6 +261,36 @@ void PreviewWindow::daochu_Click()
     const QString path = m_choosePdf(this);
     if (!path.isEmpty())
         m_preview.exportPdf(path);
+    showWhatIsDrawn();
+}
+
+void PreviewWindow::chakandaan_Click()
+{
+    m_preview.showAnswerKey();
+    showWhatIsDrawn();
+}
+
+void PreviewWindow::dayindaan_Click()
+{
+    if (m_preview.printAnswerKey())
+        hide();
+    showWhatIsDrawn();
+}
+
+void PreviewWindow::daochudaan_Click()
+{
+    if (!m_preview.checkAnswerKey())
+        return;
+    const QString path = m_choosePdf(this);
+    if (!path.isEmpty())
+        m_preview.exportAnswerKeyPdf(path);
+    showWhatIsDrawn();
+}
+
+void PreviewWindow::chakanshijuan_Click()
+{
+    m_preview.refresh();
+    showWhatIsDrawn();
 }
 
 void PreviewWindow::quxiao_Click()

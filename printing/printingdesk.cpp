@@ -52,7 +52,12 @@ PreviewWindow &PrintingDesk::previewWindow()
     if (!m_previewWindow) {
         m_previewWindow = new PreviewWindow(
             m_paper, [this] { return printSettings(); }, m_messages, *m_printer, m_choosePdf,
-            m_owner);
+            m_owner,
+            [this]() -> std::optional<QList<ProblemRecord>> {
+                if (!m_answerKey)
+                    return std::nullopt;
+                return m_answerKey();
+            });
     }
     return *m_previewWindow;
 }

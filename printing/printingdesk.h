@@ -21,6 +21,7 @@ class QWidget;
 ///                                                 services.messages, this);
 ///     connect(pageSetupItem, &QAction::triggered, m_printing.get(), &PrintingDesk::openPageSetup);
 ///     connect(previewItem, &QAction::triggered, m_printing.get(), &PrintingDesk::openPreview);
+///     m_printing->setAnswerKeySource([this] { return composedProblems(); });
 class PrintingDesk final : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +32,10 @@ public:
     PrintingDesk(PaperSource paper, MessageBoxes &messages, std::unique_ptr<PaperPrinter> printer,
                  PdfPathChooser choosePdf, QWidget *owner = nullptr);
     ~PrintingDesk() override;
+
+    /// Where the answer key comes from: the problems of the composed paper. Without it the
+    /// preview says there is no paper to give a key of.
+    void setAnswerKeySource(AnswerKeySource answerKey) { m_answerKey = std::move(answerKey); }
 
     /// "页面设置": shows the print settings window.
     void openPageSetup();
@@ -47,6 +52,7 @@ private:
     MessageBoxes &m_messages;
     std::unique_ptr<PaperPrinter> m_printer;
     PdfPathChooser m_choosePdf;
+    AnswerKeySource m_answerKey;
     QWidget *m_owner;
     QPointer<PrintSettingsWindow> m_settingsWindow;
     QPointer<PreviewWindow> m_previewWindow;

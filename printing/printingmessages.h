@@ -11,6 +11,16 @@ namespace PrintingMessages {
 Message unusableSettings(const QList<UnusableSetting> &unusable);
 /// There is no printer, so nothing was printed.
 Message noPrinter();
+/// Printers exist but none is the default: the document goes to the one named.
+Message noDefaultPrinter(const QString &printer);
+/// More copies were asked for than can be printed at once; MaxCopies are printed.
+Message copiesCapped();
+/// The copies setting asked for none, so nothing was printed.
+Message nothingPrinted();
+/// Part of the paper (or of the key) found no place on the pages, even on further ones.
+Message notAllPlaced(const QString &what);
+/// The answer key was asked for before a paper was composed.
+Message noPaperForKey();
 /// The printer did not take the paper.
 Message printFailed();
 /// The PDF file could not be written.

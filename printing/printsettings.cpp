@@ -75,7 +75,9 @@ CopiesReading ReadCopies(const QString &text)
     const double whole = std::nearbyint(*value);
     if (whole <= 0)
         return CopiesReading{0, true};
-    return CopiesReading{whole >= MaxCopies ? MaxCopies : int(whole), true};
+    if (whole > MaxCopies)
+        return CopiesReading{MaxCopies, true, true};
+    return CopiesReading{int(whole), true};
 }
 
 QString UnusableSettingsText(const QList<UnusableSetting> &unusable)

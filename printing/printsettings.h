@@ -61,6 +61,7 @@ inline constexpr double MaxFontSize = 200;
 struct CopiesReading {
     int copies = 1;       ///< 0 when nothing is to be printed
     bool isNumber = true; ///< false when the text was not a number and 1 was used
+    bool capped = false;  ///< true when more than MaxCopies were asked for
 };
 /// A number is rounded to the nearest whole number, a half to the even neighbour ("2.5" gives
 /// 2); 0 or less prints nothing, more than MaxCopies prints MaxCopies. A text that is not a

@@ -24,11 +24,17 @@ struct PrintedSheet {
 /// A printer for tests: records every document with its sheets, or refuses to print.
 class RecordingPrinter final : public PaperPrinter {
 public:
-    bool isAvailable() override { return available; }
+    PrinterChoice choice() override
+    {
+        return available ? PrinterChoice{name, true, isDefault} : PrinterChoice{};
+    }
     bool printPage(const PaperPage &page) override;
     bool endDocument() override;
 
     bool available = true;
+    /// Whether the printer is the system's default, or only the first there is.
+    bool isDefault = true;
+    QString name = QStringLiteral("教室打印机");
     /// Refuse the n-th sheet (counted from 1 over the whole run); 0 never refuses.
     int refuseSheet = 0;
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "paperdocument.h"
 #include "paperlayout.h"
 
 #include <QTest>
@@ -71,7 +72,7 @@ private Q_SLOTS:
     void questionMarksEndTheLineAndLeaveThreeEmptyLines_data();
     void questionMarksEndTheLineAndLeaveThreeEmptyLines();
     void lineBreaksDrawNothing();
-    void textBelowTheBottomLimitIsDropped();
+    void textBelowTheBottomLimitGoesToTheNextPage();
     void anEmptyPaperGivesTheTitleOnly();
     void marginsThatMeetGiveOneCharacterALine();
     void aFaceTheSystemLacksIsPassedOnUnchanged();
@@ -116,8 +117,9 @@ void PaperLayoutTest::layoutValuesAtTheDefaultSettings()
     QVERIFY2(near(layout.bottom, bottom), qPrintable(QString::number(layout.bottom, 'f', 9)));
 
     // The page takes that size when the paper is drawn.
-    PaperPage page;
-    DrawPaperPage(page, QString(), PageSettings(), scale, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, QString(), PageSettings(), scale, true);
     QVERIFY(near(page.size().width(), width));
     QVERIFY(near(page.size().height(), height));
 }
@@ -139,9 +141,10 @@ void PaperLayoutTest::titleIsPlacedByItsSizeInTheTitleFont()
     QFETCH(double, x);
     QFETCH(double, y);
     QFETCH(double, size);
-    PaperPage page;
-    DrawPaperPage(page, paperOf({u"小明有5本书，小红有3本，一共有几本？"_s}), PageSettings(), scale,
-                  true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, paperOf({u"小明有5本书，小红有3本，一共有几本？"_s}), PageSettings(),
+                  scale, true);
     const TextSurface::Run &title = page.text().runs().front();
     QCOMPARE(title.text, u"Orvik测试题"_s);
     QVERIFY2(near(title.at.x(), x), qPrintable(QString::number(title.at.x(), 'f', 9)));
@@ -153,8 +156,9 @@ void PaperLayoutTest::titleIsPlacedByItsSizeInTheTitleFont()
 
 void PaperLayoutTest::guidesAt100Percent()
 {
-    PaperPage page;
-    DrawPaperPage(page, QString(), PageSettings(), 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, QString(), PageSettings(), 100, true);
     const struct {
         Guide guide;
         QRectF area;
@@ -176,8 +180,9 @@ void PaperLayoutTest::guidesAt100Percent()
 void PaperLayoutTest::guidesAreShownOrHiddenAsAsked()
 {
     for (bool shown : {true, false}) {
-        PaperPage page;
-        DrawPaperPage(page, QString(), PageSettings(), 140, shown);
+        PaperDocument document;
+        PaperPage &page = document.page(0);
+        DrawPaperPage(document, QString(), PageSettings(), 140, shown);
         for (Guide guide : {Guide::Top, Guide::Left, Guide::Right, Guide::Bottom}) {
             QCOMPARE(page.guide(guide).shown, shown);
             QVERIFY(!page.guide(guide).area.isEmpty()); // placed either way
@@ -199,16 +204,18 @@ void PaperLayoutTest::marginsStayAbsoluteWhileThePageScales()
         QVERIFY(near(layout.right, 0.9 * layout.width - 200));
         QVERIFY(near(layout.bottom, 0.92 * layout.height - 700));
     }
-    PaperPage page;
-    DrawPaperPage(page, QString(), settings, 120, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, QString(), settings, 120, true);
     QVERIFY(near(page.text().runs().front().at.y(), 0.06 * 14040));
 }
 
 void PaperLayoutTest::bodyStartsTwoTitleLinesBelowTheTitle()
 {
     const PageSettings settings;
-    PaperPage page;
-    DrawPaperPage(page, paperOf({u"甲"_s}), settings, 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, paperOf({u"甲"_s}), settings, 100, true);
     const auto body = bodyRuns(page);
     QCOMPARE(body.front().text, u" "_s);
     QVERIFY(near(body.front().at.x(), 788));
@@ -222,8 +229,9 @@ void PaperLayoutTest::textWrapsCharacterByCharacter()
     const PageLayout layout = LayoutOfPage(scale, settings);
     const double width = bodyWidth(settings, scale, u"书"_s);
     const int perLine = int(std::ceil((layout.right - layout.left) / width));
-    PaperPage page;
-    DrawPaperPage(page, QString(perLine * 2 + 3, u'书'), settings, scale, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, QString(perLine * 2 + 3, u'书'), settings, scale, true);
     const auto body = bodyRuns(page);
     QCOMPARE(int(body.size()), perLine * 2 + 3);
 
@@ -256,8 +264,9 @@ void PaperLayoutTest::questionMarksEndTheLineAndLeaveThreeEmptyLines()
     QFETCH(QString, before);
     QFETCH(QString, after);
     const PageSettings settings;
-    PaperPage page;
-    DrawPaperPage(page, paper, settings, 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, paper, settings, 100, true);
     const auto body = bodyRuns(page);
     const auto mark = std::find_if(body.begin(), body.end(),
                                    [&](const TextSurface::Run &run) { return run.text == before; });
@@ -270,8 +279,9 @@ void PaperLayoutTest::questionMarksEndTheLineAndLeaveThreeEmptyLines()
 
 void PaperLayoutTest::lineBreaksDrawNothing()
 {
-    PaperPage page;
-    DrawPaperPage(page, u"甲\r\n\r\n乙，丙"_s, PageSettings(), 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, u"甲\r\n\r\n乙，丙"_s, PageSettings(), 100, true);
     const auto body = bodyRuns(page);
     QCOMPARE(int(body.size()), 4);
     QCOMPARE(body[1].text, u"乙"_s);
@@ -280,7 +290,7 @@ void PaperLayoutTest::lineBreaksDrawNothing()
     QVERIFY(near(body[1].at.x(), body[0].at.x() + body[0].width));
 }
 
-void PaperLayoutTest::textBelowTheBottomLimitIsDropped()
+void PaperLayoutTest::textBelowTheBottomLimitGoesToTheNextPage()
 {
     const PageSettings settings;
     for (int scale : {80, 140}) {
@@ -288,11 +298,13 @@ void PaperLayoutTest::textBelowTheBottomLimitIsDropped()
         QString paper;
         for (int i = 0; i < 60; ++i)
             paper += u"甲乙丙？"_s;
-        PaperPage page;
-        DrawPaperPage(page, paper, settings, scale, true);
+        PaperDocument document;
+        PaperPage &page = document.page(0);
+        DrawPaperPage(document, paper, settings, scale, true);
         const auto body = bodyRuns(page);
         QVERIFY(int(body.size()) < paper.size());
         QVERIFY(!body.empty());
+        QVERIFY(document.pageCount() > 1); // the rest is on further pages
         for (const TextSurface::Run &run : body)
             QVERIFY(run.at.y() < layout.bottom);
         // The next line would have started at or below B.
@@ -303,8 +315,9 @@ void PaperLayoutTest::textBelowTheBottomLimitIsDropped()
 
 void PaperLayoutTest::anEmptyPaperGivesTheTitleOnly()
 {
-    PaperPage page;
-    DrawPaperPage(page, QString(), PageSettings(), 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, QString(), PageSettings(), 100, true);
     QCOMPARE(int(page.text().runs().size()), 1);
     QVERIFY(page.guide(Guide::Bottom).shown);
 }
@@ -314,8 +327,9 @@ void PaperLayoutTest::marginsThatMeetGiveOneCharacterALine()
     PageSettings settings;
     settings.left = 40;
     settings.right = 40;
-    PaperPage page;
-    DrawPaperPage(page, u"一二三四"_s, settings, 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, u"一二三四"_s, settings, 100, true);
     const auto body = bodyRuns(page);
     QCOMPARE(int(body.size()), 4);
     const double lineHeight = bodyLineHeight(settings, 100);
@@ -330,8 +344,9 @@ void PaperLayoutTest::aFaceTheSystemLacksIsPassedOnUnchanged()
     PageSettings settings;
     settings.fontName = u"不存在的字体"_s;
     settings.fontSize = 20;
-    PaperPage page;
-    DrawPaperPage(page, u"甲"_s, settings, 100, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    DrawPaperPage(document, u"甲"_s, settings, 100, true);
     for (const TextSurface::Run &run : page.text().runs())
         QCOMPARE(run.fontName, settings.fontName);
     QVERIFY(near(bodyRuns(page).front().fontSize, 20));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperpreview.h"
 #include "printingmessages.h"
@@ -24,15 +25,42 @@ QString paperOf(const QStringList &problems)
 
 /// A preview over a paper and settings the test changes as it goes.
 struct Bench {
-    PaperPage page;
+    PaperDocument pages;
+    PaperPage &page = pages.page(0);
     QString paper = paperOf(
         {u"小明有5本书，又买来3本，现在有几本？"_s, u"一桶油重20千克，用去一半后还剩多少千克？"_s});
     PrintSettings settings;
     RecordingMessages messages;
     RecordingPrinter printer;
-    PaperPreview preview{page, [this] { return paper; }, [this] { return settings; }, messages,
-                         printer};
+    std::optional<QList<ProblemRecord>> composed;
+    PaperPreview preview{pages,   [this] { return paper; },   [this] { return settings; }, messages,
+                         printer, [this] { return composed; }};
 };
+
+ProblemRecord recordOf(const QString &problem, const QString &solution, const QString &answer)
+{
+    return ProblemRecord{problem.leftJustified(ProblemTextBytes),
+                         QString(solution + u"&"_s).leftJustified(SolutionTextBytes),
+                         answer.leftJustified(AnswerTextBytes)};
+}
+
+QList<ProblemRecord> tenProblems()
+{
+    QList<ProblemRecord> problems;
+    for (int i = 1; i <= 10; ++i) {
+        problems.append(recordOf(u"第"_s + QString::number(i) + u"题？"_s,
+                                 u"列式：解法"_s + QString::number(i), QString::number(i * 3)));
+    }
+    return problems;
+}
+
+QString textOf(const QList<PrintedSheet> &document)
+{
+    QString text;
+    for (const PrintedSheet &sheet : document)
+        text += sheet.text();
+    return text;
+}
 
 bool near(double a, double b)
 {
@@ -70,6 +98,13 @@ private Q_SLOTS:
     void refreshingRedrawsWithGuidesAtTheChosenScale();
     void exportingWritesThePageAsPrinted();
     void anUnwritablePdfIsReported();
+    void eachCopyOfALongPaperIsOneDocumentOfAllItsPages();
+    void withoutADefaultPrinterTheFirstPrintsAndTheUserIsTold();
+    void textThatFindsNoPlaceIsReported();
+    void withoutAComposedPaperThereIsNoKey();
+    void theKeyIsOfTheComposedPaperNotOfTheBox();
+    void theKeyPrintsOnceAsOneDocument();
+    void theKeyExportsAsPdf();
 };
 
 void PaperPreviewTest::initTestCase()
@@ -165,7 +200,7 @@ void PaperPreviewTest::copiesOfZeroOrLessPrintNothing()
         bench.preview.print();
         QCOMPARE(bench.printer.sheetsAsked, 0);
         QVERIFY(bench.printer.documents.isEmpty());
-        QVERIFY(bench.messages.shown.isEmpty());
+        QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::nothingPrinted()});
         QVERIFY(allGuidesShown(bench.page, false)); // redrawn all the same
     }
 }
@@ -187,8 +222,14 @@ void PaperPreviewTest::manyCopiesAreClamped()
     Bench bench;
     bench.settings.Copies = u"32768"_s;
     bench.preview.load();
+    bench.messages.onShow = [&](const Message &) {
+        // Said before the first sheet goes out.
+        QCOMPARE(bench.printer.sheetsAsked, 0);
+    };
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), MaxCopies);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::copiesCapped()});
+    QVERIFY(PrintingMessages::copiesCapped().text.contains(u"99"_s));
 }
 
 void PaperPreviewTest::withoutAPrinterTheUserIsTold()
@@ -312,6 +353,123 @@ void PaperPreviewTest::anUnwritablePdfIsReported()
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!bench.preview.exportPdf(path));
     QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::pdfFailed(path)});
+}
+
+void PaperPreviewTest::eachCopyOfALongPaperIsOneDocumentOfAllItsPages()
+{
+    Bench bench;
+    QStringList problems;
+    for (int i = 0; i < 40; ++i)
+        problems.append(u"一台打印机4分钟打印了96页，照这样的速度，打印360页需要多少分钟？"_s);
+    bench.paper = paperOf(problems);
+    bench.settings.Copies = u"2"_s;
+    bench.preview.load();
+    QVERIFY(bench.pages.pageCount() >= 3);
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), 2);
+    for (const QList<PrintedSheet> &document : bench.printer.documents) {
+        QCOMPARE(document.size(), bench.pages.pageCount());
+        QString expected = bench.paper;
+        expected.remove(u'\r');
+        expected.remove(u'\n');
+        QCOMPARE(textOf(document), PaperTitle() + expected);
+    }
+    QVERIFY(bench.messages.shown.isEmpty());
+}
+
+void PaperPreviewTest::withoutADefaultPrinterTheFirstPrintsAndTheUserIsTold()
+{
+    Bench bench;
+    bench.printer.isDefault = false;
+    bench.printer.name = u"办公室"_s;
+    bench.preview.load();
+    bench.messages.onShow = [&](const Message &) { QCOMPARE(bench.printer.sheetsAsked, 0); };
+    bench.preview.print();
+    QCOMPARE(bench.printer.documents.size(), 1);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::noDefaultPrinter(u"办公室"_s)});
+    const QString text = bench.messages.shown.front().text;
+    QVERIFY(text.contains(u"没有设置默认打印机"_s) && text.contains(u"“办公室”"_s));
+    QVERIFY(!text.contains(u"没有找到打印机"_s));
+}
+
+void PaperPreviewTest::textThatFindsNoPlaceIsReported()
+{
+    Bench bench;
+    bench.settings.TopMargin = u"100"_s;
+    bench.preview.load();
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::notAllPlaced(u"试卷"_s)});
+}
+
+void PaperPreviewTest::withoutAComposedPaperThereIsNoKey()
+{
+    QTemporaryDir folder;
+    Bench bench;
+    bench.preview.load();
+    const auto shown = bench.page.text().runs().size();
+    QVERIFY(!bench.preview.showAnswerKey());
+    QVERIFY(!bench.preview.printAnswerKey());
+    QVERIFY(!bench.preview.exportAnswerKeyPdf(folder.filePath(u"答案.pdf"_s)));
+    QCOMPARE(bench.messages.shown, QList<Message>(3, PrintingMessages::noPaperForKey()));
+    QVERIFY(bench.printer.documents.isEmpty());
+    QVERIFY(!QFile::exists(folder.filePath(u"答案.pdf"_s)));
+    QCOMPARE(bench.page.text().runs().size(), shown);
+    QCOMPARE(bench.preview.shown(), PaperPreview::Shown::Paper);
+}
+
+void PaperPreviewTest::theKeyIsOfTheComposedPaperNotOfTheBox()
+{
+    Bench bench;
+    bench.composed = tenProblems();
+    bench.paper = u"学生改过的试卷"_s;
+    bench.preview.load();
+    QVERIFY(bench.preview.showAnswerKey());
+    QCOMPARE(bench.preview.shown(), PaperPreview::Shown::AnswerKey);
+    QVERIFY(allGuidesShown(bench.page, true));
+    QString text;
+    for (int i = 0; i < bench.pages.pageCount(); ++i) {
+        for (const TextSurface::Run &run : bench.pages.page(i).text().runs())
+            text += run.text;
+    }
+    QVERIFY(text.startsWith(AnswerKeyTitle()));
+    QVERIFY(!text.contains(u"学生改过"_s));
+    for (int i = 1; i <= 10; ++i) {
+        QVERIFY(text.contains(u" "_s + QString::number(i) + u"、答案："_s + QString::number(i * 3) +
+                              u"解：列式：解法"_s + QString::number(i)));
+    }
+    bench.preview.refresh();
+    QCOMPARE(bench.preview.shown(), PaperPreview::Shown::Paper);
+}
+
+void PaperPreviewTest::theKeyPrintsOnceAsOneDocument()
+{
+    Bench bench;
+    bench.composed = tenProblems();
+    bench.settings.Copies = u"30"_s;
+    bench.settings.FontSize = u"15"_s;
+    bench.preview.load();
+    bench.preview.chooseScale(140);
+    QVERIFY(bench.preview.printAnswerKey());
+    QCOMPARE(bench.printer.documents.size(), 1);
+    const QList<PrintedSheet> &key = bench.printer.documents.front();
+    QCOMPARE(key.size(), bench.pages.pageCount());
+    QCOMPARE(key.front().size, QSizeF(12040, 16380));
+    QVERIFY(key.front().shownGuides.isEmpty());
+    QVERIFY(textOf(key).startsWith(AnswerKeyTitle() + u" 1、答案：3"_s));
+    QVERIFY(textOf(key).contains(u" 10、答案：30"_s));
+    QVERIFY(bench.messages.shown.isEmpty());
+}
+
+void PaperPreviewTest::theKeyExportsAsPdf()
+{
+    QTemporaryDir folder;
+    Bench bench;
+    bench.composed = tenProblems();
+    bench.preview.load();
+    const QString path = folder.filePath(u"答案.pdf"_s);
+    QVERIFY(bench.preview.exportAnswerKeyPdf(path));
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(bench.preview.shown(), PaperPreview::Shown::AnswerKey);
+    QVERIFY(allGuidesShown(bench.page, false));
 }
 
 QTEST_MAIN(PaperPreviewTest)

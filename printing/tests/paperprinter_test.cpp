@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperprinter.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,11 +50,83 @@ bool isBlack(const QColor &c)
     return c.red() < 60 && c.green() < 60 && c.blue() < 60;
 }
 
-void drawSample(PaperPage &page, bool guides)
+void drawSample(PaperDocument &document, bool guides)
 {
-    page.text().setTextColor(QColor(255, 0, 0));
-    DrawPaperPage(page, u" 1、小明有5本书，又买来3本，现在有几本？\r\n\r\n"_s, PageSettings(), 100,
-                  guides);
+    document.setTextColor(QColor(255, 0, 0));
+    DrawPaperPage(document, u" 1、小明有5本书，又买来3本，现在有几本？\r\n\r\n"_s, PageSettings(),
+                  100, guides);
+}
+
+/// The printing path of the system printer, into PDF files: one file per document.
+class PdfOutputPrinter final : public DevicePaperPrinter {
+public:
+    explicit PdfOutputPrinter(QString folder) : m_folder(std::move(folder)) {}
+    PrinterChoice choice() override { return PrinterChoice{u"PDF"_s, true, true}; }
+    QStringList files;
+
+protected:
+    std::unique_ptr<QPrinter> makePrinter() override
+    {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        files.append(m_folder + u"/document"_s + QString::number(files.size() + 1) + u".pdf"_s);
+        printer->setOutputFileName(files.back());
+        return printer;
+    }
+
+private:
+    QString m_folder;
+};
+
+/// A word of a PDF page as poppler places it, in points from the sheet's top-left corner.
+struct PlacedWord {
+    int page = 0;
+    QString text;
+    double x = 0;
+    double y = 0;
+};
+
+/// The words of a PDF file, or nothing when pdftotext (poppler-utils) cannot read it.
+QList<PlacedWord> wordsOf(const QString &pdf)
+{
+    QProcess reader;
+    reader.start(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    if (!reader.waitForFinished(30000) || reader.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(reader.readAllStandardOutput());
+    static const QRegularExpression word(
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"_s);
+    QList<PlacedWord> words;
+    int page = 0;
+    for (const QRegularExpressionMatch &match : word.globalMatch(html)) {
+        if (match.captured(0).startsWith(u"<page"_s)) {
+            ++page;
+            continue;
+        }
+        words.append(PlacedWord{page, match.captured(3), match.captured(1).toDouble(),
+                                match.captured(2).toDouble()});
+    }
+    return words;
+}
+
+QString joined(const QList<PlacedWord> &words, int page = 0)
+{
+    QString text;
+    for (const PlacedWord &word : words) {
+        if (page == 0 || word.page == page)
+            text += word.text;
+    }
+    return text;
+}
+
+QString paperOf(int problems)
+{
+    QString paper;
+    for (int i = 1; i <= problems; ++i) {
+        paper += u" "_s + QString::number(i) +
+                 u"、一台打印机4分钟打印了96页，照这样的速度，打印360页需要多少分钟？\r\n\r\n"_s;
+    }
+    return paper;
 }
 
 } // namespace
@@ -65,6 +140,11 @@ private Q_SLOTS:
     void thePdfHoldsOneA4PageWithRealText();
     void aPdfThatCannotBeWrittenIsReported();
     void endingWithoutADocumentFails();
+    void theDefaultPrinterOrElseTheFirst_data();
+    void theDefaultPrinterOrElseTheFirst();
+    void thePrinterGetsThePageAtTheTopLeftOfItsPrintableArea();
+    void aLongPaperPrintsAsOneDocumentOfSeveralPages();
+    void aLongPaperExportsOnSeveralPages();
 };
 
 void PaperPrinterTest::initTestCase()
@@ -75,8 +155,9 @@ void PaperPrinterTest::initTestCase()
 void PaperPrinterTest::thePageIsDrawnAtItsPhysicalSize()
 {
     // At 144 dpi ten twips make one pixel.
-    PaperPage page;
-    drawSample(page, true);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    drawSample(document, true);
     QImage sheet = sheetAt(144, QSize(860, 1170));
     {
         QPainter painter(&sheet);
@@ -96,8 +177,9 @@ void PaperPrinterTest::thePageIsDrawnAtItsPhysicalSize()
 
 void PaperPrinterTest::hiddenGuidesAreNotDrawn()
 {
-    PaperPage page;
-    drawSample(page, false);
+    PaperDocument document;
+    PaperPage &page = document.page(0);
+    drawSample(document, false);
     QImage sheet = sheetAt(144, QSize(860, 1170));
     {
         QPainter painter(&sheet);
@@ -111,10 +193,10 @@ void PaperPrinterTest::thePdfHoldsOneA4PageWithRealText()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    PaperPage page;
-    drawSample(page, false);
+    PaperDocument document;
+    drawSample(document, false);
     const QString path = folder.filePath(u"paper.pdf"_s);
-    QVERIFY(WritePaperPdf(page, path));
+    QVERIFY(WritePaperPdf(document, path));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -134,16 +216,105 @@ void PaperPrinterTest::thePdfHoldsOneA4PageWithRealText()
 void PaperPrinterTest::aPdfThatCannotBeWrittenIsReported()
 {
     QTemporaryDir folder;
-    PaperPage page;
-    drawSample(page, false);
+    PaperDocument document;
+    drawSample(document, false);
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!WritePaperPdf(page, folder.filePath(u"missing/paper.pdf"_s)));
+    QVERIFY(!WritePaperPdf(document, folder.filePath(u"missing/paper.pdf"_s)));
 }
 
 void PaperPrinterTest::endingWithoutADocumentFails()
 {
     SystemPaperPrinter printer;
     QVERIFY(!printer.endDocument());
+}
+
+void PaperPrinterTest::theDefaultPrinterOrElseTheFirst_data()
+{
+    QTest::addColumn<QString>("defaultName");
+    QTest::addColumn<QStringList>("available");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<bool>("isDefault");
+    QTest::newRow("default set") << u"B"_s << QStringList{u"A"_s, u"B"_s} << u"B"_s << true << true;
+    QTest::newRow("no default") << QString() << QStringList{u"A"_s, u"B"_s} << u"A"_s << true
+                                << false;
+    QTest::newRow("default gone") << u"C"_s << QStringList{u"A"_s} << u"A"_s << true << false;
+    QTest::newRow("no printer") << QString() << QStringList() << QString() << false << false;
+}
+
+void PaperPrinterTest::theDefaultPrinterOrElseTheFirst()
+{
+    QFETCH(QString, defaultName);
+    QFETCH(QStringList, available);
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    QFETCH(bool, isDefault);
+    QCOMPARE(ChoosePrinter(defaultName, available), (PrinterChoice{name, found, isDefault}));
+}
+
+void PaperPrinterTest::thePrinterGetsThePageAtTheTopLeftOfItsPrintableArea()
+{
+    // A PDF printer can print the whole sheet, so the page's top-left is the sheet's.
+    QTemporaryDir folder;
+    PaperDocument document;
+    drawSample(document, false);
+    PdfOutputPrinter printer(folder.path());
+    QVERIFY(printer.printPage(document.page(0)));
+    QVERIFY(printer.endDocument());
+    const QList<PlacedWord> printed = wordsOf(printer.files.front());
+    QVERIFY2(!printed.isEmpty(), "pdftotext (poppler-utils) could not read the printed file");
+
+    // The same page written from the sheet's corner, for the height of the line box.
+    const QString reference = folder.filePath(u"reference.pdf"_s);
+    QVERIFY(WritePaperPdf(document, reference));
+    const QList<PlacedWord> written = wordsOf(reference);
+    QCOMPARE(printed.size(), written.size());
+    // The title's line box starts at (3100, 802) twips: 155 pt from the left.
+    QCOMPARE(printed.front().text, PaperTitle());
+    QVERIFY2(std::abs(printed.front().x - 155) <= 0.5, qPrintable(QString::number(printed[0].x)));
+    for (qsizetype i = 0; i < printed.size(); ++i) {
+        QVERIFY(std::abs(printed[i].x - written[i].x) <= 0.5);
+        QVERIFY2(std::abs(printed[i].y - written[i].y) <= 0.5,
+                 qPrintable(QString::number(printed[i].y - written[i].y)));
+    }
+}
+
+void PaperPrinterTest::aLongPaperPrintsAsOneDocumentOfSeveralPages()
+{
+    QTemporaryDir folder;
+    PaperDocument document;
+    DrawPaperPage(document, paperOf(40), PageSettings(), 100, false);
+    QVERIFY(document.pageCount() >= 3);
+    PdfOutputPrinter printer(folder.path());
+    for (int i = 0; i < document.pageCount(); ++i)
+        QVERIFY(printer.printPage(document.page(i)));
+    QVERIFY(printer.endDocument());
+    QCOMPARE(printer.files.size(), 1);
+    const QList<PlacedWord> words = wordsOf(printer.files.front());
+    QCOMPARE(words.back().page, document.pageCount());
+    const QString text = joined(words);
+    for (int number = 1; number <= 40; ++number) {
+        const QRegularExpression numbered(u"(?<!\\d)"_s + QString::number(number) + u"、"_s);
+        QCOMPARE(int(text.count(numbered)), 1);
+    }
+    QVERIFY(joined(words, 1).startsWith(PaperTitle()));
+    QVERIFY(!joined(words, 2).contains(PaperTitle()));
+}
+
+void PaperPrinterTest::aLongPaperExportsOnSeveralPages()
+{
+    QTemporaryDir folder;
+    PaperDocument document;
+    DrawPaperPage(document, paperOf(40), PageSettings(), 80, false);
+    const QString path = folder.filePath(u"long.pdf"_s);
+    QVERIFY(WritePaperPdf(document, path));
+    const QList<PlacedWord> words = wordsOf(path);
+    QCOMPARE(words.back().page, document.pageCount());
+    const QString text = joined(words);
+    for (int number = 1; number <= 40; ++number) {
+        const QRegularExpression numbered(u"(?<!\\d)"_s + QString::number(number) + u"、"_s);
+        QCOMPARE(int(text.count(numbered)), 1);
+    }
 }
 
 QTEST_MAIN(PaperPrinterTest)

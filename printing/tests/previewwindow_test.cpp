@@ -72,6 +72,8 @@ private Q_SLOTS:
     void exportWritesTheFileTheUserChose();
     void exportCancelledWritesNothing();
     void withoutAPrinterThePreviewStillHides();
+    void everyPageOfALongPaperIsShownBelowTheFirst();
+    void theAnswerMenuShowsPrintsAndLeavesTheKey();
 };
 
 void PreviewWindowTest::initTestCase()
@@ -135,7 +137,7 @@ void PreviewWindowTest::theMenusOfThePreview()
     QStringList entries;
     for (QAction *entry : window.menuBar()->actions())
         entries.append(entry->text());
-    QCOMPARE(entries, QStringList({u"比例"_s, u"打印"_s, u"导出PDF"_s, u"取消"_s}));
+    QCOMPARE(entries, QStringList({u"比例"_s, u"打印"_s, u"导出PDF"_s, u"答案"_s, u"取消"_s}));
     QStringList scales;
     for (QAction *item : window.menuBar()->actions().front()->menu()->actions()) {
         scales.append(item->text());
@@ -288,6 +290,57 @@ void PreviewWindowTest::withoutAPrinterThePreviewStillHides()
     desk.preview().printItem().trigger();
     QVERIFY(!desk.preview().isVisible());
     QCOMPARE(desk.messages.shown, QList<Message>{PrintingMessages::noPrinter()});
+}
+
+void PreviewWindowTest::everyPageOfALongPaperIsShownBelowTheFirst()
+{
+    Desk desk;
+    for (int i = 1; i <= 40; ++i)
+        desk.paper +=
+            u" "_s + QString::number(i) + u"、照这样的速度，打印360页需要多少分钟？\r\n"_s;
+    desk.desk.openPreview();
+    PreviewWindow &window = desk.preview();
+    const int pages = window.pages().pageCount();
+    QVERIFY(pages >= 2);
+    const QList<QMdiSubWindow *> frames = window.shownPageFrames();
+    QCOMPARE(frames.size(), pages);
+    QCOMPARE(frames.front(), &window.pageFrame());
+    for (qsizetype i = 1; i < frames.size(); ++i) {
+        QVERIFY(frames[i]->isVisible());
+        QCOMPARE(frames[i]->size(), QSize(px(8600), px(11700)));
+        QCOMPARE(frames[i]->x(), frames[i - 1]->x());
+        QVERIFY(frames[i]->y() > frames[i - 1]->geometry().bottom());
+        QCOMPARE(frames[i]->windowTitle(), u"第 "_s + QString::number(i + 1) + u" 页"_s);
+    }
+    // A short paper needs one page again.
+    window.cancelItem().trigger();
+    desk.paper = u" 1、一题？\r\n"_s;
+    desk.desk.openPreview();
+    QCOMPARE(window.shownPageFrames().size(), 1);
+}
+
+void PreviewWindowTest::theAnswerMenuShowsPrintsAndLeavesTheKey()
+{
+    Desk desk;
+    desk.desk.setAnswerKeySource([] {
+        return std::optional<QList<ProblemRecord>>(
+            QList<ProblemRecord>{{u"题？&"_s, u"8/2=4&"_s, u"4"_s}});
+    });
+    desk.desk.openPreview();
+    PreviewWindow &window = desk.preview();
+    QCOMPARE(window.viewKeyItem().objectName(), u"chakandaan"_s);
+    QCOMPARE(window.printKeyItem().text(), u"打印答案"_s);
+    QCOMPARE(window.exportKeyItem().text(), u"导出答案PDF"_s);
+    window.viewKeyItem().trigger();
+    QCOMPARE(window.page().text().runs().front().text, AnswerKeyTitle());
+    QVERIFY(window.windowTitle().contains(u"答案"_s));
+    window.viewPaperItem().trigger();
+    QCOMPARE(window.page().text().runs().front().text, PaperTitle());
+    QCOMPARE(window.windowTitle(), u"打印预览"_s);
+    window.printKeyItem().trigger();
+    QCOMPARE(desk.printer->documents.size(), 1);
+    QVERIFY(!window.isVisible());
+    QVERIFY(desk.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(PreviewWindowTest)

@@ -146,22 +146,25 @@ void PrintSettingsTest::copies_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("copies");
     QTest::addColumn<bool>("isNumber");
-    QTest::newRow("one") << u"1"_s << 1 << true;
-    QTest::newRow("three") << u"3"_s << 3 << true;
-    QTest::newRow("blanks around") << u" 2 "_s << 2 << true;
-    QTest::newRow("half goes to even, down") << u"2.5"_s << 2 << true;
-    QTest::newRow("half goes to even, up") << u"1.5"_s << 2 << true;
-    QTest::newRow("fraction to nearest") << u"2.6"_s << 3 << true;
-    QTest::newRow("zero prints nothing") << u"0"_s << 0 << true;
-    QTest::newRow("half rounds to zero") << u"0.5"_s << 0 << true;
-    QTest::newRow("negative prints nothing") << u"-4"_s << 0 << true;
-    QTest::newRow("ninety-nine") << u"99"_s << 99 << true;
-    QTest::newRow("more is clamped") << u"150"_s << 99 << true;
-    QTest::newRow("beyond 16 bits") << u"40000"_s << 99 << true;
-    QTest::newRow("huge") << u"1e300"_s << 99 << true;
-    QTest::newRow("empty") << QString() << 1 << false;
-    QTest::newRow("letters") << u"three"_s << 1 << false;
-    QTest::newRow("Chinese numeral") << u"三"_s << 1 << false;
+    QTest::addColumn<bool>("capped");
+    QTest::newRow("one") << u"1"_s << 1 << true << false;
+    QTest::newRow("three") << u"3"_s << 3 << true << false;
+    QTest::newRow("blanks around") << u" 2 "_s << 2 << true << false;
+    QTest::newRow("half goes to even, down") << u"2.5"_s << 2 << true << false;
+    QTest::newRow("half goes to even, up") << u"1.5"_s << 2 << true << false;
+    QTest::newRow("fraction to nearest") << u"2.6"_s << 3 << true << false;
+    QTest::newRow("zero prints nothing") << u"0"_s << 0 << true << false;
+    QTest::newRow("half rounds to zero") << u"0.5"_s << 0 << true << false;
+    QTest::newRow("negative prints nothing") << u"-4"_s << 0 << true << false;
+    QTest::newRow("ninety-nine") << u"99"_s << 99 << true << false;
+    QTest::newRow("just below the cap") << u"99.4"_s << 99 << true << false;
+    QTest::newRow("half above rounds up past the cap") << u"99.5"_s << 99 << true << true;
+    QTest::newRow("more is clamped") << u"150"_s << 99 << true << true;
+    QTest::newRow("beyond 16 bits") << u"40000"_s << 99 << true << true;
+    QTest::newRow("huge") << u"1e300"_s << 99 << true << true;
+    QTest::newRow("empty") << QString() << 1 << false << false;
+    QTest::newRow("letters") << u"three"_s << 1 << false << false;
+    QTest::newRow("Chinese numeral") << u"三"_s << 1 << false << false;
 }
 
 void PrintSettingsTest::copies()
@@ -169,9 +172,11 @@ void PrintSettingsTest::copies()
     QFETCH(QString, text);
     QFETCH(int, copies);
     QFETCH(bool, isNumber);
+    QFETCH(bool, capped);
     const CopiesReading reading = ReadCopies(text);
     QCOMPARE(reading.copies, copies);
     QCOMPARE(reading.isNumber, isNumber);
+    QCOMPARE(reading.capped, capped);
 }
 
 QTEST_GUILESS_MAIN(PrintSettingsTest)
