@@ -395,6 +395,22 @@ private Q_SLOTS:
         QCOMPARE(DecodeGbk(saved.readAll()), m_window->paper().PaperText() + u"姓名：小红\r\n"_s);
     }
 
+    void thePathOfTheLabelMeansThePaperFolder()
+    {
+        // The label asks for d:\cssj\试卷名, and pupils type just that.
+        compose();
+        control<QLineEdit>(u"Text3"_s)->setText(u"d:\\cssj\\第二次测验"_s);
+        click(button(u"Option3"_s));
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QVERIFY(QFile::exists(paperFolder() + u"/第二次测验.doc"_s));
+        control<QLineEdit>(u"Text3"_s)->setText(u"d:\\cssj\\"_s);
+        click(button(u"Option3"_s));
+        QCOMPARE(m_services->messages.shown.size(), 1);
+        QCOMPARE(m_services->messages.shown.first().text,
+                 u"试卷没有保存：\r\n没有试卷名：请在路径的最后输入试卷名"_s);
+        QVERIFY(!QFile::exists(paperFolder() + u"/.doc"_s));
+    }
+
     void saveWithoutAPaperWritesNothing()
     {
         click(button(u"Option3"_s));
@@ -405,7 +421,7 @@ private Q_SLOTS:
     void failedSaveIsReported()
     {
         compose();
-        const QString name = m_dir.filePath(u"nowhere/测验"_s);
+        const QString name = paperFolder() + u"/nowhere/测验"_s;
         control<QLineEdit>(u"Text3"_s)->setText(name);
         click(button(u"Option3"_s));
         QCOMPARE(m_services->messages.shown.size(), 1);
