@@ -73,7 +73,40 @@ qsizetype NumberStartBefore(const QString &text, qsizetype from, qsizetype end)
     return start == numberEnd ? -1 : start;
 }
 
+/// A stored answer is arithmetic on plain numbers: digits with at most one point, the four
+/// signs, brackets, "%" and blanks, and at least one number. Anything else (letters, a NUL
+/// byte, "1.2.3") means the bank is damaged, not that the answer is 0.
+bool IsArithmeticOnNumbers(QStringView text)
+{
+    static const QString signs = u"+-*/()% "_s;
+    bool anyDigit = false;
+    int pointsInNumber = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= u'0' && c.unicode() <= u'9') {
+            anyDigit = true;
+        } else if (c == u'.') {
+            if (++pointsInNumber > 1)
+                return false;
+        } else if (signs.contains(c)) {
+            pointsInNumber = c == u' ' ? pointsInNumber : 0;
+        } else {
+            return false;
+        }
+    }
+    return anyDigit;
+}
+
 } // namespace
+
+std::optional<double> StoredAnswerValue(const QString &answerText)
+{
+    if (!IsArithmeticOnNumbers(answerText))
+        return std::nullopt;
+    const Side side = Evaluate(PercentAsFraction(answerText));
+    if (side.BracketErrors > 0)
+        return std::nullopt;
+    return side.Value;
+}
 
 QString PercentAsFraction(QString text)
 {
@@ -121,6 +154,6 @@ Verdict CheckAnswer(const QString &line, const ProblemRecord &record)
 Verdict GradeRow(const QString &answer, const QString &answerText)
 {
     const Side pupil = Evaluate(NormalisedAnswerLine(answer));
-    const Side expected = Evaluate(PercentAsFraction(answerText));
-    return {SameValue(pupil, expected), pupil.BracketErrors + expected.BracketErrors};
+    const Side expected{StoredAnswerValue(answerText), 0};
+    return {SameValue(pupil, expected), pupil.BracketErrors};
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 /// A judged answer line. The window shows "表达式错误" once per bracket error, then the verdict.
 struct Verdict {
     bool Right = false;
@@ -22,9 +24,15 @@ bool ValuesEqual(double a, double b);
 Verdict CheckAnswer(const QString &line, const QString &answerText);
 Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
 
-/// The test paper's check of one row: the pupil's text and the stored AnswerText are both
-/// evaluated as expressions (no equations) and compared by value. A bracket error in the
-/// pupil's text counts as the value 0; an aborted evaluation makes the row wrong.
+/// The value the test reads from a stored AnswerText: the text evaluated as an expression,
+/// "%" read as "/100", so 25% is 0.25 and 3/4 is 0.75. Nothing when the text is not arithmetic
+/// on plain numbers (blank, letters, "1.2.3", a NUL byte), has unmatched brackets or aborts.
+std::optional<double> StoredAnswerValue(const QString &answerText);
+
+/// The test paper's check of one row: the pupil's text is evaluated as an expression (no
+/// equations) and compared by value with StoredAnswerValue. A bracket error in the pupil's
+/// text counts as the value 0; an aborted evaluation, or a stored answer that cannot be
+/// read, makes the row wrong whatever was typed.
 Verdict GradeRow(const QString &answer, const QString &answerText);
 
 /// The replacements both checks make in a pupil's line: ":" to "/" (a ratio a:b is a/b) and

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bankcheck.h"
 
-#include "numbertext.h"
 #include "problemrecord.h"
+#include "recordcheck.h"
 
 #include <QFile>
 
@@ -20,20 +20,12 @@ void CheckProblem(const ProblemRecord &record, QStringList &reasons)
         reasons.append(u"题目没有以“？”结尾"_s);
     if (problem.count(u'？') + problem.count(u'?') > 1)
         reasons.append(u"题目有不止一个问号"_s);
-    if (!IsPlainDecimal(record.AnswerText.trimmed()))
-        reasons.append(u"答案“"_s % record.AnswerText.trimmed() % u"”不是不带符号的十进制数"_s);
 }
 
 QStringList RecordReasons(const ProblemRecord &record, int k)
 {
-    QStringList reasons;
-    if (!HasMarker(record.ProblemText))
-        reasons.append(u"题目没有结束标记“&”"_s);
-    if (!HasMarker(record.SolutionText))
-        reasons.append(u"解答没有结束标记“&”"_s);
-    const QString all = record.ProblemText + record.SolutionText + record.AnswerText;
-    if (all.contains(QChar::ReplacementCharacter))
-        reasons.append(u"含有不是 GBK 的字节"_s);
+    // What the windows rely on first, then what a teacher's bank should also keep.
+    QStringList reasons = RecordFaults(record, RoleOfRecord(k));
     if (k >= 2)
         CheckProblem(record, reasons);
     return reasons;

@@ -2,9 +2,12 @@
 #include "examplelesson.h"
 
 #include "programsettings.h"
+#include "recordcheck.h"
 #include "sound.h"
 #include "textsurface.h"
 #include "units.h"
+
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -34,6 +37,8 @@ void ExampleLesson::load()
 {
     m_indent = 3;
     m_exampleNo = 0;
+    m_damageTold = false;
+    m_damageNotice = false;
     m_recordCount = 0;
     m_record = ProblemRecord::Blank();
     m_problem.start(QString(), 0);
@@ -44,6 +49,11 @@ void ExampleLesson::load()
     m_surface.setFontName(DesignFont);
     m_surface.setFontSize(BoardPoints);
     m_surface.setTextColor(colorFromBgr(Bgr::Red));
+}
+
+bool ExampleLesson::takeDamageNotice()
+{
+    return std::exchange(m_damageNotice, false);
 }
 
 QString ExampleLesson::nextCaption() const
@@ -62,7 +72,15 @@ void ExampleLesson::nextExample(const ProgramSettings &settings)
         return;
     m_surface.clear();
     ++m_exampleNo;
-    const BankSnapshot bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
+    BankSnapshot bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
+    // A damaged record is passed over; the window tells the pupil once.
+    while (m_exampleNo < bank.RecordCount &&
+           !IsSoundRecord(bank.Record, RoleOfRecord(m_exampleNo))) {
+        m_damageNotice = !m_damageTold;
+        m_damageTold = true;
+        ++m_exampleNo;
+        bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
+    }
     m_recordCount = bank.RecordCount;
     m_record = bank.Record;
     // The narration of the bank's last record holds the closing words.

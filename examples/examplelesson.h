@@ -38,8 +38,12 @@ public:
 
     /// The load sequence: an empty board, before the first record.
     void load();
-    /// Command1: the next record, read from the chosen bank, with its narration.
+    /// Command1: the next record, read from the chosen bank, with its narration. Damaged
+    /// records are passed over for the next sound one.
     void nextExample(const ProgramSettings &settings);
+    /// True once after the first damaged record of an opening was passed over: the window
+    /// then says that the bank file is damaged.
+    bool takeDamageNotice();
     /// Timer1: the next character of the problem text.
     void problemTick();
     /// Timer2: the next character of the solution text.
@@ -80,5 +84,7 @@ private:
     int m_exampleNo = 0;
     int m_recordCount = 0;
     int m_indent = 3;
+    bool m_damageTold = false;
+    bool m_damageNotice = false;
     QPointF m_marker = DesignMarkerPlace;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exampleswindow.h"
 
+#include "messageboxes.h"
+
 #include "controls.h"
 #include "examplelayout.h"
 #include "fonts.h"
@@ -47,7 +49,7 @@ void setTimerRunning(PreciseTimer &timer, bool running)
 } // namespace
 
 ExamplesWindow::ExamplesWindow(WindowHost &host, const PlatformServices &services)
-    : m_host(host), m_lesson(m_surface, services.sound)
+    : m_host(host), m_messages(services.messages), m_lesson(m_surface, services.sound)
 {
     setObjectName(u"Form3"_s);
     setWindowTitle(u"Lumaro    例题分析  "_s);
@@ -145,6 +147,8 @@ void ExamplesWindow::Command1_Click()
 {
     m_lesson.nextExample(m_host.settings());
     showLesson();
+    if (m_lesson.takeDamageNotice())
+        m_messages.show(DamagedBankMessage());
 }
 
 void ExamplesWindow::Command2_Click()

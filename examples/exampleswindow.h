@@ -51,6 +51,7 @@ private:
     void leaveFor(WindowId next);
 
     WindowHost &m_host;
+    MessageBoxes &m_messages;
     TextSurface m_surface;
     ExampleLesson m_lesson;
     SurfaceView *m_board = nullptr;           // the window's drawing area

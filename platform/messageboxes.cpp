@@ -38,6 +38,11 @@ Message NotReadyMessage()
     return {u"操作提示"_s, u"试题没有准备好，\r\n请准备好试题再试"_s, Message::Icon::Critical};
 }
 
+Message DamagedBankMessage()
+{
+    return {u"操作提示"_s, u"题库文件有错误，\r\n请重新安装本软件"_s, Message::Icon::Critical};
+}
+
 Message ExpressionErrorMessage()
 {
     return {u"Lumaro"_s, u"表达式错误"_s, Message::Icon::None};

@@ -16,6 +16,9 @@ struct Message {
 
 /// The learning windows' message when their bank is missing or has too few problems.
 Message NotReadyMessage();
+/// The learning windows' message, once per opening, when their bank holds damaged records:
+/// those are left out rather than shown or judged.
+Message DamagedBankMessage();
 /// An answer whose brackets do not match; shown once per such error, before the verdict.
 Message ExpressionErrorMessage();
 

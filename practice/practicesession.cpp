@@ -5,6 +5,7 @@
 #include "inputhint.h"
 #include "messageboxes.h"
 #include "programsettings.h"
+#include "recordcheck.h"
 #include "sound.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -40,6 +41,7 @@ void PracticeSession::load()
     m_inputHint.clear();
     m_started = false;
     m_problemLogEnabled = true;
+    m_damageTold = false;
     m_elapsedSeconds = 0;
     m_tally.Reset();
     m_doneCaption = DoneLabel;
@@ -52,15 +54,33 @@ void PracticeSession::load()
     m_solutionSurface.clear();
 }
 
-std::optional<BankSnapshot> PracticeSession::readProblem(int recordNo) const
+std::optional<PracticeSession::FoundProblem> PracticeSession::findProblem(int recordNo,
+                                                                          bool &damageFound) const
 {
-    BankSnapshot snapshot = ReadBankSnapshot(m_settings.bankPath(), recordNo);
-    if (snapshot.RecordCount < FirstProblem)
-        return std::nullopt;
-    // The bank may have grown shorter since the last problem: start again at the first.
-    if (recordNo > snapshot.RecordCount)
-        return readProblem(FirstProblem);
-    return snapshot;
+    for (int tried = 0;; ++tried) {
+        const BankSnapshot snapshot = ReadBankSnapshot(m_settings.bankPath(), recordNo);
+        const int count = snapshot.RecordCount;
+        if (count < FirstProblem)
+            return std::nullopt;
+        // The bank may have grown shorter since the last problem: start again at the first.
+        if (recordNo > count) {
+            recordNo = FirstProblem;
+            continue;
+        }
+        if (IsSoundRecord(snapshot.Record, RecordRole::Problem))
+            return FoundProblem{recordNo, snapshot};
+        damageFound = true;
+        // Records 2 … N are the problems; once round them is enough.
+        if (tried + 1 >= count - 1)
+            return std::nullopt;
+        recordNo = recordNo >= count ? FirstProblem : recordNo + 1;
+    }
+}
+
+void PracticeSession::tellOfDamage()
+{
+    m_messages.show(DamagedBankMessage());
+    m_damageTold = true;
 }
 
 bool PracticeSession::nextProblem()
@@ -70,14 +90,18 @@ bool PracticeSession::nextProblem()
     // The count read with the previous problem decides whether the bank starts again
     // (0 before the first problem), so the problems run 2, 3, …, N, 2, 3, …
     const int next = (m_problemNo >= m_recordCount ? 1 : m_problemNo) + 1;
-    const std::optional<BankSnapshot> snapshot = readProblem(next);
-    if (!snapshot) {
-        m_messages.show(NotReadyMessage());
+    bool damageFound = false;
+    const std::optional<FoundProblem> found = findProblem(next, damageFound);
+    if (damageFound && (!found || !m_damageTold))
+        tellOfDamage();
+    if (!found) {
+        if (!damageFound)
+            m_messages.show(NotReadyMessage());
         return false;
     }
-    m_problemNo = next > snapshot->RecordCount ? FirstProblem : next;
-    m_recordCount = snapshot->RecordCount;
-    m_record = snapshot->Record;
+    m_problemNo = found->RecordNo;
+    m_recordCount = found->Snapshot.RecordCount;
+    m_record = found->Snapshot.Record;
     m_problemLogEnabled = true;
     m_lastVerdict.reset();
     m_inputHint.clear();

@@ -43,8 +43,10 @@ public:
     /// The load sequence: back to the first problem, a new tally, new logs and a new clock.
     /// The sound choice stays as it was.
     void load();
-    /// "开始练习" / "继续练习": reads the next problem and starts writing it. When the bank
-    /// holds no problem, tells the pupil so and changes nothing; returns false then.
+    /// "开始练习" / "继续练习": reads the next problem and starts writing it. A damaged record
+    /// is passed over for the next sound one, and the pupil is told once per opening that the
+    /// bank is damaged. When the bank holds no sound problem, tells the pupil so and changes
+    /// nothing; returns false then.
     bool nextProblem();
     /// Every 200 ms while the problem is written out.
     void problemTick();
@@ -102,7 +104,13 @@ public:
     const Typewriter &solutionWriter() const { return m_solutionWriter; }
 
 private:
-    std::optional<BankSnapshot> readProblem(int recordNo) const;
+    /// A problem read from the bank and the record it stands in.
+    struct FoundProblem {
+        int RecordNo = 0;
+        BankSnapshot Snapshot;
+    };
+    std::optional<FoundProblem> findProblem(int recordNo, bool &damageFound) const;
+    void tellOfDamage();
     QString numberedProblem() const;
 
     const ProgramSettings &m_settings;
@@ -117,6 +125,7 @@ private:
     QString m_inputHint;
     bool m_started = false;
     bool m_problemLogEnabled = true;
+    bool m_damageTold = false;
     int m_elapsedSeconds = 0;
     PracticeTally m_tally;
     QString m_doneCaption;

@@ -1,25 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "papersaver.h"
 
+#include "paperpath.h"
 #include "problemrecord.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <cerrno>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 const QString PlaceholderName = u"试卷名"_s;
-const QString Extension = u".doc"_s;
 
 /// The longest file name that still leaves room for the temporary file beside it.
 constexpr qsizetype LongestName = 248;
 
-/// A reason the pupil (or the teacher beside them) can act on.
-QString ReasonFor(const QSaveFile &file, const QString &path)
+/// What stands in the way of writing path, found before anything is written; empty when
+/// nothing does.
+QString ObstacleTo(const QString &path)
 {
     const QFileInfo target(path);
     if (!target.absoluteDir().exists())
@@ -28,14 +34,51 @@ QString ReasonFor(const QSaveFile &file, const QString &path)
         return u"已经有同名的文件夹"_s;
     if (QFile::encodeName(target.fileName()).size() > LongestName)
         return u"试卷名太长"_s;
+    if (target.exists() && !target.isWritable())
+        return u"已有同名的试卷，它是只读的，不能替换；请换一个试卷名"_s;
     if (!QFileInfo(target.absolutePath()).isWritable())
         return u"没有写入这个文件夹的权限"_s;
-    const bool writing =
-        file.error() == QFileDevice::WriteError || file.error() == QFileDevice::ResizeError;
-    const QString reason = writing ? u"写入失败，磁盘可能已满"_s : u"无法建立文件"_s;
-    if (file.error() == QFileDevice::UnspecifiedError || file.errorString().isEmpty())
-        return reason;
-    return reason + u"（"_s + file.errorString() + u"）"_s;
+    return {};
+}
+
+/// Why writing failed, from the system's error number; a full disk is also recognised by the
+/// room left on it, should the number have been lost on the way.
+QString WriteFailure(int cause, const QFileDevice &file, const QString &path, qint64 bytes)
+{
+    switch (cause) {
+    case ENOSPC:
+    case EDQUOT:
+        return u"磁盘已满"_s;
+    case EFBIG:
+        return u"试卷超出了允许写入的文件大小"_s;
+    case EROFS:
+        return u"磁盘是只读的"_s;
+    case EACCES:
+    case EPERM:
+        return u"没有写入的权限"_s;
+    case EIO:
+        return u"磁盘读写出错"_s;
+    default:
+        break;
+    }
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    if (storage.isValid() && storage.bytesAvailable() < bytes)
+        return u"磁盘已满"_s;
+    if (file.errorString().isEmpty())
+        return u"写入失败"_s;
+    return u"写入失败（"_s + file.errorString() + u"）"_s;
+}
+
+/// Writes every byte and has the system put them on the disk; the error number of the first
+/// step that fails, or 0.
+int WriteAndSync(QSaveFile &file, const QByteArray &bytes)
+{
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return errno ? errno : EIO;
+    if (::fsync(file.handle()) != 0)
+        return errno;
+    return 0;
 }
 
 } // namespace
@@ -85,19 +128,42 @@ QString PaperStore::toolTip() const
 
 QString PaperStore::pathFor(const QString &paperFileName) const
 {
-    const QString path = QDir::fromNativeSeparators(paperFileName + Extension);
-    return QDir::toNativeSeparators(QDir(m_folder).filePath(path));
+    return PaperTargetFor(m_folder, paperFileName).Path;
+}
+
+PaperStore::~PaperStore() = default;
+
+std::unique_ptr<QSaveFile> PaperStore::draftFor(const QString &path) const
+{
+    return std::make_unique<QSaveFile>(path);
 }
 
 SaveOutcome PaperStore::save(const QString &paperText, const QString &paperFileName) const
 {
     makeFolder();
-    const QString path = pathFor(paperFileName);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {path, ReasonFor(file, path)};
-    file.write(GbkWithSubstitutes(paperText));
-    if (!file.commit())
-        return {path, ReasonFor(file, path)};
+    const PaperTarget target = PaperTargetFor(m_folder, paperFileName);
+    if (!target.ok())
+        return {target.Path, target.Error};
+    if (const QString obstacle = ObstacleTo(target.Path); !obstacle.isEmpty())
+        return {target.Path, obstacle};
+    return write(GbkWithSubstitutes(paperText), target.Path);
+}
+
+SaveOutcome PaperStore::write(const QByteArray &bytes, const QString &path) const
+{
+    const std::unique_ptr<QSaveFile> file = draftFor(path);
+    // Unbuffered, so a failing write is seen here and not first when the file is closed.
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {path, WriteFailure(errno, *file, path, bytes.size())};
+    if (const int cause = WriteAndSync(*file, bytes); cause != 0) {
+        const QString reason = WriteFailure(cause, *file, path, bytes.size());
+        // commit() would still put a short file in the earlier paper's place: cancelled, it
+        // only removes the temporary file.
+        file->cancelWriting();
+        file->commit();
+        return {path, reason};
+    }
+    if (!file->commit())
+        return {path, WriteFailure(errno, *file, path, bytes.size())};
     return {path, {}};
 }

@@ -9,9 +9,11 @@ namespace TestMessages {
 
 Message SaveFailed(const SaveOutcome &outcome)
 {
-    return Message{u"保存试卷"_s,
-                   u"试卷没有保存：\r\n"_s + outcome.Error + u"\r\n"_s + outcome.Path,
-                   Message::Icon::Critical};
+    QString text = u"试卷没有保存：\r\n"_s + outcome.Error;
+    // A path box that names no file has no path to show.
+    if (!outcome.Path.isEmpty())
+        text += u"\r\n"_s + outcome.Path;
+    return Message{u"保存试卷"_s, text, Message::Icon::Critical};
 }
 
 } // namespace TestMessages

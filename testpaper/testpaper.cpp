@@ -2,6 +2,9 @@
 #include "testpaper.h"
 
 #include "papercomposer.h"
+#include "recordcheck.h"
+
+#include <QList>
 
 TestPaper::TestPaper(QRandomGenerator random) : m_random(random) {}
 
@@ -15,19 +18,41 @@ void TestPaper::reset()
 bool TestPaper::compose(const QString &bankPath)
 {
     reset();
+    m_damageFound = false;
     m_poolSize = PoolSizeFor(BankRecordCount(bankPath));
     if (m_poolSize <= SmallestPoolRefused)
         return false;
-    const std::array<int, PaperProblems> drawn = DrawRecordNumbers(m_poolSize, m_random);
+    // Every number drawn so far, damaged records included, so none is drawn twice.
+    QList<int> drawn;
     for (int i = 1; i <= PaperProblems; ++i) {
-        m_recordNumbers[i] = drawn[i - 1];
-        // A record that cannot be read any more comes back blank and stands empty on the
-        // paper; the other problems are composed all the same.
-        m_records[i] = PaperRecordOf(ReadProblemRecord(bankPath, m_recordNumbers[i]));
+        const std::optional<ProblemRecord> record = drawSoundRecord(bankPath, drawn);
+        if (!record) {
+            reset();
+            return false;
+        }
+        m_recordNumbers[i] = drawn.last();
+        m_records[i] = PaperRecordOf(*record);
         m_paperText += PaperBlock(i, m_records[i]);
     }
     m_state = State::Composed;
     return true;
+}
+
+std::optional<ProblemRecord> TestPaper::drawSoundRecord(const QString &bankPath, QList<int> &drawn)
+{
+    while (drawn.size() < m_poolSize) {
+        int number = 0;
+        do {
+            number = 2 + int(m_random.bounded(quint32(m_poolSize)));
+        } while (drawn.contains(number));
+        drawn.append(number);
+        // A damaged record, or one that cannot be read any more, never stands on a paper.
+        ProblemRecord record = ReadProblemRecord(bankPath, number);
+        if (IsSoundRecord(record, RecordRole::Problem))
+            return record;
+        m_damageFound = true;
+    }
+    return std::nullopt;
 }
 
 std::optional<Grading> TestPaper::handIn(const QStringList &answers)

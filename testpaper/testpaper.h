@@ -4,6 +4,7 @@
 #include "grading.h"
 #include "problemrecord.h"
 
+#include <QList>
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
@@ -27,8 +28,11 @@ public:
 
     /// Composes a new paper from the bank at bankPath. A bank of fewer than 16 records (or a
     /// missing or unreadable one) composes nothing, leaves no paper and returns false; the
-    /// records of the last paper stay as they were.
+    /// records of the last paper stay as they were. A damaged record drawn is put back for
+    /// another draw; with fewer than ten sound problems there is no paper either.
     bool compose(const QString &bankPath);
+    /// Whether the last compose() met a damaged record.
+    bool damageFound() const { return m_damageFound; }
 
     /// Grades the answers of rows 0 … 9 (row k belongs to problem k + 1). Without a paper
     /// there is nothing to grade: returns nothing and changes nothing.
@@ -46,7 +50,12 @@ public:
     const std::array<ProblemRecord, PaperProblems + 1> &PaperRecords() const { return m_records; }
 
 private:
+    /// Draws numbers not drawn before until one names a sound record; nothing when the pool
+    /// runs out.
+    std::optional<ProblemRecord> drawSoundRecord(const QString &bankPath, QList<int> &drawn);
+
     QRandomGenerator m_random;
+    bool m_damageFound = false;
     State m_state = State::NoPaper;
     QString m_paperText;
     int m_score = 0;

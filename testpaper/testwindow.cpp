@@ -69,6 +69,7 @@ void TestWindow::load()
     m_clock.reset();
     m_bob.reset();
     m_sounds.switchOff();
+    m_damageTold = false;
     resetControls();
     const TwipScale scale = TwipScale::of(*this);
     placeControls(
@@ -164,13 +165,19 @@ void TestWindow::Option1_Click()
     m_frown->hide();
     clearAnswers();
     m_paperBox->clear();
-    if (m_paper.compose(m_host.settings().bankPath())) {
+    const bool composed = m_paper.compose(m_host.settings().bankPath());
+    // Told once per opening when a paper could still be composed, every time when not.
+    if (m_paper.damageFound() && (!composed || !m_damageTold)) {
+        m_services.messages.show(DamagedBankMessage());
+        m_damageTold = true;
+    }
+    if (composed) {
         // The box holds plain line feeds; PaperText() gives them back as CR LF.
         QString shown = m_paper.PaperText();
         m_paperBox->setPlainText(shown.replace(u"\r\n"_s, u"\n"_s));
         m_answerBoxes[0]->setFocus();
         showScore(QString());
-    } else {
+    } else if (!m_paper.damageFound()) {
         m_services.messages.show(NotReadyMessage());
     }
     showMotto();

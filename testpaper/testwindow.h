@@ -137,4 +137,5 @@ private:
     PreciseTimer *m_clockTimer = nullptr;  // Timer1
     PreciseTimer *m_smileyTimer = nullptr; // Timer2
     double m_smileyLeft = 0;               // twips
+    bool m_damageTold = false;             // this opening has said the bank is damaged
 };

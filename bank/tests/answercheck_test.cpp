@@ -115,6 +115,29 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"0"_s, u"1/0"_s, false}, JudgeCase{u"27"_s, u"45-18"_s, true},
                     JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
 
+// A damaged bank's answer is never taken for 0: the row is wrong whatever is typed, and the
+// pupil is not told of bracket errors that are the bank's.
+INSTANTIATE_TEST_SUITE_P(
+    UnreadableStoredAnswer, TestRow,
+    testing::Values(JudgeCase{u"abc"_s, u"0"_s, false}, JudgeCase{u"abc"_s, u""_s, false},
+                    JudgeCase{u""_s, u""_s, false}, JudgeCase{u""_s, u"0"_s, false},
+                    JudgeCase{u"1.2.3"_s, u"1.2"_s, false}, JudgeCase{u"(3"_s, u"0"_s, false},
+                    JudgeCase{u"(3"_s, u"3"_s, false}, JudgeCase{u"1/0"_s, u"0"_s, false},
+                    JudgeCase{u"12\u0000"_s, u"12"_s, false},
+                    JudgeCase{QString(10, QChar::Null), u""_s, false},
+                    JudgeCase{u"1E2"_s, u"100"_s, false}, JudgeCase{u"x"_s, u"0"_s, false}));
+
+TEST(StoredAnswerValue, ReadsArithmeticOnPlainNumbers)
+{
+    EXPECT_EQ(StoredAnswerValue(u"12        "_s), 12);
+    EXPECT_EQ(StoredAnswerValue(u" 0.5"_s), 0.5);
+    EXPECT_EQ(StoredAnswerValue(u"25%"_s), 0.25);
+    EXPECT_EQ(StoredAnswerValue(u"3/4"_s), 0.75);
+    EXPECT_EQ(StoredAnswerValue(u"-4"_s), -4);
+    EXPECT_EQ(StoredAnswerValue(u"abc"_s), std::nullopt);
+    EXPECT_EQ(StoredAnswerValue(u"          "_s), std::nullopt);
+}
+
 TEST(PercentAsFraction, WrapsTheNumberBeforeEachSign)
 {
     EXPECT_EQ(PercentAsFraction(u"25%"_s), u"(25/100)"_s);

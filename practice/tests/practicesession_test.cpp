@@ -79,6 +79,8 @@ private Q_SLOTS:
     void aBankOfOneProblemRepeatsIt();
     void aBankThatShrankStartsAgain();
     void fieldsWithoutMarkersStopAtTheirEnd();
+    void damagedRecordsArePassedOver_data();
+    void damagedRecordsArePassedOver();
     void theRateNeverExceedsAHundredAfterTheBankStartsAgain();
     void answersAreReadUpToTwoHundredCharacters();
     void theClock_data();
@@ -316,21 +318,47 @@ void PracticeSessionTest::aBankThatShrankStartsAgain()
 
 void PracticeSessionTest::fieldsWithoutMarkersStopAtTheirEnd()
 {
+    // A record without its markers is damaged: it is passed over, and the pupil is told.
     Fixture f;
     f.folder.writeBankBytes(
         TestFolder::Record({u"介绍"_s, u"关系"_s, QString()}) +
         TestFolder::RecordWithoutMarkers(u"没有结束符的题"_s, u"没有结束符的解"_s, u"5"_s));
-    f.session.nextProblem();
-    // " 1、" and 7 characters: written by tick 11, the end found on tick 12.
-    QCOMPARE(typeProblem(f.session), 12);
-    QCOMPARE(f.session.phase(), Phase::Answering);
-    QCOMPARE(problemText(f.session.problemSurface()), u" 1、没有结束符的题"_s);
-    QCOMPARE(f.session.problemLog(), u"\r\n 1、没有结束符的题"_s);
-    f.session.submitAnswer(u"4"_s);
-    QCOMPARE(typeSolution(f.session), 9);
-    QCOMPARE(f.session.phase(), Phase::SolutionShown);
-    QVERIFY(f.session.nextEnabled());
-    QCOMPARE(problemText(f.session.solutionSurface()), u"没有结束符的解"_s);
+    QVERIFY(!f.session.nextProblem());
+    QCOMPARE(f.services.messages.shown, QList<Message>{DamagedBankMessage()});
+    QCOMPARE(f.session.phase(), Phase::Opened);
+    QVERIFY(f.session.problemSurface().runs().empty());
+}
+
+void PracticeSessionTest::damagedRecordsArePassedOver_data()
+{
+    QTest::addColumn<QByteArray>("damaged");
+    QTest::newRow("answer of letters") << TestFolder::Record({u"坏题"_s, u"坏解"_s, u"abc"_s});
+    QTest::newRow("no markers") << TestFolder::RecordWithoutMarkers(u"坏题"_s, u"坏解"_s, u"5"_s);
+    QTest::newRow("zero-filled") << QByteArray(470, '\0');
+}
+
+void PracticeSessionTest::damagedRecordsArePassedOver()
+{
+    QFETCH(QByteArray, damaged);
+    Fixture f;
+    const QList<TestProblem> sound = TestFolder::NumberedProblems(3);
+    // Records 2 and 4 are sound; 3 and 5 are damaged.
+    f.folder.writeBankBytes(TestFolder::Record({u"介绍"_s, u"关系"_s, QString()}) +
+                            TestFolder::Record(sound[0]) + damaged + TestFolder::Record(sound[2]) +
+                            damaged);
+    QList<int> presented;
+    for (int i = 0; i < 4; ++i) {
+        practiseOne(f.session);
+        presented.append(f.session.problemNo());
+        QVERIFY(!f.session.record().ProblemText.contains(u"坏"_s));
+    }
+    QCOMPARE(presented, (QList<int>{2, 4, 2, 4}));
+    // Told once for the whole opening, however often a damaged record is met.
+    QCOMPARE(f.services.messages.shown, QList<Message>{DamagedBankMessage()});
+    f.session.load();
+    practiseOne(f.session);
+    practiseOne(f.session);
+    QCOMPARE(f.services.messages.shown.size(), 2);
 }
 
 void PracticeSessionTest::theRateNeverExceedsAHundredAfterTheBankStartsAgain()

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <set>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,6 +46,49 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         QVERIFY(m_dir.isValid());
+    }
+
+    void damagedRecordsNeverStandOnAPaper_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("firstDamaged"); ///< records from here on have the answer "abc"
+        QTest::addColumn<bool>("composes");
+        QTest::newRow("sound") << 30 << 31 << true;
+        QTest::newRow("half damaged") << 30 << 16 << true;
+        QTest::newRow("ten sound problems") << 30 << 12 << true;
+        QTest::newRow("nine sound problems") << 30 << 11 << false;
+        QTest::newRow("all damaged") << 20 << 2 << false;
+    }
+
+    void damagedRecordsNeverStandOnAPaper()
+    {
+        QFETCH(int, count);
+        QFETCH(int, firstDamaged);
+        QFETCH(bool, composes);
+        const QString path = bank(count, [firstDamaged](int k) {
+            return k >= firstDamaged ? u"abc"_s : TestBanks::DefaultAnswer(k);
+        });
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            TestPaper paper{QRandomGenerator(seed)};
+            QCOMPARE(paper.compose(path), composes);
+            QCOMPARE(paper.hasPaper(), composes);
+            if (!composes) {
+                QVERIFY(paper.damageFound());
+                QVERIFY(paper.PaperText().isEmpty());
+                continue;
+            }
+            for (int i = 1; i <= PaperProblems; ++i)
+                QVERIFY(paper.PaperRecordNumbers()[i] < firstDamaged);
+            if (firstDamaged > count) {
+                // A sound bank draws exactly the records it always drew.
+                QRandomGenerator random(seed);
+                const std::array<int, PaperProblems> numbers =
+                    DrawRecordNumbers(paper.PoolSize(), random);
+                QVERIFY(std::equal(numbers.begin(), numbers.end(),
+                                   paper.PaperRecordNumbers().begin() + 1));
+                QVERIFY(!paper.damageFound());
+            }
+        }
     }
 
     void composeNeedsSixteenRecords_data()

@@ -6,10 +6,22 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+
+#include <functional>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -30,6 +42,111 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+/// The child's answer when it cannot have a filesystem of its own.
+constexpr int NoSmallFilesystem = 77;
+
+bool WriteProcFile(const char *path, const QByteArray &text)
+{
+    QFile file(QString::fromLatin1(path));
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+/// Makes this process the root of a user namespace of its own, with a 64 KiB tmpfs at
+/// mountPoint that no one else sees; no privilege is needed where user namespaces are open.
+bool EnterSmallFilesystem(const QString &mountPoint)
+{
+    const uid_t uid = getuid();
+    const gid_t gid = getgid();
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return false;
+    WriteProcFile("/proc/self/setgroups", "deny");
+    if (!WriteProcFile("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1") ||
+        !WriteProcFile("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
+        return false;
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+        return false;
+    return mount("lumaro-test", QFile::encodeName(mountPoint).constData(), "tmpfs", 0,
+                 "size=64k") == 0;
+}
+
+/// Runs check in a child process that has a small filesystem at mountPoint; its exit code.
+int InSmallFilesystem(const QString &mountPoint, const std::function<int()> &check)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(EnterSmallFilesystem(mountPoint) ? check() : NoSmallFilesystem);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+/// Writes into path until the disk holds no more.
+bool FillDisk(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    return QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable() == 0;
+}
+
+/// A file on a disk with room for only so many more bytes: what does not fit fails as the
+/// system fails it, with the error number set, while the file itself notices nothing, as a
+/// buffered write that failed goes unnoticed by QSaveFile.
+class FullDiskFile final : public QSaveFile {
+public:
+    FullDiskFile(const QString &path, qint64 room, int cause)
+        : QSaveFile(path), m_room(room), m_cause(cause)
+    {
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        const qint64 fits = std::min(len, m_room);
+        const qint64 written = fits > 0 ? QSaveFile::writeData(data, fits) : 0;
+        m_room -= std::max<qint64>(written, 0);
+        if (written == len)
+            return written;
+        errno = m_cause;
+        return written > 0 ? written : -1;
+    }
+
+private:
+    qint64 m_room;
+    int m_cause;
+};
+
+/// Paper storage whose disk has room for only so many bytes.
+class FullDiskStore final : public PaperStore {
+public:
+    FullDiskStore(QString folder, qint64 room, int cause)
+        : PaperStore(std::move(folder)), m_room(room), m_cause(cause)
+    {
+    }
+
+protected:
+    std::unique_ptr<QSaveFile> draftFor(const QString &path) const override
+    {
+        return std::make_unique<FullDiskFile>(path, m_room, m_cause);
+    }
+
+private:
+    qint64 m_room;
+    int m_cause;
+};
+
+/// The earlier paper is as it was, and nothing else lies beside it.
+void earlierPaperKept(const QString &folder, const QString &path)
+{
+    QCOMPARE(contents(path), "earlier paper"_ba);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             QStringList{QFileInfo(path).fileName()});
 }
 
 } // namespace
@@ -116,7 +233,7 @@ private Q_SLOTS:
     void missingFolderIsReported()
     {
         const PaperStore store(newFolder());
-        const QString name = m_dir.filePath(u"nowhere/第一次测验"_s);
+        const QString name = store.folder() + u"/nowhere/第一次测验"_s;
         const SaveOutcome outcome = store.save(Paper, name);
         QVERIFY(!outcome.ok());
         QCOMPARE(outcome.Error, u"文件夹不存在"_s);
@@ -160,6 +277,44 @@ private Q_SLOTS:
         QCOMPARE(contents(path), "earlier paper"_ba);
     }
 
+    void readOnlyEarlierPaperIsReported()
+    {
+        if (geteuid() == 0)
+            QSKIP("the superuser replaces read-only files");
+        const PaperStore store(newFolder());
+        QVERIFY(store.makeFolder());
+        const QString path = store.folder() + u"/期末.doc"_s;
+        writeFile(path, "earlier paper");
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        const SaveOutcome outcome = store.save(Paper, u"期末"_s);
+        QCOMPARE(outcome.Error, u"已有同名的试卷，它是只读的，不能替换；请换一个试卷名"_s);
+        earlierPaperKept(store.folder(), path);
+    }
+
+    void namesThatLeadNowhereAreRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("ends in a separator") << u"d:\\cssj\\"_s;
+        QTest::newRow("up and out") << u"../作文"_s;
+    }
+
+    void namesThatLeadNowhereAreRefused()
+    {
+        QFETCH(QString, typed);
+        // The user's own essay beside the paper folder is never touched.
+        const PaperStore store(newFolder());
+        QVERIFY(store.makeFolder());
+        const QString essay = QFileInfo(store.folder()).absolutePath() + u"/作文.doc"_s;
+        writeFile(essay, "earlier paper");
+        const SaveOutcome outcome = store.save(Paper, typed);
+        QVERIFY(!outcome.ok());
+        QVERIFY(outcome.Path.isEmpty());
+        QCOMPARE(contents(essay), "earlier paper"_ba);
+        QVERIFY(QDir(store.folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QCOMPARE(TestMessages::SaveFailed(outcome).text, u"试卷没有保存：\r\n"_s + outcome.Error);
+    }
+
     void folderInTheWayIsReported()
     {
         const PaperStore store(newFolder());
@@ -167,6 +322,79 @@ private Q_SLOTS:
         const SaveOutcome outcome = store.save(Paper, u"作业"_s);
         QVERIFY(!outcome.ok());
         QCOMPARE(outcome.Error, u"已经有同名的文件夹"_s);
+    }
+
+    void aFailedWriteKeepsTheEarlierPaper_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<int>("cause");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("full before the first byte") << qint64(0) << ENOSPC << u"磁盘已满"_s;
+        QTest::newRow("full after ten bytes") << qint64(10) << ENOSPC << u"磁盘已满"_s;
+        QTest::newRow("quota used up") << qint64(10) << EDQUOT << u"磁盘已满"_s;
+        QTest::newRow("a failing disk") << qint64(10) << EIO << u"磁盘读写出错"_s;
+    }
+
+    void aFailedWriteKeepsTheEarlierPaper()
+    {
+        QFETCH(qint64, room);
+        QFETCH(int, cause);
+        QFETCH(QString, reason);
+        const FullDiskStore store(newFolder(), room, cause);
+        QVERIFY(store.makeFolder());
+        const QString path = store.folder() + u"/期末.doc"_s;
+        writeFile(path, "earlier paper");
+        const SaveOutcome outcome = store.save(Paper, u"期末"_s);
+        QCOMPARE(outcome.Error, reason);
+        earlierPaperKept(store.folder(), path);
+        QCOMPARE(TestMessages::SaveFailed(outcome).text,
+                 u"试卷没有保存：\r\n"_s + reason + u"\r\n"_s + outcome.Path);
+    }
+
+    void aFileSizeLimitKeepsTheEarlierPaper()
+    {
+        // A real file that cannot grow past 16 bytes: the write fails part-way, as on a full
+        // disk, and the temporary file must never take the earlier paper's place.
+        const PaperStore store(newFolder());
+        QVERIFY(store.makeFolder());
+        const QString path = store.folder() + u"/期末.doc"_s;
+        writeFile(path, "earlier paper");
+        rlimit before{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        rlimit limited = before;
+        limited.rlim_cur = 16;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        const SaveOutcome outcome = store.save(Paper, u"期末"_s);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(outcome.Error, u"试卷超出了允许写入的文件大小"_s);
+        earlierPaperKept(store.folder(), path);
+    }
+
+    void aFullFilesystemKeepsTheEarlierPaper()
+    {
+        const QString mountPoint = m_dir.filePath(u"small-disk"_s);
+        QVERIFY(QDir().mkpath(mountPoint));
+        const int result = InSmallFilesystem(mountPoint, [&mountPoint] {
+            const PaperStore store(mountPoint + u"/cssj"_s);
+            if (!store.makeFolder())
+                return 10;
+            const QString path = store.folder() + u"/期末.doc"_s;
+            writeFile(path, "earlier paper");
+            if (!FillDisk(mountPoint + u"/filler"_s))
+                return 11;
+            const SaveOutcome outcome = store.save(Paper.repeated(20), u"期末"_s);
+            if (outcome.Error != u"磁盘已满"_s)
+                return 12;
+            if (contents(path) != "earlier paper"_ba)
+                return 13;
+            return QDir(store.folder()).entryList(QDir::Files | QDir::Hidden).size() == 1 ? 0 : 14;
+        });
+        if (result == NoSmallFilesystem)
+            QSKIP("no user namespace for a small filesystem of the test's own");
+        // 12: the wrong reason, 13: the earlier paper changed, 14: a file left behind.
+        QCOMPARE(result, 0);
     }
 
     void charactersOutsideGbkBecomeQuestionMarks_data()

@@ -114,6 +114,11 @@ private Q_SLOTS:
         QVERIFY(TestBanks::Write(m_dir.filePath(u"tm1.dat"_s), 16));
         QVERIFY(TestBanks::Write(m_dir.filePath(u"tm2.dat"_s), 15));
         QVERIFY(TestBanks::Write(m_dir.filePath(u"tm3.dat"_s), 30, RatioAnswer));
+        // Ten sound problems among eighteen damaged ones, and a bank damaged throughout.
+        QVERIFY(TestBanks::Write(m_dir.filePath(u"tm4.dat"_s), 30, [](int k) {
+            return k <= 11 ? TestBanks::DefaultAnswer(k) : u"abc"_s;
+        }));
+        QVERIFY(TestBanks::Write(m_dir.filePath(u"tm5.dat"_s), 20, [](int) { return u"abc"_s; }));
     }
 
     void init()
@@ -236,6 +241,25 @@ private Q_SLOTS:
         QVERIFY(mark(0)->text().isEmpty());
         QVERIFY(answerBox(0)->text().isEmpty());
         QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+    }
+
+    void aDamagedBankIsToldOnce()
+    {
+        chooseBank(u"\\tm4.dat"_s);
+        compose();
+        compose();
+        QCOMPARE(m_services->messages.shown, QList<Message>{DamagedBankMessage()});
+        QCOMPARE(m_services->messages.shown.first().text,
+                 u"题库文件有错误，\r\n请重新安装本软件"_s);
+        answer(10);
+        click(button(u"Option2"_s));
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩100分"_s);
+        // A bank with too few sound problems gives no paper, and says why each time.
+        chooseBank(u"\\tm5.dat"_s);
+        click(button(u"Option1"_s));
+        click(button(u"Option1"_s));
+        QCOMPARE(m_services->messages.shown, QList<Message>(3, DamagedBankMessage()));
+        QVERIFY(m_window->PaperText().isEmpty());
     }
 
     void handInWithoutAPaperIsRefused()
@@ -408,6 +432,22 @@ private Q_SLOTS:
         QCOMPARE(DecodeGbk(saved.readAll()), m_window->paper().PaperText() + u"姓名：小红\r\n"_s);
     }
 
+    void thePathOfTheLabelMeansThePaperFolder()
+    {
+        // The label asks for d:\cssj\试卷名, and pupils type just that.
+        compose();
+        control<QLineEdit>(u"Text3"_s)->setText(u"d:\\cssj\\第二次测验"_s);
+        click(button(u"Option3"_s));
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QVERIFY(QFile::exists(paperFolder() + u"/第二次测验.doc"_s));
+        control<QLineEdit>(u"Text3"_s)->setText(u"d:\\cssj\\"_s);
+        click(button(u"Option3"_s));
+        QCOMPARE(m_services->messages.shown.size(), 1);
+        QCOMPARE(m_services->messages.shown.first().text,
+                 u"试卷没有保存：\r\n没有试卷名：请在路径的最后输入试卷名"_s);
+        QVERIFY(!QFile::exists(paperFolder() + u"/.doc"_s));
+    }
+
     void saveWithoutAPaperWritesNothing()
     {
         click(button(u"Option3"_s));
@@ -418,7 +458,7 @@ private Q_SLOTS:
     void failedSaveIsReported()
     {
         compose();
-        const QString name = m_dir.filePath(u"nowhere/测验"_s);
+        const QString name = paperFolder() + u"/nowhere/测验"_s;
         control<QLineEdit>(u"Text3"_s)->setText(name);
         click(button(u"Option3"_s));
         QCOMPARE(m_services->messages.shown.size(), 1);

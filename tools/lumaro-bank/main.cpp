@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -32,7 +33,8 @@ const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输�
   judge 答案 回答        按练习的规则判断“回答”（算式或含 x 的方程）：先输出提示行，
                          再输出 right 或 wrong
   grade 答案 回答        按测试试卷一行的规则判断，输出同上
-  dump 题库              输出记录数和每条记录（题目、解答截到“&”，答案）
+  dump 题库              输出记录数和每条记录（题目、解答截到“&”，答案）；
+                         无法打开题库时说明原因，退出码为 1
   check 题库             列出题库中每个违反约定之处及其记录号；有则退出码为 1
   build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK）；
                          源文件有错时逐条列出原因（记录号和原因），不写题库，退出码为 1
@@ -94,8 +96,27 @@ int Grade(const QStringList &args)
     return PrintVerdict(GradeRow(args[1], args[0]));
 }
 
+/// Why a bank cannot be read at all, or nothing when it can. An empty file is a bank of no
+/// records; a missing one, a folder or a device is no bank.
+QString UnreadableBankReason(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return u"文件不存在"_s;
+    if (!info.isFile())
+        return u"不是普通文件"_s;
+    QFile bank(path);
+    if (!bank.open(QIODevice::ReadOnly))
+        return bank.errorString();
+    return {};
+}
+
 int Dump(const QStringList &args)
 {
+    if (const QString reason = UnreadableBankReason(args[0]); !reason.isEmpty()) {
+        Err() << args[0] << u": 无法打开题库（"_s << reason << u"）"_s << Qt::endl;
+        return 1;
+    }
     const int count = BankRecordCount(args[0]);
     Out() << u"records: "_s << count << Qt::endl;
     for (int k = 1; k <= count; ++k) {
