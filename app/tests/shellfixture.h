@@ -5,6 +5,7 @@
 #include "recordingservices.h"
 #include "shell.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -17,6 +18,9 @@ struct ShellFixture {
     explicit ShellFixture(LearningWindows windows = ProgramLearningWindows())
     {
         QStandardPaths::setTestModeEnabled(true);
+        // Test mode leaves the documents folder where it is: papers saved by a test must land
+        // in the temporary folder, never among the user's own.
+        qputenv("HOME", QFile::encodeName(folder.filePath(QStringLiteral("home"))));
         shell = std::make_unique<Shell>(platform.services(), folder.path(), std::move(windows));
     }
 
