@@ -137,7 +137,11 @@ QString DecodeGbk(QByteArrayView bytes)
     QStringDecoder decoder("GBK");
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // A character cut off by the end of the bytes must show as damage, not vanish: a blank
+    // after them makes the decoder settle it.
+    QString text = decoder.decode(bytes.toByteArray() + ' ');
+    text.chop(1);
+    return text;
 }
 
 EncodedRecord EncodeProblemRecord(const QString &problem, const QString &solution,

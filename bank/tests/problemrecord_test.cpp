@@ -87,6 +87,20 @@ TEST_F(BankFile, InvalidGbkNeverBreaksTheReader)
     EXPECT_EQ(record.AnswerText.size(), 10);
 }
 
+// The checker finds damaged bytes by their replacement character, so a character cut off by
+// the end of its field must not vanish.
+TEST(DecodeProblemRecord, ACharacterCutByTheFieldEndShowsAsDamage)
+{
+    for (int last : {ProblemTextBytes - 1, RecordBytes - AnswerTextBytes - 1, RecordBytes - 1}) {
+        QByteArray bytes(RecordBytes, ' ');
+        bytes[last] = '\xb0'; // the first byte of a two-byte character
+        const ProblemRecord record = DecodeProblemRecord(bytes);
+        const QString all = record.ProblemText + record.SolutionText + record.AnswerText;
+        EXPECT_TRUE(all.contains(QChar::ReplacementCharacter)) << last;
+    }
+    EXPECT_EQ(DecodeGbk("\xb0\xa1"), u"啊"_s);
+}
+
 TEST(TextBeforeMarker, CutsAtTheFirstMarker)
 {
     EXPECT_EQ(TextBeforeMarker(u"一句话。&后面的字&"_s), u"一句话。"_s);

@@ -4,6 +4,7 @@
 #include "answercheck.h"
 #include "numbertext.h"
 #include "problemrecord.h"
+#include "tomlascii.h"
 
 #include <QFile>
 #include <QSet>
@@ -122,7 +123,12 @@ void CheckIntro(const BankSource &source, QStringList &errors)
 
 ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 {
-    const QByteArray utf8 = toml.toUtf8();
+    const AsciiToml ascii = ToAsciiToml(toml);
+    if (!ascii.ok())
+        return {{},
+                sourceName % u":"_s % QString::number(ascii.ErrorLine) % u": 字符“"_s %
+                    ascii.ErrorCharacter % u"”不能写在引号外面（中文只能写在字符串或注释里）"_s};
+    const QByteArray utf8 = ascii.Text.toUtf8();
     try {
         const toml::table root =
             toml::parse(std::string_view(utf8.constData(), utf8.size()), sourceName.toStdString());
