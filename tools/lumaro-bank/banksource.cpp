@@ -4,6 +4,7 @@
 #include "answercheck.h"
 #include "numbertext.h"
 #include "problemrecord.h"
+#include "regularfile.h"
 #include "tomlascii.h"
 
 #include <QFile>
@@ -143,9 +144,9 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 
 ParsedSource ParseBankSource(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, path % u": "_s % file.errorString()};
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return {{}, path % u": 无法打开（不存在或不是普通文件）"_s};
     return ParseBankSourceText(QString::fromUtf8(file.readAll()), path);
 }
 
