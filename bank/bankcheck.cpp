@@ -3,6 +3,7 @@
 
 #include "problemrecord.h"
 #include "recordcheck.h"
+#include "regularfile.h"
 
 #include <QFile>
 
@@ -35,10 +36,11 @@ QStringList RecordReasons(const ProblemRecord &record, int k)
 
 QStringList CheckBankFile(const QString &bankPath)
 {
-    QFile bank(bankPath);
-    if (!bank.open(QIODevice::ReadOnly))
-        return {bankPath % u"：无法打开（"_s % bank.errorString() % u"）"_s};
-    const QByteArray bytes = bank.readAll();
+    QFile bank;
+    if (!OpenBankFile(bank, bankPath))
+        return {bankPath % u"：无法打开（不存在、不是普通文件，或超过 "_s %
+                QString::number(MaxBankBytes / RecordBytes) % u" 条记录）"_s};
+    const QByteArray bytes = bank.read(MaxBankBytes);
     QStringList violations;
     if (bytes.size() % RecordBytes != 0)
         violations.append(u"文件末尾有 "_s % QString::number(bytes.size() % RecordBytes) %

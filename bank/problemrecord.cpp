@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "problemrecord.h"
 
+#include "regularfile.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -88,16 +90,16 @@ ProblemRecord DecodeProblemRecord(QByteArrayView bytes)
 
 int BankRecordCount(const QString &bankPath)
 {
-    QFile bank(bankPath);
-    if (!bank.open(QIODevice::ReadOnly))
+    QFile bank;
+    if (!OpenBankFile(bank, bankPath))
         return 0;
     return CountOf(bank.size());
 }
 
 BankSnapshot ReadBankSnapshot(const QString &bankPath, int k)
 {
-    QFile bank(bankPath);
-    if (!bank.open(QIODevice::ReadOnly))
+    QFile bank;
+    if (!OpenBankFile(bank, bankPath))
         return {0, ProblemRecord::Blank()};
     const int count = CountOf(bank.size());
     return {count, ReadOpenRecord(bank, count, k)};
@@ -137,7 +139,11 @@ QString DecodeGbk(QByteArrayView bytes)
     QStringDecoder decoder("GBK");
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // A character cut off by the end of the bytes must show as damage, not vanish: a blank
+    // after them makes the decoder settle it.
+    QString text = decoder.decode(bytes.toByteArray() + ' ');
+    text.chop(1);
+    return text;
 }
 
 EncodedRecord EncodeProblemRecord(const QString &problem, const QString &solution,

@@ -3,26 +3,99 @@
 
 #include <QAudioDevice>
 #include <QMediaDevices>
+#include <QMutex>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
-QtSoundOutput::QtSoundOutput(QObject *parent) : QObject(parent) {}
+#include <optional>
 
-QtSoundOutput::~QtSoundOutput() = default;
+namespace {
+
+/// How long the end of the program waits for a stalled audio stack before leaving it be.
+constexpr int StopWaitMs = 1000;
+
+} // namespace
+
+/// The latest request not yet taken by the sound thread; an empty path stops the sound.
+struct SoundRequests {
+    QMutex Mutex;
+    std::optional<QString> Latest;
+    bool Posted = false;
+};
+
+/// Lives on the sound thread and owns the Qt Multimedia objects.
+class SoundWorker final : public QObject {
+public:
+    explicit SoundWorker(std::shared_ptr<SoundRequests> requests) : m_requests(std::move(requests))
+    {
+    }
+
+    void takeLatest()
+    {
+        std::optional<QString> path;
+        {
+            const QMutexLocker lock(&m_requests->Mutex);
+            path.swap(m_requests->Latest);
+            m_requests->Posted = false;
+        }
+        if (path)
+            play(*path);
+    }
+
+private:
+    void play(const QString &path)
+    {
+        if (m_effect)
+            m_effect->stop();
+        if (path.isEmpty() || QMediaDevices::defaultAudioOutput().isNull())
+            return;
+        if (!m_effect)
+            m_effect = new QSoundEffect(this);
+        m_effect->setSource(QUrl::fromLocalFile(path));
+        m_effect->play();
+    }
+
+    std::shared_ptr<SoundRequests> m_requests;
+    QSoundEffect *m_effect = nullptr;
+};
+
+QtSoundOutput::QtSoundOutput(QObject *parent)
+    : QObject(parent), m_requests(std::make_shared<SoundRequests>()), m_thread(new QThread),
+      m_worker(new SoundWorker(m_requests))
+{
+    m_worker->moveToThread(m_thread);
+    connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
+}
+
+QtSoundOutput::~QtSoundOutput()
+{
+    m_thread->quit();
+    if (m_thread->wait(StopWaitMs)) {
+        delete m_thread;
+        return;
+    }
+    // The audio stack hangs: the program ends without it rather than with it. The thread
+    // and its objects go with the process.
+}
 
 void QtSoundOutput::start(const QString &wavePath)
 {
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    if (!m_effect)
-        m_effect = new QSoundEffect(this);
-    m_effect->stop();
-    m_effect->setSource(QUrl::fromLocalFile(wavePath));
-    m_effect->play();
+    request(wavePath);
 }
 
 void QtSoundOutput::stop()
 {
-    if (m_effect)
-        m_effect->stop();
+    request(QString());
+}
+
+void QtSoundOutput::request(const QString &wavePath)
+{
+    const QMutexLocker lock(&m_requests->Mutex);
+    m_requests->Latest = wavePath;
+    if (m_requests->Posted)
+        return;
+    m_requests->Posted = true;
+    QMetaObject::invokeMethod(m_worker, &SoundWorker::takeLatest, Qt::QueuedConnection);
 }

@@ -5,10 +5,15 @@
 
 #include <QObject>
 
-class QSoundEffect;
+#include <memory>
 
-/// Plays wave files through Qt Multimedia, one at a time. Loading happens in the background,
-/// so a request never waits for the file; without an audio device it stays silent.
+class QThread;
+class SoundWorker;
+struct SoundRequests;
+
+/// Plays wave files through Qt Multimedia, one at a time, on a thread of its own: a request
+/// only leaves word for that thread and never waits, even when the audio stack stalls (then
+/// only the latest request is kept). Without an audio device it stays silent.
 class QtSoundOutput final : public QObject, public SoundOutput {
     Q_OBJECT
 public:
@@ -19,5 +24,9 @@ public:
     void stop() override;
 
 private:
-    QSoundEffect *m_effect = nullptr; // created with the first sound, when a device exists
+    void request(const QString &wavePath);
+
+    std::shared_ptr<SoundRequests> m_requests;
+    QThread *m_thread;
+    SoundWorker *m_worker;
 };

@@ -2,9 +2,13 @@
 #include "singleinstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,6 +16,47 @@ namespace {
 
 constexpr int ConnectTimeoutMs = 500;
 const QByteArray RaiseRequest = "raise\n";
+
+/// A folder nobody else can enter: a real folder (no link), ours, mode 0700.
+bool IsPrivateFolder(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::getuid() && (status.st_mode & 0777) == 0700;
+}
+
+/// The user's runtime folder, or a folder of the user's own in the temporary folder, made
+/// with mode 0700 and refused when someone else made it first. Empty when neither is safe.
+QString PrivateFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime))
+        return runtime;
+    const QString own = QDir::tempPath() + u"/lumaro-"_s + QString::number(::getuid());
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return IsPrivateFolder(own) ? own : QString();
+}
+
+/// The graphical session: one copy per user and display.
+QString SessionName()
+{
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = qEnvironmentVariable("DISPLAY");
+    QString name;
+    for (const QChar c : display)
+        name += c.isLetterOrNumber() && c.unicode() < 0x80 ? c : u'_';
+    return name.isEmpty() ? u"nodisplay"_s : name;
+}
+
+/// Whether the process at the other end of a local socket runs as this user.
+bool PeerIsThisUser(qintptr socket)
+{
+    ucred peer{};
+    socklen_t size = sizeof(peer);
+    return ::getsockopt(int(socket), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
+}
 
 } // namespace
 
@@ -24,10 +69,10 @@ LocalSocketInstance::~LocalSocketInstance() = default;
 
 QString LocalSocketInstance::defaultKey()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = PrivateFolder();
     if (folder.isEmpty())
-        return u"lumaro-"_s + qEnvironmentVariable("USER", u"user"_s);
-    return QDir(folder).filePath(u"lumaro.instance"_s);
+        return {};
+    return QDir(folder).filePath(u"lumaro-"_s + SessionName() + u".instance"_s);
 }
 
 bool LocalSocketInstance::isFirstCopy() const
@@ -37,7 +82,8 @@ bool LocalSocketInstance::isFirstCopy() const
 
 bool LocalSocketInstance::anotherCopyRunning()
 {
-    if (isFirstCopy() || listen())
+    // Without a safe place for the key the check cannot be made; the program runs.
+    if (m_key.isEmpty() || isFirstCopy() || listen())
         return false;
     if (otherCopyAnswers())
         return true;
@@ -51,7 +97,7 @@ void LocalSocketInstance::raiseOtherCopy()
 {
     QLocalSocket socket;
     socket.connectToServer(m_key);
-    if (!socket.waitForConnected(ConnectTimeoutMs))
+    if (!socket.waitForConnected(ConnectTimeoutMs) || !PeerIsThisUser(socket.socketDescriptor()))
         return;
     socket.write(RaiseRequest);
     socket.waitForBytesWritten(ConnectTimeoutMs);
@@ -63,7 +109,7 @@ bool LocalSocketInstance::listen()
     if (!m_server) {
         // No socket options: with them Qt binds elsewhere and renames the socket into place,
         // which would replace the first copy's socket instead of finding it. The default key
-        // lies in the user's own runtime folder, which nobody else can enter.
+        // lies in a folder of the user's own that nobody else can enter.
         m_server = new QLocalServer(this);
         connect(m_server, &QLocalServer::newConnection, this,
                 &LocalSocketInstance::acceptConnections);
@@ -75,7 +121,8 @@ bool LocalSocketInstance::otherCopyAnswers() const
 {
     QLocalSocket probe;
     probe.connectToServer(m_key);
-    const bool answers = probe.waitForConnected(ConnectTimeoutMs);
+    const bool answers =
+        probe.waitForConnected(ConnectTimeoutMs) && PeerIsThisUser(probe.socketDescriptor());
     probe.abort();
     return answers;
 }
@@ -83,6 +130,11 @@ bool LocalSocketInstance::otherCopyAnswers() const
 void LocalSocketInstance::acceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        if (!PeerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequests(socket); });
         readRequests(socket);

@@ -24,8 +24,9 @@ Q_SIGNALS:
     void raiseRequested();
 };
 
-/// One copy per user, through a local socket. A socket left behind by a copy that crashed is
-/// recognised (nobody answers on it) and taken over.
+/// One copy per user and display, through a local socket that only the same user may reach
+/// (and only peers of the same user id are heard). A socket left behind by a copy that
+/// crashed is recognised (nobody answers on it) and taken over.
 class LocalSocketInstance final : public SingleInstance {
     Q_OBJECT
 public:
@@ -33,7 +34,9 @@ public:
     explicit LocalSocketInstance(QString key, QObject *parent = nullptr);
     ~LocalSocketInstance() override;
 
-    /// The key for the current user: a socket in the user's runtime folder.
+    /// The key for the current user and display: a socket in the user's runtime folder, or
+    /// in a folder of the user's own (mode 0700) under the temporary folder. Empty when no
+    /// such folder can be had safely: then no check is made.
     static QString defaultKey();
 
     bool anotherCopyRunning() override;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound.h"
 
+#include "regularfile.h"
+#include "wavecheck.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 WavePlayer::WavePlayer(SoundOutput &output, QString alertPath)
     : m_output(output), m_alertPath(std::move(alertPath))
@@ -28,11 +30,6 @@ void WavePlayer::play(const QString &path)
 
 bool WavePlayer::isWaveFile(const QString &path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = file.read(12);
-    return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE";
+    QFile file;
+    return OpenRegularFile(file, path) && IsPlayableWave(file);
 }

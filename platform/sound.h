@@ -30,7 +30,7 @@ public:
 
     void play(const QString &path) override;
 
-    /// True when path names a readable RIFF/WAVE file.
+    /// True when path names a regular file holding a whole wave file the output can play.
     static bool isWaveFile(const QString &path);
 
 private:

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bankcheck.h"
 #include "problemrecord.h"
+#include "regularfile.h"
 #include "testprint.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -85,6 +89,42 @@ TEST_F(BankFile, InvalidGbkNeverBreaksTheReader)
     EXPECT_EQ(record.ProblemText.size(), 200);
     EXPECT_EQ(record.SolutionText.size(), 260);
     EXPECT_EQ(record.AnswerText.size(), 10);
+}
+
+// The checker finds damaged bytes by their replacement character, so a character cut off by
+// the end of its field must not vanish.
+TEST(DecodeProblemRecord, ACharacterCutByTheFieldEndShowsAsDamage)
+{
+    for (int last : {ProblemTextBytes - 1, RecordBytes - AnswerTextBytes - 1, RecordBytes - 1}) {
+        QByteArray bytes(RecordBytes, ' ');
+        bytes[last] = '\xb0'; // the first byte of a two-byte character
+        const ProblemRecord record = DecodeProblemRecord(bytes);
+        const QString all = record.ProblemText + record.SolutionText + record.AnswerText;
+        EXPECT_TRUE(all.contains(QChar::ReplacementCharacter)) << last;
+    }
+    EXPECT_EQ(DecodeGbk("\xb0\xa1"), u"啊"_s);
+}
+
+// A FIFO named like a bank would block a plain open() for ever; an oversized file would be
+// read whole by the checker. Both behave as a missing bank.
+TEST_F(BankFile, OnlyARegularFileOfBoundedSizeIsABank)
+{
+    const QString fifo = m_dir.filePath(u"tm2.dat"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = m_dir.filePath(u"tm3.dat"_s);
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(MaxBankBytes + RecordBytes)); // sparse: no disk used
+    file.close();
+    for (const QString &path : {fifo, huge, m_dir.path()}) {
+        EXPECT_EQ(BankRecordCount(path), 0) << path.toStdString();
+        EXPECT_EQ(ReadBankSnapshot(path, 2).RecordCount, 0);
+        EXPECT_EQ(ReadProblemRecord(path, 1), ProblemRecord::Blank());
+        const QStringList reasons = CheckBankFile(path);
+        ASSERT_EQ(reasons.size(), 1);
+        EXPECT_TRUE(reasons[0].contains(u"无法打开"_s)) << reasons[0].toStdString();
+    }
+    EXPECT_EQ(BankRecordCount(Write(QByteArray(MaxBankBytes, ' '))), 32767);
 }
 
 TEST(TextBeforeMarker, CutsAtTheFirstMarker)

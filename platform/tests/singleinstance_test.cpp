@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singleinstance.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -31,6 +34,33 @@ bool leaveStaleSocket(const QString &path)
     return bound;
 }
 
+// Puts back the variables the key is made from.
+class EnvironmentGuard {
+public:
+    EnvironmentGuard()
+    {
+        for (const char *name : Names)
+            m_saved.append(qgetenv(name));
+        for (const char *name : Names)
+            m_set.append(qEnvironmentVariableIsSet(name));
+    }
+    ~EnvironmentGuard()
+    {
+        for (int i = 0; i < 4; ++i) {
+            if (m_set[i])
+                qputenv(Names[i], m_saved[i]);
+            else
+                qunsetenv(Names[i]);
+        }
+    }
+
+private:
+    static constexpr const char *Names[4] = {"XDG_RUNTIME_DIR", "TMPDIR", "DISPLAY",
+                                             "WAYLAND_DISPLAY"};
+    QList<QByteArray> m_saved;
+    QList<bool> m_set;
+};
+
 } // namespace
 
 class SingleInstanceTest : public QObject {
@@ -43,6 +73,8 @@ private Q_SLOTS:
     void aLeftoverSocketNeverBlocksStartUp();
     void afterTheFirstCopyEndsTheNextOneRuns();
     void keysAreIndependent();
+    void theKeyIsPrivateToTheUserAndTheDisplay_data();
+    void theKeyIsPrivateToTheUserAndTheDisplay();
 
 private:
     QString key(const QString &name = u"lumaro.instance"_s) const
@@ -116,6 +148,70 @@ void SingleInstanceTest::keysAreIndependent()
     LocalSocketInstance other(key(u"other"_s));
     QVERIFY(!one.anotherCopyRunning());
     QVERIFY(!other.anotherCopyRunning());
+}
+
+// The key lies in a folder nobody else can enter, and names the display: two logins of one
+// account on two displays each get their copy, while a second start on one display finds
+// the first.
+void SingleInstanceTest::theKeyIsPrivateToTheUserAndTheDisplay_data()
+{
+    QTest::addColumn<QString>("runtimeMode");    // of XDG_RUNTIME_DIR; empty: unset
+    QTest::addColumn<QString>("tempSetUp");      // what already stands at TMPDIR/lumaro-<uid>
+    QTest::addColumn<QString>("expectedFolder"); // "runtime", "temp" or "" (no key)
+    QTest::newRow("runtime folder") << u"700"_s << u""_s << u"runtime"_s;
+    QTest::newRow("runtime folder open to others") << u"777"_s << u""_s << u"temp"_s;
+    QTest::newRow("no runtime folder") << u""_s << u""_s << u"temp"_s;
+    QTest::newRow("own folder left from before") << u""_s << u"700"_s << u"temp"_s;
+    QTest::newRow("folder open to others") << u""_s << u"777"_s << u""_s;
+    QTest::newRow("a link in its place") << u""_s << u"link"_s << u""_s;
+    QTest::newRow("a file in its place") << u""_s << u"file"_s << u""_s;
+}
+
+void SingleInstanceTest::theKeyIsPrivateToTheUserAndTheDisplay()
+{
+    QFETCH(QString, runtimeMode);
+    QFETCH(QString, tempSetUp);
+    QFETCH(QString, expectedFolder);
+    const QString runtime = key(u"runtime"_s);
+    const QString temp = key(u"tmp"_s);
+    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temp));
+    const QString own = temp + u"/lumaro-"_s + QString::number(::getuid());
+    if (!runtimeMode.isEmpty())
+        QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), runtimeMode.toUInt(nullptr, 8)),
+                 0);
+    if (tempSetUp == u"link"_s)
+        QVERIFY(QFile::link(runtime, own));
+    else if (tempSetUp == u"file"_s)
+        QVERIFY(QFile(own).open(QIODevice::WriteOnly));
+    else if (!tempSetUp.isEmpty())
+        QCOMPARE(::mkdir(QFile::encodeName(own).constData(), tempSetUp.toUInt(nullptr, 8)) |
+                     ::chmod(QFile::encodeName(own).constData(), tempSetUp.toUInt(nullptr, 8)),
+                 0);
+    const EnvironmentGuard guard;
+    if (runtimeMode.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", ":5");
+    const QString first = LocalSocketInstance::defaultKey();
+    qputenv("DISPLAY", ":6");
+    const QString second = LocalSocketInstance::defaultKey();
+    if (expectedFolder.isEmpty()) {
+        QVERIFY2(first.isEmpty(), qPrintable(first));
+        LocalSocketInstance copy(first);
+        QVERIFY(!copy.anotherCopyRunning()); // no safe key: the program runs all the same
+        return;
+    }
+    const QString folder = expectedFolder == u"runtime"_s ? runtime : own;
+    QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(folder).absoluteFilePath());
+    QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFileDevice::Permissions());
+    QVERIFY(first != second);
+    LocalSocketInstance onFive(first), onSix(second), againOnFive(first);
+    QVERIFY(!onFive.anotherCopyRunning());
+    QVERIFY(!onSix.anotherCopyRunning());
+    QVERIFY(againOnFive.anotherCopyRunning());
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

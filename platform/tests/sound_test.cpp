@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -39,6 +41,42 @@ void writeText(const QString &path, const QByteArray &content)
     file.write(content);
 }
 
+// A wave file's bytes, chunk by chunk, with the numbers a test may spoil.
+struct WaveBytes {
+    quint16 tag = 1, channels = 1, blockAlign = 2, bits = 16;
+    quint32 rate = 22050, byteRate = 44100, fmtSize = 16, dataSize = 2000, dataBytes = 2000;
+    bool fmtFirst = true, withFmt = true, withData = true;
+
+    QByteArray bytes() const
+    {
+        QByteArray fmt, data;
+        QDataStream f(&fmt, QIODevice::WriteOnly);
+        f.setByteOrder(QDataStream::LittleEndian);
+        f.writeRawData("fmt ", 4);
+        f << fmtSize << tag << channels << rate << byteRate << blockAlign << bits;
+        fmt.append(QByteArray(qMax<qsizetype>(0, qsizetype(fmtSize) - 16), '\0'));
+        fmt.truncate(8 + qMin<quint32>(fmtSize, 16) + qMax<quint32>(fmtSize, 16) - 16);
+        QDataStream d(&data, QIODevice::WriteOnly);
+        d.setByteOrder(QDataStream::LittleEndian);
+        d.writeRawData("data", 4);
+        d << dataSize;
+        data.append(QByteArray(dataBytes, '\0'));
+        QByteArray body = "WAVE";
+        body += QByteArray("LIST\4\0\0\0INFO", 12); // a chunk the reader must step over
+        if (withFmt && fmtFirst)
+            body += fmt;
+        if (withData)
+            body += data;
+        if (withFmt && !fmtFirst)
+            body += fmt;
+        QByteArray riff = "RIFF";
+        QDataStream r(&riff, QIODevice::Append);
+        r.setByteOrder(QDataStream::LittleEndian);
+        r << quint32(body.size());
+        return riff + body;
+    }
+};
+
 struct RecordingOutput final : SoundOutput {
     void start(const QString &wavePath) override { calls.append(u"start "_s + wavePath); }
     void stop() override { calls.append(u"stop"_s); }
@@ -56,6 +94,9 @@ private Q_SLOTS:
     void eachRequestReplacesTheLast();
     void waveFilesAreRecognisedByTheirHeader_data();
     void waveFilesAreRecognisedByTheirHeader();
+    void onlyWholePlayableWavesAreHandedOn_data();
+    void onlyWholePlayableWavesAreHandedOn();
+    void aFifoIsNoWaveFile();
     void playingNeverBlocksEvenWithoutADevice();
 
 private:
@@ -129,6 +170,88 @@ void SoundTest::waveFilesAreRecognisedByTheirHeader()
     QFETCH(QString, name);
     QFETCH(bool, isWave);
     QCOMPARE(WavePlayer::isWaveFile(file(name)), isWave);
+}
+
+// The output is handed only files it can play whole: one cut short (its header promising
+// more data than there is) would leave Qt Multimedia waiting for the rest, and the window
+// with it. Each damaged file plays the alert instead.
+void SoundTest::onlyWholePlayableWavesAreHandedOn_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("playable");
+    const WaveBytes good;
+    QTest::newRow("whole") << good.bytes() << true;
+    QTest::newRow("cut short as by head -c") << good.bytes().left(1000) << false;
+    QTest::newRow("cut inside the header") << good.bytes().left(30) << false;
+    WaveBytes w;
+    w.dataSize = 4000;
+    QTest::newRow("data chunk beyond the end") << w.bytes() << false;
+    w = {};
+    w.dataSize = w.dataBytes = 0;
+    QTest::newRow("no samples") << w.bytes() << false;
+    w = {};
+    w.dataSize = w.dataBytes = 1999;
+    QTest::newRow("half a sample frame") << w.bytes() << false;
+    w = {};
+    w.withFmt = false;
+    QTest::newRow("no format chunk") << w.bytes() << false;
+    w = {};
+    w.fmtFirst = false;
+    QTest::newRow("format after the data") << w.bytes() << false;
+    w = {};
+    w.withData = false;
+    QTest::newRow("no data chunk") << w.bytes() << false;
+    w = {};
+    w.fmtSize = 12;
+    QTest::newRow("format chunk too short") << w.bytes() << false;
+    w = {};
+    w.fmtSize = 18;
+    QTest::newRow("format chunk with extra bytes") << w.bytes() << true;
+    w = {};
+    w.tag = 2;
+    QTest::newRow("ADPCM") << w.bytes() << false;
+    w = {};
+    w.channels = 0;
+    QTest::newRow("no channels") << w.bytes() << false;
+    w = {};
+    w.bits = 12;
+    QTest::newRow("12-bit samples") << w.bytes() << false;
+    w = {};
+    w.blockAlign = 3;
+    QTest::newRow("frame size disagrees") << w.bytes() << false;
+    w = {};
+    w.byteRate = 1;
+    QTest::newRow("byte rate disagrees") << w.bytes() << false;
+    w = {};
+    w.rate = w.byteRate = 0;
+    QTest::newRow("no sample rate") << w.bytes() << false;
+    w = {};
+    w.channels = 2;
+    w.blockAlign = 4;
+    w.rate = 44100;
+    w.byteRate = 176400;
+    QTest::newRow("stereo") << w.bytes() << true;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void SoundTest::onlyWholePlayableWavesAreHandedOn()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, playable);
+    writeText(file(u"test.wav"_s), bytes);
+    QCOMPARE(WavePlayer::isWaveFile(file(u"test.wav"_s)), playable);
+    RecordingOutput output;
+    WavePlayer player(output, file(u"alert.wav"_s));
+    player.play(file(u"test.wav"_s));
+    QCOMPARE(output.calls.value(0), u"start "_s + file(playable ? u"test.wav"_s : u"alert.wav"_s));
+}
+
+// A FIFO named like a sound would block a plain open() until someone writes to it.
+void SoundTest::aFifoIsNoWaveFile()
+{
+    const QString fifo = file(u"fifo.wav"_s);
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QVERIFY(!WavePlayer::isWaveFile(fifo));
 }
 
 void SoundTest::playingNeverBlocksEvenWithoutADevice()

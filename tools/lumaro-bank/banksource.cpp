@@ -4,6 +4,8 @@
 #include "answercheck.h"
 #include "numbertext.h"
 #include "problemrecord.h"
+#include "regularfile.h"
+#include "tomlascii.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -149,7 +151,12 @@ void CheckIntro(const BankSource &source, QStringList &errors)
 
 ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 {
-    const QByteArray utf8 = toml.toUtf8();
+    const AsciiToml ascii = ToAsciiToml(toml);
+    if (!ascii.ok())
+        return {{},
+                sourceName % u":"_s % QString::number(ascii.ErrorLine) % u": 字符“"_s %
+                    ascii.ErrorCharacter % u"”不能写在引号外面（中文只能写在字符串或注释里）"_s};
+    const QByteArray utf8 = ascii.Text.toUtf8();
     try {
         const toml::table root =
             toml::parse(std::string_view(utf8.constData(), utf8.size()), sourceName.toStdString());
@@ -164,9 +171,9 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 
 ParsedSource ParseBankSource(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, path % u": "_s % file.errorString()};
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return {{}, path % u": 无法打开（不存在或不是普通文件）"_s};
     return ParseBankSourceText(QString::fromUtf8(file.readAll()), path);
 }
 

@@ -164,6 +164,42 @@ answer_in_text = true
     EXPECT_FALSE(ParseBankSource(u"/nonexistent/tm9.toml"_s).ok());
 }
 
+// Chinese text reaches the parser as escapes, whichever kind of string holds it; the values
+// read back as written.
+TEST(ParseBankSource, ReadsChineseInEveryKindOfString)
+{
+    const struct {
+        QString value;
+        QString expected;
+    } cases[] = {
+        {uR"("甲、乙。")"_s, u"甲、乙。"_s},
+        {uR"('甲、乙\。"')"_s, uR"(甲、乙\。")"_s},
+        {u"\"\"\"甲、\\\n   。乙\"\"\"\""_s, u"甲、。乙\""_s},
+        {u"'''\n甲'、''乙。'''''"_s, u"甲'、''乙。''"_s},
+        {uR"("\u3001、\"")"_s, uR"(、、")"_s},
+    };
+    for (const auto &c : cases) {
+        const QString toml = u"title = "_s + c.value + u" # 注释、。\n"_s +
+                             u"[intro]\n\"问题、\" = 1\n'解答。' = 2\n"_s;
+        const ParsedSource parsed = ParseBankSourceText(toml, u"t.toml"_s);
+        ASSERT_TRUE(parsed.ok()) << toml.toStdString() << parsed.Error.toStdString();
+        EXPECT_EQ(parsed.Source.Title, c.expected) << toml.toStdString();
+    }
+}
+
+// A teacher's slip such as "、" between two answers is named with its line, and never
+// reaches the parser, which misreads such characters.
+TEST(ParseBankSource, RefusesChineseOutsideStrings)
+{
+    for (const QString &line : {uR"(wrong = ["a"、"b"])"_s, uR"(wrong = [。"a"])"_s,
+                                uR"(答案 = "1")"_s, u"answer = 1。"_s, u"[[\x1aproblem]]"_s}) {
+        const ParsedSource parsed = ParseBankSourceText(u"type = 1\n"_s + line, u"t.toml"_s);
+        EXPECT_FALSE(parsed.ok()) << line.toStdString();
+        EXPECT_TRUE(parsed.Error.startsWith(u"t.toml:2: "_s)) << parsed.Error.toStdString();
+        EXPECT_TRUE(parsed.Error.contains(u"引号外面"_s)) << parsed.Error.toStdString();
+    }
+}
+
 QString ShippedSourcePath(int type)
 {
     return QStringLiteral(LUMARO_BANK_SOURCES) % u"/tm"_s % QString::number(type) % u".toml"_s;

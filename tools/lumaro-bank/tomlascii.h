@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+/// A bank source rewritten so that the TOML parser meets ASCII only: every character beyond
+/// ASCII inside a string becomes a \u escape (literal strings turn into basic strings to
+/// carry it), and in comments a "?". The parser (toml++ 3.3) misjudges some characters
+/// that Chinese text is full of, such as "、" and "。", when it asks whether they are
+/// blanks, and runs into undefined behaviour. The meaning of the source is unchanged.
+struct AsciiToml {
+    QString Text;
+    /// When a character beyond ASCII, or a control character, stands outside strings and
+    /// comments (never valid TOML, and the parser trips over some): its line, counted from
+    /// 1, and the character itself ("U+001A" for a control character).
+    int ErrorLine = 0;
+    QString ErrorCharacter;
+    bool ok() const { return ErrorLine == 0; }
+};
+
+AsciiToml ToAsciiToml(const QString &toml);
