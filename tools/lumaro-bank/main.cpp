@@ -7,6 +7,7 @@
 #include "narration.h"
 #include "numbertext.h"
 #include "problemrecord.h"
+#include "regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,9 +106,10 @@ QString UnreadableBankReason(const QString &path)
         return u"文件不存在"_s;
     if (!info.isFile())
         return u"不是普通文件"_s;
-    QFile bank(path);
-    if (!bank.open(QIODevice::ReadOnly))
-        return bank.errorString();
+    // Opened as the windows open it, so a file swapped for a FIFO meanwhile cannot block.
+    QFile bank;
+    if (!OpenBankFile(bank, path))
+        return bank.errorString().isEmpty() ? u"不是普通文件"_s : bank.errorString();
     return {};
 }
 
