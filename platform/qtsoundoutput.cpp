@@ -43,6 +43,16 @@ public:
             play(*path);
     }
 
+    /// Ends the thread once Qt Multimedia has let go of everything it holds: it tears the
+    /// sound down partly through deleteLater(), which only a running thread carries out.
+    void close()
+    {
+        delete m_effect;
+        m_effect = nullptr;
+        QMetaObject::invokeMethod(
+            this, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
+    }
+
 private:
     void play(const QString &path)
     {
@@ -71,7 +81,7 @@ QtSoundOutput::QtSoundOutput(QObject *parent)
 
 QtSoundOutput::~QtSoundOutput()
 {
-    m_thread->quit();
+    QMetaObject::invokeMethod(m_worker, &SoundWorker::close, Qt::QueuedConnection);
     if (m_thread->wait(StopWaitMs)) {
         delete m_thread;
         return;

@@ -25,7 +25,6 @@ namespace {
 constexpr quint32 FormBackColor = 0x00FFC0C0;
 constexpr quint32 PaperBackColor = 0x00E0E0E0;
 constexpr quint32 AnswerBackColor = 0x00C0E0FF;
-constexpr quint32 SoundBackColor = 0x00FFFF00;
 constexpr double FaceSide = 480; // twips
 
 QColor red()
