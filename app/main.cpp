@@ -14,7 +14,29 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
+
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+int RunShell(const QString &programFolder, Sound &sound)
+{
+    WidgetMessageBoxes messages;
+    UnchangedDisplayMode display;
+    LocalSocketInstance instance(LocalSocketInstance::defaultKey());
+
+    Shell shell(PlatformServices{sound, messages, display, instance}, programFolder,
+                ProgramLearningWindows());
+    QObject::connect(&shell, &Shell::ended, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    shell.start();
+    if (shell.hasEnded())
+        return 0;
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -27,15 +49,11 @@ int main(int argc, char *argv[])
     ReportMissingProgramFiles(programFolder, errorOutput);
     QtSoundOutput soundOutput;
     WavePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
-    WidgetMessageBoxes messages;
-    UnchangedDisplayMode display;
-    LocalSocketInstance instance(LocalSocketInstance::defaultKey());
-
-    Shell shell(PlatformServices{sound, messages, display, instance}, programFolder,
-                ProgramLearningWindows());
-    QObject::connect(&shell, &Shell::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    shell.start();
-    if (shell.hasEnded())
-        return 0;
-    return app.exec();
+    const int status = RunShell(programFolder, sound);
+    if (!soundOutput.finish()) {
+        // Everything is closed and kept; Qt's own clean-up would abort on the hung sound.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -81,13 +81,23 @@ QtSoundOutput::QtSoundOutput(QObject *parent)
 
 QtSoundOutput::~QtSoundOutput()
 {
-    QMetaObject::invokeMethod(m_worker, &SoundWorker::close, Qt::QueuedConnection);
-    if (m_thread->wait(StopWaitMs)) {
-        delete m_thread;
-        return;
+    // When the audio stack hangs, the thread and its objects are left to go with the process.
+    finish();
+}
+
+bool QtSoundOutput::finish()
+{
+    if (!m_thread)
+        return true;
+    if (!m_closing) {
+        m_closing = true;
+        QMetaObject::invokeMethod(m_worker, &SoundWorker::close, Qt::QueuedConnection);
     }
-    // The audio stack hangs: the program ends without it rather than with it. The thread
-    // and its objects go with the process.
+    if (!m_thread->wait(StopWaitMs))
+        return false;
+    delete m_thread;
+    m_thread = nullptr;
+    return true;
 }
 
 void QtSoundOutput::start(const QString &wavePath)
@@ -102,6 +112,8 @@ void QtSoundOutput::stop()
 
 void QtSoundOutput::request(const QString &wavePath)
 {
+    if (m_closing)
+        return;
     const QMutexLocker lock(&m_requests->Mutex);
     m_requests->Latest = wavePath;
     if (m_requests->Posted)

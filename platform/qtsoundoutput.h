@@ -23,10 +23,15 @@ public:
     void start(const QString &wavePath) override;
     void stop() override;
 
+    /// Ends the sound thread, waiting a moment at most; later requests are ignored. False
+    /// while the audio stack hangs: Qt Multimedia then aborts the process at its exit.
+    bool finish();
+
 private:
     void request(const QString &wavePath);
 
     std::shared_ptr<SoundRequests> m_requests;
     QThread *m_thread;
     SoundWorker *m_worker;
+    bool m_closing = false;
 };
