@@ -10,7 +10,6 @@ chmod 700 "$home"
 server=
 finish() {
     if [ -n "$server" ]; then
-        kill -CONT "$server" 2> /dev/null || true
         kill "$server" 2> /dev/null || true
         wait "$server" 2> /dev/null || true
     fi
