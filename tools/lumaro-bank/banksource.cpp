@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <utility>
+
 #include <toml++/toml.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,6 +39,16 @@ QStringList StringsAt(const toml::node_view<const toml::node> &node)
     return strings;
 }
 
+/// A whole number that fits an int, or 0. Only an integer is read: toml++ turns a float such
+/// as 1e20 into an integer without checking its range.
+int WholeNumberAt(const toml::node_view<const toml::node> &node)
+{
+    const toml::value<int64_t> *integer = node.as_integer();
+    if (!integer || !std::in_range<int>(integer->get()))
+        return 0;
+    return int(integer->get());
+}
+
 SourceProblem ProblemFrom(const toml::table &table)
 {
     const toml::node_view<const toml::node> view(table);
@@ -53,7 +65,7 @@ BankSource SourceFrom(const toml::table &root)
 {
     const toml::node_view<const toml::node> view(root);
     BankSource source;
-    source.Type = int(view["type"].value_or(int64_t(0)));
+    source.Type = WholeNumberAt(view["type"]);
     source.Title = StringAt(view["title"]);
     source.IntroProblem = StringAt(view["intro"]["problem"]);
     source.IntroSolution = StringAt(view["intro"]["solution"]);

@@ -164,6 +164,18 @@ answer_in_text = true
     EXPECT_FALSE(ParseBankSource(u"/nonexistent/tm9.toml"_s).ok());
 }
 
+// A type that is no whole number an int holds reads as 0: never as another type, and never
+// through an out-of-range conversion.
+TEST(ParseBankSource, ReadsAnOddTypeAsNone)
+{
+    for (const QString &type : {u"1e20"_s, u"-1e300"_s, u"inf"_s, u"nan"_s, u"2.0"_s,
+                                u"4294967298"_s, u"-9223372036854775808"_s, u"\"2\""_s, u"[2]"_s}) {
+        const ParsedSource parsed = ParseBankSourceText(u"type = "_s + type, u"t.toml"_s);
+        ASSERT_TRUE(parsed.ok()) << type.toStdString() << parsed.Error.toStdString();
+        EXPECT_EQ(parsed.Source.Type, 0) << type.toStdString();
+    }
+}
+
 // Chinese text reaches the parser as escapes, whichever kind of string holds it; the values
 // read back as written.
 TEST(ParseBankSource, ReadsChineseInEveryKindOfString)
