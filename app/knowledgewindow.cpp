@@ -2,7 +2,9 @@
 #include "knowledgewindow.h"
 
 #include "controls.h"
+#include "designscreen.h"
 #include "fonts.h"
+#include "placement.h"
 #include "precisetimer.h"
 #include "units.h"
 
@@ -18,6 +20,8 @@ namespace {
 
 constexpr double ClientWidth = 11655;
 constexpr double ClientHeight = 8115;
+// The page's client area on the design screen, 15 twips a pixel.
+constexpr QSize DesignPixels(int(ClientWidth / 15), int(ClientHeight / 15));
 
 struct LabelPlace {
     double left, top, width, height;
@@ -36,10 +40,11 @@ constexpr std::array<LabelPlace, 5> Places{{
 /// Sizes a label for its whole passage, so the text never runs out of its box as it grows.
 QRect labelGeometry(const CaptionLabel &label, const LabelPlace &place, const QString &passage)
 {
-    const TwipScale scale = TwipScale::of(label);
+    const QRect designed =
+        Placement::pixels(label, QRectF(place.left, place.top, place.width, place.height));
     const QFontMetrics metrics(label.font());
-    int width = scale.toPixels(place.width);
-    int height = scale.toPixels(place.height);
+    int width = designed.width();
+    int height = designed.height();
     if (place.wraps) {
         const QRect text = metrics.boundingRect(QRect(0, 0, width, 100000),
                                                 Qt::TextWordWrap | Qt::AlignLeft, passage);
@@ -48,7 +53,7 @@ QRect labelGeometry(const CaptionLabel &label, const LabelPlace &place, const QS
         width = std::max(width, metrics.horizontalAdvance(passage) + 2);
         height = std::max(height, metrics.height());
     }
-    return QRect(scale.toPixels(place.left), scale.toPixels(place.top), width, height);
+    return QRect(designed.topLeft(), QSize(width, height));
 }
 
 } // namespace
@@ -58,12 +63,13 @@ KnowledgeWindow::KnowledgeWindow(QWidget *parent) : Backdrop(parent)
     setObjectName(u"Form10"_s);
     setWindowTitle(u"基础知识"_s);
     setWindowFlag(Qt::Window);
-    setFont(Fonts::designFont(u"宋体"_s, 15.75));
     // A pale board, should the picture be missing: the red text must stay easy to read.
     setBackColor(QColor(255, 248, 231));
-    const TwipScale scale = TwipScale::of(*this);
-    setFixedSize(scale.toPixels(ClientWidth), scale.toPixels(ClientHeight));
     setPicture(u":/art/knowledge-background.svg"_s);
+    m_stage = new DesignStage(*this, DesignPixels);
+    m_stage->setFont(Fonts::designFont(u"宋体"_s, 15.75));
+    connect(m_stage, &DesignStage::rescaled, this, &KnowledgeWindow::placeLabels);
+    fitToScreen();
     buildLabels();
     m_timer = new PreciseTimer(u"Timer1"_s, 100, this);
     connect(m_timer, &QTimer::timeout, this, &KnowledgeWindow::Timer1_Timer);
@@ -75,12 +81,27 @@ void KnowledgeWindow::buildLabels()
 {
     for (size_t i = 0; i < m_labels.size(); ++i) {
         const KnowledgePassage &passage = KnowledgePassages()[i];
-        auto *label = new CaptionLabel(passage.labelName, this);
+        auto *label = new CaptionLabel(passage.labelName, m_stage);
         label->setTextColor(colorFromBgr(Bgr::Red));
         label->setWordWrap(Places[i].wraps);
-        label->setGeometry(labelGeometry(*label, Places[i], passage.text));
         m_labels[i] = label;
     }
+    placeLabels();
+}
+
+void KnowledgeWindow::placeLabels()
+{
+    for (size_t i = 0; i < m_labels.size(); ++i) {
+        m_labels[i]->setGeometry(
+            labelGeometry(*m_labels[i], Places[i], KnowledgePassages()[i].text));
+    }
+}
+
+void KnowledgeWindow::fitToScreen()
+{
+    // The page keeps its share of the screen that the full-screen windows have.
+    const double scale = DesignScreen::scaleOfScreen(*this);
+    setFixedSize(qRound(DesignPixels.width() * scale), qRound(DesignPixels.height() * scale));
 }
 
 void KnowledgeWindow::open()
@@ -91,6 +112,7 @@ void KnowledgeWindow::open()
         return;
     }
     load();
+    fitToScreen();
     if (const QScreen *area = screen()) {
         QRect frame = rect();
         frame.moveCenter(area->availableGeometry().center());

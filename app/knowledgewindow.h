@@ -7,6 +7,7 @@
 #include <array>
 
 class CaptionLabel;
+class DesignStage;
 class PreciseTimer;
 
 /// The basic-knowledge window (Form10): writes the method the program teaches onto a board,
@@ -33,8 +34,12 @@ protected:
 
 private:
     void buildLabels();
+    void placeLabels();
+    /// Sizes the page to its share of the screen it is on.
+    void fitToScreen();
 
     KnowledgeReveal m_reveal;
+    DesignStage *m_stage = nullptr; // the page as designed, scaled into the window
     std::array<CaptionLabel *, 5> m_labels{};
     PreciseTimer *m_timer = nullptr;
 };

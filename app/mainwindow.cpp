@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "controls.h"
+#include "designscreen.h"
 #include "displaymode.h"
 #include "knowledgewindow.h"
 #include "mainmessages.h"
@@ -50,12 +51,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::load()
 {
     resetControls();
-    const QRect screenArea = screen()->geometry();
-    resize(screenArea.size());
-    move(screenArea.topLeft());
-    setWindowState(windowState() | Qt::WindowMaximized);
-    const TwipScale scale = TwipScale::of(*this);
-    placeControls(scale.toTwips(screenArea.width()), scale.toTwips(screenArea.height()));
+    DesignScreen::fillScreen(*this);
+    placeControls();
     m_services.display.request(DisplayWidth, DisplayHeight);
     m_logic.load();
     showStage();

@@ -13,6 +13,7 @@
 class Backdrop;
 class CaptionFrame;
 class CaptionLabel;
+class DesignStage;
 class KnowledgeWindow;
 class PreciseTimer;
 class QLabel;
@@ -60,7 +61,8 @@ private:
     void buildModeFrame(QWidget &page);
     CaptionLabel *makeChoiceLabel(QWidget &frame, const QString &name, const QString &caption,
                                   QRectF place, double points);
-    void placeControls(double width, double height);
+    /// Places the controls on the design screen, at the window's scale.
+    void placeControls();
     void resetControls();
     void showStage();
     void focusStage(const QList<CaptionLabel *> &choices);
@@ -75,6 +77,7 @@ private:
     MainWindowLogic m_logic;
 
     Backdrop *m_page = nullptr;
+    DesignStage *m_stage = nullptr;     // the controls, on the design screen
     CaptionLabel *m_title = nullptr;    // Label1
     CaptionLabel *m_subtitle = nullptr; // Label12
     CaptionLabel *m_formulas = nullptr; // Label13

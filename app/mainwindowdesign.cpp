@@ -5,9 +5,11 @@
 #include "actionlabel.h"
 #include "backdrop.h"
 #include "controls.h"
+#include "designscreen.h"
 #include "fonts.h"
 #include "keyboard.h"
 #include "pictures.h"
+#include "placement.h"
 #include "precisetimer.h"
 #include "units.h"
 
@@ -60,38 +62,19 @@ Label *makeLabel(QWidget &parent, const QString &name, const QString &caption, c
 
 QLabel *makeImage(QWidget &parent, const QString &name, const QString &picture)
 {
-    auto *image = new QLabel(&parent);
-    image->setObjectName(name);
+    auto *image = new PictureLabel(name, picture, &parent);
     image->setAccessibleName(u"标题图画"_s);
-    const int side = TwipScale::of(parent).toPixels(1200);
-    image->setPixmap(Pictures::render(picture, QSize(side, side)));
     return image;
 }
 
-/// Places a control in twips. A label never cuts its text off: it grows to fit it, taller
-/// when it wraps, wider when it does not.
 void place(QWidget &control, double left, double top, double width, double height)
 {
-    const TwipScale scale = TwipScale::of(control);
-    int widthPx = scale.toPixels(width);
-    int heightPx = scale.toPixels(height);
-    if (qobject_cast<QLabel *>(&control)) {
-        if (control.hasHeightForWidth())
-            heightPx = std::max(heightPx, control.heightForWidth(widthPx));
-        else
-            widthPx = std::max(widthPx, control.sizeHint().width());
-        heightPx = std::max(heightPx, control.fontMetrics().height());
-    }
-    control.setGeometry(scale.toPixels(left), scale.toPixels(top), widthPx, heightPx);
+    Placement::place(control, QRectF(left, top, width, height));
 }
 
-/// Places a label at its natural size, wide enough for the longest text it will show.
 void placeAutoSized(QLabel &label, double left, double top, const QString &longestText)
 {
-    const TwipScale scale = TwipScale::of(label);
-    const QFontMetrics metrics(label.font());
-    label.setGeometry(scale.toPixels(left), scale.toPixels(top),
-                      metrics.horizontalAdvance(longestText) + 2, metrics.height());
+    Placement::placeForText(label, QPointF(left, top), longestText);
 }
 
 } // namespace
@@ -105,10 +88,12 @@ void MainWindow::buildControls()
     m_page->setBackColor(colorFromBgr(FormBackColor));
     m_page->setPicture(u":/art/main-background.svg"_s);
     setCentralWidget(m_page);
+    m_stage = new DesignStage(*m_page);
+    connect(m_stage, &DesignStage::rescaled, this, &MainWindow::placeControls);
     buildMenu();
-    buildTitleBlock(*m_page);
-    buildContentFrame(*m_page);
-    buildModeFrame(*m_page);
+    buildTitleBlock(*m_stage);
+    buildContentFrame(*m_stage);
+    buildModeFrame(*m_stage);
 
     m_mottoTimer = new PreciseTimer(u"Timer2"_s, 50, this);
     m_musicTimer = new PreciseTimer(u"Timer3"_s, 1000, this);
@@ -161,7 +146,7 @@ CaptionLabel *MainWindow::makeChoiceLabel(QWidget &frame, const QString &name,
     CaptionLabel *label = makeLabel<ActionLabel>(frame, name, caption,
                                                  Fonts::designFont(u"隶书"_s, points, true), red());
     label->setBackColor(frame.palette().color(QPalette::Base));
-    label->setCursor(Pictures::handCursor());
+    SetHandCursor(*label);
     m_choicePlaces.append({label, place});
     return label;
 }
@@ -213,9 +198,9 @@ void MainWindow::buildModeFrame(QWidget &page)
         arrows->add(label);
 }
 
-void MainWindow::placeControls(double width, double height)
+void MainWindow::placeControls()
 {
-    const MainLayout layout = MainLayoutFor(width, height);
+    const MainLayout layout = MainLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips);
     place(*m_title, layout.label1Left, 3000, Label1Width, 720);
     placeAutoSized(*m_subtitle, layout.label12Left, 4920, m_subtitle->text());
     placeAutoSized(*m_formulas, 5400, 5640, m_formulas->text());

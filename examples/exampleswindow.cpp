@@ -4,10 +4,12 @@
 #include "messageboxes.h"
 
 #include "controls.h"
+#include "designscreen.h"
 #include "examplelayout.h"
 #include "fonts.h"
 #include "keyboard.h"
 #include "pictures.h"
+#include "placement.h"
 #include "precisetimer.h"
 #include "surfaceview.h"
 #include "units.h"
@@ -23,7 +25,7 @@ namespace {
 
 constexpr quint32 BoardColour = 0x00FFC0C0;
 constexpr int TypewriterMs = 200;
-constexpr int MarkerPixels = 32;
+constexpr double MarkerTwips = 480; // 32 pixels of the design screen
 
 // Orange buttons; a disabled one fades, so the pupil sees it is not ready yet.
 const QString ButtonStyle =
@@ -32,12 +34,6 @@ const QString ButtonStyle =
     u"QPushButton:pressed { background: #e07000; }"
     u"QPushButton:disabled { background: #ffc88f; color: #a07850; border-color: #d8a070; }"_s +
     ButtonFocusStyle();
-
-QRect pixelRect(const TwipScale &scale, const QRectF &twips)
-{
-    return QRect(scale.toPixels(twips.x()), scale.toPixels(twips.y()),
-                 scale.toPixels(twips.width()), scale.toPixels(twips.height()));
-}
 
 void setTimerRunning(PreciseTimer &timer, bool running)
 {
@@ -66,17 +62,20 @@ ExamplesWindow::~ExamplesWindow() = default;
 
 void ExamplesWindow::buildControls()
 {
-    m_board = new SurfaceView(m_surface, this);
+    // Around the design screen the window shows the board's colour.
+    QPalette surround = palette();
+    surround.setColor(QPalette::Window, colorFromBgr(BoardColour));
+    setPalette(surround);
+    setAutoFillBackground(true);
+    m_stage = new DesignStage(*this);
+    connect(m_stage, &DesignStage::rescaled, this, &ExamplesWindow::placeControls);
+    m_board = new SurfaceView(m_surface, m_stage);
     m_board->setObjectName(u"Board"_s);
     m_board->setBackColor(colorFromBgr(BoardColour));
     m_board->setAccessibleName(u"例题分析"_s);
 
-    m_marker = new QLabel(m_board);
-    m_marker->setObjectName(u"Image1"_s);
+    m_marker = new PictureLabel(u"Image1"_s, u":/art/writing-marker.svg"_s, m_board);
     m_marker->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_marker->setFixedSize(MarkerPixels, MarkerPixels);
-    m_marker->setPixmap(
-        Pictures::render(u":/art/writing-marker.svg"_s, QSize(MarkerPixels, MarkerPixels)));
 
     m_buttons = {makeButton(u"Command1"_s, u"开始学习"_s), makeButton(u"Command2"_s, u"返 回"_s),
                  makeButton(u"Command3"_s, u"进入练习"_s),
@@ -96,7 +95,7 @@ QPushButton *ExamplesWindow::makeButton(const QString &name, const QString &capt
     button->setObjectName(name);
     SetAccessibleCaption(*button, caption);
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
-    button->setCursor(Pictures::handCursor());
+    SetHandCursor(*button);
     button->setStyleSheet(ButtonStyle);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
@@ -106,22 +105,19 @@ QPushButton *ExamplesWindow::makeButton(const QString &name, const QString &capt
 void ExamplesWindow::load()
 {
     m_lesson.load();
-    if (const QScreen *area = screen()) {
-        const QRect whole = area->geometry();
-        resize(whole.size());
-        move(whole.topLeft());
-    }
-    setWindowState(windowState() | Qt::WindowMaximized);
-    placeButtons();
+    DesignScreen::fillScreen(*this);
+    placeControls();
     showLesson();
 }
 
-void ExamplesWindow::placeButtons()
+void ExamplesWindow::placeControls()
 {
-    const TwipScale scale = TwipScale::of(*this);
-    const auto places = ExampleButtonPlaces(scale.toTwips(width()), scale.toTwips(height()));
+    m_board->setGeometry(m_stage->rect());
+    m_marker->resize(Placement::pixels(*m_board, QRectF(0, 0, MarkerTwips, MarkerTwips)).size());
+    const auto places = ExampleButtonPlaces(DesignScreen::WidthTwips, DesignScreen::HeightTwips);
     for (size_t i = 0; i < m_buttons.size(); ++i)
-        m_buttons[i]->setGeometry(pixelRect(scale, places[i]));
+        m_buttons[i]->setGeometry(Placement::pixels(*m_board, places[i]));
+    showMarker();
 }
 
 void ExamplesWindow::showLesson()
@@ -137,9 +133,13 @@ void ExamplesWindow::showLesson()
         next.setText(m_lesson.nextCaption());
         SetAccessibleCaption(next, next.text());
     }
-    const TwipScale scale = TwipScale::of(*m_board);
+    showMarker();
+}
+
+void ExamplesWindow::showMarker()
+{
     const QPointF marker = m_lesson.markerPlace();
-    m_marker->move(scale.toPixels(marker.x()), scale.toPixels(marker.y()));
+    m_marker->move(Placement::pixels(*m_board, QRectF(marker, QSizeF())).topLeft());
     m_marker->show();
 }
 
@@ -189,13 +189,4 @@ void ExamplesWindow::closeEvent(QCloseEvent *event)
     m_problemTimer->setEnabled(false);
     m_solutionTimer->setEnabled(false);
     QWidget::closeEvent(event);
-}
-
-void ExamplesWindow::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (!m_board)
-        return;
-    m_board->setGeometry(rect());
-    placeButtons();
 }

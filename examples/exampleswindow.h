@@ -9,6 +9,7 @@
 
 #include <array>
 
+class DesignStage;
 class PreciseTimer;
 class QLabel;
 class QPushButton;
@@ -41,12 +42,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void buildControls();
     QPushButton *makeButton(const QString &name, const QString &caption);
-    void placeButtons();
+    void placeControls();
+    void showMarker();
     void showLesson();
     void leaveFor(WindowId next);
 
@@ -54,6 +55,7 @@ private:
     MessageBoxes &m_messages;
     TextSurface m_surface;
     ExampleLesson m_lesson;
+    DesignStage *m_stage = nullptr;           // the design screen, scaled into the window
     SurfaceView *m_board = nullptr;           // the window's drawing area
     std::array<QPushButton *, 4> m_buttons{}; // Command1 … Command4
     QLabel *m_marker = nullptr;               // Image1

@@ -32,7 +32,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${LUMARO_MAINTAINER})
 # through, and Qt's own Chinese texts for its dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-arphic-uming, fonts-arphic-ukai, fonts-wqy-zenhei, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n")
+    "fonts-noto-cjk, fonts-lxgw-wenkai, fonts-arphic-uming, fonts-arphic-ukai, fonts-wqy-zenhei, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n")
 # To speak the narration of a teacher's own bank.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "espeak-ng, sox")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

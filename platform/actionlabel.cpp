@@ -122,7 +122,8 @@ void ActionLabel::paintEvent(QPaintEvent *event)
         return;
     }
     // A caption is lit up in the hover yellow, its text kept in its own colour so that it
-    // stays easy to read; a swatch, which has no text, keeps its colour inside the ring.
+    // stays easy to read (a text in the hover yellow itself gets a dark backing); a swatch,
+    // which has no text, keeps its colour inside the ring.
     if (!text().isEmpty()) {
         QPainter background(this);
         background.fillRect(rect(), colorFromBgr(Bgr::Yellow));
@@ -130,4 +131,15 @@ void ActionLabel::paintEvent(QPaintEvent *event)
     CaptionLabel::paintEvent(event);
     QPainter painter(this);
     PaintFocusRing(painter, rect());
+}
+
+std::optional<QColor> ActionLabel::fillUnderText() const
+{
+    if (hasFocus() && !text().isEmpty())
+        return colorFromBgr(Bgr::Yellow);
+    if (const std::optional<QColor> own = CaptionLabel::fillUnderText())
+        return own;
+    // A see-through label that lights up under the mouse stands on its window's colour.
+    return parentWidget() ? parentWidget()->palette().color(QPalette::Window)
+                          : palette().color(QPalette::Window);
 }

@@ -20,6 +20,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    std::optional<QColor> fillUnderText() const override;
 
 private:
     // Space presses on its release, as a push button does, so that a key held down or

@@ -3,11 +3,13 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
-/// The background of a window or a box: a back colour, and optionally a picture stretched
-/// over the whole area. Without the picture the plain colour shows.
+/// The background of a window or a box: a back colour, and optionally a picture. The picture
+/// covers the whole area, or, for a window whose design is scaled whole, the design's area;
+/// around that area its edges carry on to the window's edges, so no bare band shows.
 class Backdrop : public QWidget {
     Q_OBJECT
 public:
@@ -20,6 +22,9 @@ public:
     QString picture() const { return m_picturePath; }
     /// True when a picture is set and could be drawn.
     bool showsPicture() const;
+    /// Draws the picture over area only (and its edges around it); an empty area means the
+    /// whole backdrop.
+    void setPictureArea(const QRect &area);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,7 +33,11 @@ protected:
     void paintBackdrop(QPainter &painter, const QRect &area);
 
 private:
+    QRect pictureArea() const;
+    void paintSurround(QPainter &painter, const QRect &inner);
+
     QColor m_color = Qt::white;
     QString m_picturePath;
-    QPixmap m_picture; // rendered at the current size, drawn again on every repaint
+    QRect m_pictureArea;
+    QPixmap m_picture; // rendered once per size, at the device's pixels; null until needed
 };

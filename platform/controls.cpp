@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 void SetAccessibleCaption(QWidget &control, const QString &caption)
 {
     // The caption as written, blanks included: a screen reader spells out what is shown.
@@ -69,6 +72,49 @@ void CaptionLabel::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     Q_EMIT mouseMoved();
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *event)
+{
+    const std::optional<QColor> under = fillUnderText();
+    if (!text().isEmpty() && under && ContrastRatio(textColor(), *under) < LeastCaptionContrast) {
+        QPainter backing(this);
+        backing.fillRect(rect(), ReadableBacking());
+    }
+    QLabel::paintEvent(event);
+}
+
+std::optional<QColor> CaptionLabel::fillUnderText() const
+{
+    if (!autoFillBackground())
+        return std::nullopt;
+    return palette().color(QPalette::Window);
+}
+
+namespace {
+
+double RelativeLuminance(const QColor &color)
+{
+    auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = RelativeLuminance(a);
+    const double lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableBacking()
+{
+    // The focus ring's dark edge: the hover yellow on it is easy to read.
+    return QColor(122, 31, 0);
 }
 
 CaptionFrame::CaptionFrame(const QString &name, const QString &caption, QWidget *parent)

@@ -35,7 +35,19 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    /// Draws the caption; where its colour would not stand out from the fill beneath (the
+    /// hover yellow on a pale label), a dark backing goes under the text first.
+    void paintEvent(QPaintEvent *event) override;
+    /// The colour the caption is drawn on, when the label fills its own background.
+    virtual std::optional<QColor> fillUnderText() const;
 };
+
+/// The contrast ratio of two colours, 1 (none) to 21 (black on white).
+double ContrastRatio(const QColor &a, const QColor &b);
+/// The least contrast a caption keeps with what it is drawn on.
+inline constexpr double LeastCaptionContrast = 3.0;
+/// The dark backing that keeps a light caption readable.
+QColor ReadableBacking();
 
 /// A frame with a caption on its top edge, filled with its back colour. It reports mouse
 /// moves over its own background (not over the controls it holds).

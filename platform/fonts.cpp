@@ -5,15 +5,31 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Stand-ins in order of preference; the first is what the set-up installs on Debian.
-QStringList mingFaces()
+// Stand-ins in order of preference: the first is the free face closest to the design's style
+// that the set-up installs on Debian. The Song and Hei faces keep the metrics every board,
+// practice box and printed paper was laid out with.
+QStringList songFaces()
 {
     return {u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s};
 }
 
 QStringList kaiFaces()
 {
-    return {u"AR PL UKai CN"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+    return {u"AR PL UKai CN"_s, u"LXGW WenKai"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+}
+
+// 华文行楷 and 华文新魏 are brush hands freer than a regular Kai: a handwritten Kai is nearest.
+QStringList brushFaces()
+{
+    return {u"LXGW WenKai"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+}
+
+// No free clerical (隶书) face ships with Debian; a formal serif with proper Latin letters (the
+// title "Orvik Method") is nearest.
+QStringList clericalFaces()
+{
+    return {u"Noto Serif CJK SC"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s,
+            u"WenQuanYi Zen Hei"_s};
 }
 
 QStringList heiFaces()
@@ -24,10 +40,13 @@ QStringList heiFaces()
 QStringList standInsFor(const QString &name)
 {
     if (name == u"宋体"_s || name == u"新宋体"_s)
-        return mingFaces();
-    if (name == u"楷体_GB2312"_s || name == u"华文行楷"_s || name == u"华文新魏"_s ||
-        name == u"隶书"_s)
+        return songFaces();
+    if (name == u"楷体_GB2312"_s)
         return kaiFaces();
+    if (name == u"华文行楷"_s || name == u"华文新魏"_s)
+        return brushFaces();
+    if (name == u"隶书"_s)
+        return clericalFaces();
     if (name == u"黑体"_s)
         return heiFaces();
     return {};

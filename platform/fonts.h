@@ -6,8 +6,9 @@
 #include <QStringList>
 
 /// The windows are designed with seven Chinese font names. Where a font of that name is not
-/// installed, a free CJK face of the same style stands in: a Ming (song) face for 宋体 and
-/// 新宋体, a Kai face for the brush and script fonts, a Hei face for 黑体.
+/// installed, the free CJK face nearest its style stands in: a Song (Ming) face for 宋体 and
+/// 新宋体, a Kai face for 楷体_GB2312, a handwritten Kai for the brush hands 华文行楷 and 华文新魏,
+/// a formal serif for the clerical 隶书, a Hei face for 黑体.
 namespace Fonts {
 
 /// The seven font names the windows are designed with.

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "designscreen.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -28,40 +33,78 @@ bool exists(const QString &path)
     return !QImage(path).isNull();
 }
 
-QPixmap render(const QString &path, const QSize &size)
+QPixmap render(const QString &path, const QSize &size, double devicePixelRatio)
 {
     if (size.isEmpty() || path.isEmpty() || !QFileInfo::exists(path))
         return {};
-    if (!isSvg(path)) {
-        const QImage image(path);
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QSize pixels = (QSizeF(size) * ratio).toSize();
+    QImage image;
+    if (isSvg(path)) {
+        QSvgRenderer renderer(path);
+        if (!renderer.isValid())
+            return {};
+        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+    } else {
+        image = QImage(path);
         if (image.isNull())
             return {};
-        return QPixmap::fromImage(
-            image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    return QPixmap::fromImage(image);
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }
 
-QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback)
+QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback, double scale)
 {
-    const QPixmap picture = render(path, QSize(32, 32));
+    const int side = std::max(8, qRound(32 * scale));
+    const QPixmap picture = render(path, QSize(side, side));
     if (picture.isNull())
         return QCursor(fallback);
-    return QCursor(picture, hotSpot.x(), hotSpot.y());
+    return QCursor(picture, qRound(hotSpot.x() * scale), qRound(hotSpot.y() * scale));
 }
 
-QCursor handCursor()
+QCursor handCursor(double scale)
 {
     // The fingertip of the drawn hand.
-    return cursor(u":/art/hand-cursor.svg"_s, QPoint(10, 2), Qt::PointingHandCursor);
+    return cursor(u":/art/hand-cursor.svg"_s, QPoint(10, 2), Qt::PointingHandCursor, scale);
 }
 
 } // namespace Pictures
+
+PictureLabel::PictureLabel(const QString &name, const QString &picture, QWidget *parent)
+    : QLabel(parent), m_picture(picture)
+{
+    setObjectName(name);
+}
+
+void PictureLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    setPixmap(Pictures::render(m_picture, size(), devicePixelRatioF()));
+}
+
+namespace {
+
+const char *const HandCursorProperty = "lumaroHandCursor";
+
+} // namespace
+
+void SetHandCursor(QWidget &control)
+{
+    control.setProperty(HandCursorProperty, true);
+    control.setCursor(Pictures::handCursor(DesignScreen::scaleOf(control)));
+}
+
+void RescaleHandCursors(QWidget &root)
+{
+    const QList<QWidget *> inside = root.findChildren<QWidget *>();
+    for (QWidget *control : inside) {
+        if (control->property(HandCursorProperty).toBool())
+            SetHandCursor(*control);
+    }
+}

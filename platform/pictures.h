@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QLabel>
 #include <QPixmap>
 #include <QPoint>
 #include <QSize>
@@ -14,14 +15,39 @@ namespace Pictures {
 /// True when the picture at path (a file or a ":/art/…" resource) can be drawn.
 bool exists(const QString &path);
 
-/// The picture rendered to exactly size pixels; a null pixmap when it cannot be drawn.
-QPixmap render(const QString &path, const QSize &size);
+/// The picture rendered to exactly size pixels; a null pixmap when it cannot be drawn. On a
+/// screen of more device pixels than logical ones (devicePixelRatio), it is drawn at the device's
+/// pixels, so it stays sharp.
+QPixmap render(const QString &path, const QSize &size, double devicePixelRatio = 1.0);
 
-/// A mouse cursor made from a picture of 32 × 32 pixels with the given hot spot, or the
-/// fallback shape when the picture cannot be drawn.
-QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback);
+/// A mouse cursor made from a picture of 32 × 32 pixels with the given hot spot, both at the
+/// given scale, or the fallback shape when the picture cannot be drawn.
+QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback,
+               double scale = 1.0);
 
-/// The hand cursor the program's buttons and choice labels show.
-QCursor handCursor();
+/// The hand cursor the program's buttons and choice labels show, at the given scale.
+QCursor handCursor(double scale = 1.0);
 
 } // namespace Pictures
+
+class QWidget;
+
+/// A picture shown in a label, drawn afresh at the label's size whenever that changes, so it
+/// stays sharp at every scale of its window.
+class PictureLabel : public QLabel {
+public:
+    PictureLabel(const QString &name, const QString &picture, QWidget *parent = nullptr);
+    QString picture() const { return m_picture; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QString m_picture;
+};
+
+/// Gives a control the program's hand cursor, at the scale of the control's window; a window
+/// scaled anew gives it the cursor at its new scale.
+void SetHandCursor(QWidget &control);
+/// Gives every control in root that shows the hand cursor the cursor at its current scale.
+void RescaleHandCursors(QWidget &root);

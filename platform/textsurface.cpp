@@ -102,9 +102,12 @@ double TextSurface::lineHeight() const
 void TextSurface::render(QPainter &painter) const
 {
     const TwipScale scale = TwipScale::of(*painter.device());
+    // Points are drawn at the device's own dpi; a window scaled from its design draws them
+    // at the design's scale as well.
+    const double pointScale = scale.dpi() / painter.device()->logicalDpiY();
     painter.save();
     for (const Run &run : m_runs) {
-        const QFont font = surfaceFont(run.fontName, run.fontSize);
+        const QFont font = surfaceFont(run.fontName, run.fontSize * pointScale);
         painter.setFont(font);
         painter.setPen(run.color);
         const QFontMetricsF metrics(font, painter.device());

@@ -2,7 +2,9 @@
 #include "practicewindow.h"
 
 #include "controls.h"
+#include "designscreen.h"
 #include "keyboard.h"
+#include "placement.h"
 #include "practicelayout.h"
 #include "precisetimer.h"
 #include "surfaceview.h"
@@ -33,8 +35,7 @@ void setCaptionFitting(CaptionLabel &label, const QString &caption)
 
 void moveInTwips(QWidget &control, const QPointF &twips)
 {
-    const TwipScale scale = TwipScale::of(control);
-    control.move(scale.toPixels(twips.x()), scale.toPixels(twips.y()));
+    control.move(Placement::pixels(control, QRectF(twips, QSizeF())).topLeft());
 }
 
 void runWhile(PreciseTimer &timer, bool running)
@@ -80,10 +81,7 @@ PracticeWindow::~PracticeWindow() = default;
 void PracticeWindow::load()
 {
     m_session.load();
-    const QRect screenArea = screen()->geometry();
-    resize(screenArea.size());
-    move(screenArea.topLeft());
-    setWindowState(windowState() | Qt::WindowMaximized);
+    DesignScreen::fillScreen(*this);
     placeControls();
 
     m_text1->clear();
@@ -136,14 +134,8 @@ void PracticeWindow::showLogs()
 
 void PracticeWindow::placeControls()
 {
-    const TwipScale scale = TwipScale::of(*this);
-    placeControls(PracticeLayoutFor(scale.toTwips(width()), scale.toTwips(height())));
-}
-
-void PracticeWindow::resizeEvent(QResizeEvent *event)
-{
-    Backdrop::resizeEvent(event);
-    placeControls();
+    placeControls(PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips));
+    showHands();
 }
 
 void PracticeWindow::closeEvent(QCloseEvent *event)

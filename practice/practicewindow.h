@@ -9,6 +9,7 @@
 
 class CaptionFrame;
 class CaptionLabel;
+class DesignStage;
 class PreciseTimer;
 class QLabel;
 class QLineEdit;
@@ -58,7 +59,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     /// The controls follow the window's own area, which the desktop may make a little
     /// smaller than the screen (a title bar, a panel), so no control ever falls off it.
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -73,6 +73,7 @@ private:
     void buildButtons();
     void placeControls(const PracticeLayout &layout);
     void placeControls();
+    void placeSettingsPanel();
 
     void showSession();
     void showHands();
@@ -83,6 +84,7 @@ private:
     WindowHost &m_host;
     PracticeSession m_session;
 
+    DesignStage *m_stage = nullptr; // the design screen, scaled into the window
     SurfaceView *m_pic1 = nullptr;
     QLabel *m_pic3 = nullptr;
     CaptionFrame *m_frame5 = nullptr;
@@ -103,6 +105,8 @@ private:
     CaptionLabel *m_label2 = nullptr;
     QPlainTextEdit *m_text3 = nullptr;
     QWidget *m_frame1 = nullptr;
+    std::array<CaptionFrame *, 3> m_panelFrames{}; // Frame3, Frame4, Frame2
+    std::array<CaptionLabel *, 4> m_swatches{};    // Label6, Label5, Label7, Label8
     CaptionLabel *m_label3 = nullptr;
     QRadioButton *m_option3 = nullptr;
     QRadioButton *m_option4 = nullptr;

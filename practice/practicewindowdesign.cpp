@@ -4,9 +4,11 @@
 
 #include "actionlabel.h"
 #include "controls.h"
+#include "designscreen.h"
 #include "fonts.h"
 #include "keyboard.h"
 #include "pictures.h"
+#include "placement.h"
 #include "practicelayout.h"
 #include "precisetimer.h"
 #include "surfaceview.h"
@@ -57,14 +59,15 @@ CaptionFrame *makeFrame(QWidget &parent, const QString &name, const QString &cap
 
 QLabel *makePicture(QWidget &parent, const QString &name, const QString &picture)
 {
-    auto *image = new QLabel(&parent);
-    image->setObjectName(name);
+    auto *image = new PictureLabel(name, picture, &parent);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const int side = TwipScale::of(parent).toPixels(PictureSide);
-    image->setPixmap(Pictures::render(picture, QSize(side, side)));
-    image->resize(side, side);
     image->hide();
     return image;
+}
+
+void resizeToPicture(QWidget &image)
+{
+    image.resize(Placement::pixels(image, QRectF(0, 0, PictureSide, PictureSide)).size());
 }
 
 QPlainTextEdit *makeLog(QWidget &parent, const QString &name, const QString &accessibleName)
@@ -84,7 +87,7 @@ QPushButton *makeButton(QWidget &parent, const QString &name, const QString &cap
     button->setObjectName(name);
     SetAccessibleCaption(*button, caption);
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
-    button->setCursor(Pictures::handCursor());
+    SetHandCursor(*button);
     button->setFocusPolicy(Qt::TabFocus);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
@@ -101,25 +104,16 @@ QRadioButton *makeOption(QWidget &parent, const QString &name, const QString &ca
     auto *option = new QRadioButton(caption, &parent);
     option->setObjectName(name);
     option->setFont(Fonts::designFont(u"宋体"_s, 12));
-    option->setCursor(Pictures::handCursor());
+    SetHandCursor(*option);
     option->setStyleSheet(u"QRadioButton { background: %1; color: %2; padding-left: 4px; }"_s.arg(
                               cssColor(backColor), red().name()) +
                           ButtonFocusStyle());
     return option;
 }
 
-/// Places a control at a rectangle in twips; a label of width 0 takes its text's size.
 void place(QWidget &control, const QRectF &twips)
 {
-    const TwipScale scale = TwipScale::of(control);
-    const QPoint at(scale.toPixels(twips.left()), scale.toPixels(twips.top()));
-    if (twips.width() <= 0) {
-        control.adjustSize();
-        control.move(at);
-        return;
-    }
-    control.setGeometry(
-        QRect(at, QSize(scale.toPixels(twips.width()), scale.toPixels(twips.height()))));
+    Placement::place(control, twips);
 }
 
 } // namespace
@@ -132,6 +126,8 @@ void PracticeWindow::buildControls()
     // A pale green stands in should the lotus picture be missing.
     setBackColor(colorFromBgr(LightGreen));
     setPicture(u":/art/practice-background.svg"_s);
+    m_stage = new DesignStage(*this);
+    connect(m_stage, &DesignStage::rescaled, this, qOverload<>(&PracticeWindow::placeControls));
     buildProblemArea();
     buildAnswerArea();
     buildTally();
@@ -149,12 +145,12 @@ void PracticeWindow::buildControls()
 
 void PracticeWindow::buildProblemArea()
 {
-    m_pic1 = new SurfaceView(m_session.problemSurface(), this);
+    m_pic1 = new SurfaceView(m_session.problemSurface(), m_stage);
     m_pic1->setObjectName(u"Pic1"_s);
     m_pic1->setAccessibleName(u"题目"_s);
     m_pic3 = makePicture(*m_pic1, u"Pic3"_s, u":/art/pointing-hand.svg"_s);
 
-    m_frame5 = makeFrame(*this, u"Frame5"_s, u"解答提示"_s, 10.5, 0x00FFFFFF);
+    m_frame5 = makeFrame(*m_stage, u"Frame5"_s, u"解答提示"_s, 10.5, 0x00FFFFFF);
     m_pic2 = new SurfaceView(m_session.solutionSurface(), m_frame5);
     m_pic2->setObjectName(u"Pic2"_s);
     m_pic2->setAccessibleName(u"解答提示"_s);
@@ -163,45 +159,43 @@ void PracticeWindow::buildProblemArea()
 
 void PracticeWindow::buildAnswerArea()
 {
-    m_label9 = makeLabel(*this, u"Label9"_s, u"列算式或方程\n（未知数用x）"_s, 10.5);
-    m_text1 = new QLineEdit(this);
+    m_label9 = makeLabel(*m_stage, u"Label9"_s, u"列算式或方程\n（未知数用x）"_s, 10.5);
+    m_text1 = new QLineEdit(m_stage);
     m_text1->setObjectName(u"Text1"_s);
     m_text1->setAccessibleName(u"列算式或方程"_s);
     m_text1->setFont(Fonts::designFont(u"宋体"_s, 15));
     m_text1->setMaxLength(PracticeSession::MaxAnswerLength);
     connect(m_text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(13); });
-    m_label15 = makeLabel(*this, u"Label15"_s, u"（输入完后按enter键提交答案）"_s, 14.25);
-    m_label10 = makeLabel(*this, u"Label10"_s, QString(), 26.25);
-    m_inputHint = makeLabel(*this, u"InputHint"_s, QString(), 10.5);
+    m_label15 = makeLabel(*m_stage, u"Label15"_s, u"（输入完后按enter键提交答案）"_s, 14.25);
+    m_label10 = makeLabel(*m_stage, u"Label10"_s, QString(), 26.25);
+    m_inputHint = makeLabel(*m_stage, u"InputHint"_s, QString(), 10.5);
     m_inputHint->setTextColor(colorFromBgr(0x00FF0000));
-    m_image1 = makePicture(*this, u"Image1"_s, u":/art/face-smile.svg"_s);
-    m_image2 = makePicture(*this, u"Image2"_s, u":/art/face-frown.svg"_s);
+    m_image1 = makePicture(*m_stage, u"Image1"_s, u":/art/face-smile.svg"_s);
+    m_image2 = makePicture(*m_stage, u"Image2"_s, u":/art/face-frown.svg"_s);
 }
 
 void PracticeWindow::buildTally()
 {
-    m_label11 = makeLabel(*this, u"Label11"_s, u"做题数："_s, 15.75);
-    m_label12 = makeLabel(*this, u"Label12"_s, u"对题数："_s, 15.75);
-    m_label14 = makeLabel(*this, u"Label14"_s, u"对题率："_s, 15.75);
+    m_label11 = makeLabel(*m_stage, u"Label11"_s, u"做题数："_s, 15.75);
+    m_label12 = makeLabel(*m_stage, u"Label12"_s, u"对题数："_s, 15.75);
+    m_label14 = makeLabel(*m_stage, u"Label14"_s, u"对题率："_s, 15.75);
 }
 
 void PracticeWindow::buildLogs()
 {
-    m_label1 = makeLabel(*this, u"Label1"_s, u"练习统计"_s, 15.75);
-    m_text4 = makeLog(*this, u"Text4"_s, u"练习统计"_s);
-    m_label2 = makeLabel(*this, u"Label2"_s, u"习  题  积  累"_s, 15);
-    m_text3 = makeLog(*this, u"Text3"_s, u"习题积累"_s);
+    m_label1 = makeLabel(*m_stage, u"Label1"_s, u"练习统计"_s, 15.75);
+    m_text4 = makeLog(*m_stage, u"Text4"_s, u"练习统计"_s);
+    m_label2 = makeLabel(*m_stage, u"Label2"_s, u"习  题  积  累"_s, 15);
+    m_text3 = makeLog(*m_stage, u"Text3"_s, u"习题积累"_s);
     m_text3->viewport()->installEventFilter(this);
 }
 
 void PracticeWindow::buildSettingsPanel()
 {
-    const SettingsPanelLayout panel = SettingsPanel();
-    m_frame1 = new QWidget(this);
+    m_frame1 = new QWidget(m_stage);
     m_frame1->setObjectName(u"Frame1"_s);
 
     CaptionFrame *frame3 = makeFrame(*m_frame1, u"Frame3"_s, u"背景选择"_s, 12, 0x00FFFFFF);
-    place(*frame3, panel.frame3);
     const struct {
         const char16_t *name;
         const char16_t *colourName;
@@ -217,37 +211,33 @@ void PracticeWindow::buildSettingsPanel()
         swatch->setAccessibleName(QString::fromUtf16(swatches[i].colourName));
         arrows->add(swatch);
         swatch->setBackColor(colorFromBgr(swatches[i].color));
-        swatch->setCursor(Pictures::handCursor());
-        place(*swatch, panel.swatches[i]);
+        SetHandCursor(*swatch);
+        m_swatches[i] = swatch;
         connect(swatch, &CaptionLabel::clicked, this, swatches[i].handler);
     }
 
     CaptionFrame *frame4 = makeFrame(*m_frame1, u"Frame4"_s, u"练习时间"_s, 18, 0x00FFFFFF);
-    place(*frame4, panel.frame4);
     m_label3 = new CaptionLabel(u"Label3"_s, frame4);
     m_label3->setFont(Fonts::designFont(u"华文新魏"_s, 21.75));
     m_label3->setTextColor(red());
     m_label3->setBackColor(colorFromBgr(Bgr::Green));
     m_label3->setAlignment(Qt::AlignCenter);
-    place(*m_label3, panel.label3);
 
     CaptionFrame *frame2 = makeFrame(*m_frame1, u"Frame2"_s, u"声音开关"_s, 12, LightGreen);
-    place(*frame2, panel.frame2);
     m_option3 = makeOption(*frame2, u"Option3"_s, u"开"_s, Cyan);
     m_option4 = makeOption(*frame2, u"Option4"_s, u"关"_s, Bgr::Green);
-    place(*m_option3, panel.option3);
-    place(*m_option4, panel.option4);
+    m_panelFrames = {frame3, frame4, frame2};
     connect(m_option3, &QRadioButton::clicked, this, &PracticeWindow::Option3_Click);
     connect(m_option4, &QRadioButton::clicked, this, &PracticeWindow::Option4_Click);
 }
 
 void PracticeWindow::buildButtons()
 {
-    m_command1 = makeButton(*this, u"Command1"_s, u"开始练习"_s);
+    m_command1 = makeButton(*m_stage, u"Command1"_s, u"开始练习"_s);
 
-    m_navigation = {makeButton(*this, u"Command2"_s, u"返 回"_s),
-                    makeButton(*this, u"Command3"_s, u"进入例题"_s),
-                    makeButton(*this, u"Command4"_s, u"进入测试"_s)};
+    m_navigation = {makeButton(*m_stage, u"Command2"_s, u"返 回"_s),
+                    makeButton(*m_stage, u"Command3"_s, u"进入例题"_s),
+                    makeButton(*m_stage, u"Command4"_s, u"进入测试"_s)};
     connect(m_command1, &QPushButton::clicked, this, &PracticeWindow::Command1_Click);
     connect(m_navigation[0], &QPushButton::clicked, this, &PracticeWindow::Command2_Click);
     connect(m_navigation[1], &QPushButton::clicked, this, &PracticeWindow::Command3_Click);
@@ -280,4 +270,20 @@ void PracticeWindow::placeControls(const PracticeLayout &layout)
     place(*m_navigation[0], layout.command2);
     place(*m_navigation[1], layout.command3);
     place(*m_navigation[2], layout.command4);
+    placeSettingsPanel();
+    for (QLabel *picture : {m_pic3, m_pic4, m_image1, m_image2})
+        resizeToPicture(*picture);
+}
+
+void PracticeWindow::placeSettingsPanel()
+{
+    const SettingsPanelLayout panel = SettingsPanel();
+    place(*m_panelFrames[0], panel.frame3);
+    for (int i = 0; i < 4; ++i)
+        place(*m_swatches[i], panel.swatches[i]);
+    place(*m_panelFrames[1], panel.frame4);
+    place(*m_label3, panel.label3);
+    place(*m_panelFrames[2], panel.frame2);
+    place(*m_option3, panel.option3);
+    place(*m_option4, panel.option4);
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "previewwindow.h"
 
+#include "designscreen.h"
 #include "pagewindow.h"
 #include "paperlayout.h"
+#include "placement.h"
 #include "units.h"
 #include "windowplacement.h"
 
@@ -31,8 +33,7 @@ const QString PreviewTitle = u"打印预览"_s;
 
 QSize pixels(const QWidget &window, double widthTwips, double heightTwips)
 {
-    const TwipScale scale = TwipScale::of(window);
-    return QSize(scale.toPixels(widthTwips), scale.toPixels(heightTwips));
+    return Placement::pixels(window, QRectF(0, 0, widthTwips, heightTwips)).size();
 }
 
 QString withPdfSuffix(const QString &path)
@@ -147,6 +148,9 @@ QAction *PreviewWindow::scaleItem(int percent) const
 
 void PreviewWindow::open()
 {
+    const bool rescaled = DesignScreen::scaleOf(*this) != DesignScreen::scaleOfScreen(*this);
+    // The page is shown at the scale the full-screen windows have on this screen.
+    DesignScreen::setScale(*this, DesignScreen::scaleOfScreen(*this));
     const bool fresh = !m_loaded;
     if (fresh) {
         m_loaded = true;
@@ -157,11 +161,21 @@ void PreviewWindow::open()
     show();
     raise();
     activateWindow();
-    if (fresh)
+    if (fresh) {
         Form_Load();
-    else
+    } else {
         m_preview.refresh();
+        if (rescaled)
+            fitPageFrame(m_pages.page(0).size());
+    }
     showWhatIsDrawn();
+}
+
+void PreviewWindow::setScale(double scale)
+{
+    DesignScreen::setScale(*this, scale);
+    fitPageFrame(m_pages.page(0).size());
+    m_preview.refresh();
 }
 
 void PreviewWindow::MDIForm_Load()

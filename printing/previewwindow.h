@@ -61,6 +61,9 @@ public:
 
     /// The menu handlers.
     void bili1_Click(int percent);
+    /// Draws the pages at the given scale of their design (on opening: the scale the
+    /// full-screen windows have on this screen).
+    void setScale(double scale);
     void dayin_Click();
     void daochu_Click();
     void quxiao_Click();

@@ -3,8 +3,10 @@
 
 #include "actionlabel.h"
 #include "controls.h"
+#include "designscreen.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "placement.h"
 #include "units.h"
 #include "windowplacement.h"
 
@@ -22,6 +24,8 @@ namespace {
 
 constexpr double ClientWidth = 5550;
 constexpr double ClientHeight = 3975;
+// The window's client area on the design screen, 15 twips a pixel.
+constexpr QSize DesignPixels(int(ClientWidth / 15), int(ClientHeight / 15));
 
 const QColor CaptionRed(255, 0, 0);
 const QColor HoverYellow(255, 255, 0);
@@ -60,9 +64,7 @@ constexpr Place OkPlace{3960, 3000, 1095, 495};
 
 QRect pixels(const QWidget &window, const Place &place)
 {
-    const TwipScale scale = TwipScale::of(window);
-    return QRect(scale.toPixels(place.left), scale.toPixels(place.top), scale.toPixels(place.width),
-                 scale.toPixels(place.height));
+    return Placement::pixels(window, QRectF(place.left, place.top, place.width, place.height));
 }
 
 /// A caption grows to hold its text, so a stand-in face that runs wider is not cut.
@@ -80,8 +82,10 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget *parent) : QWidget(parent)
     setWindowFlag(Qt::Window);
     setWindowTitle(u"打印设置"_s);
     setMouseTracking(true);
-    setFixedSize(pixels(*this, Place{0, 0, ClientWidth, ClientHeight}).size());
-    setFont(Fonts::designFont(u"宋体"_s, 12));
+    m_stage = new DesignStage(*this, DesignPixels);
+    m_stage->setFont(Fonts::designFont(u"宋体"_s, 12));
+    connect(m_stage, &DesignStage::rescaled, this, &PrintSettingsWindow::placeControls);
+    fitToScreen();
     buildCaptions();
 
     const PrintSettings defaults;
@@ -91,10 +95,10 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget *parent) : QWidget(parent)
     m_bottom = addBox(u"Combo4"_s, PrintChoices::margins(), defaults.BottomMargin);
     m_left = addBox(u"Combo5"_s, PrintChoices::margins(), defaults.LeftMargin);
     m_right = addBox(u"Combo6"_s, PrintChoices::margins(), defaults.RightMargin);
-    m_copies = new QLineEdit(defaults.Copies, this);
+    m_copies = new QLineEdit(defaults.Copies, m_stage);
     m_copies->setObjectName(u"Text1"_s);
     SetAccessibleCaption(*m_copies, u"打印份数"_s);
-    placeBoxes();
+    placeControls();
 
     // Keyboard focus: font name, the four margins, font size, copies.
     setTabOrder(m_fontName, m_top);
@@ -112,18 +116,18 @@ void PrintSettingsWindow::buildCaptions()
 {
     int number = 1;
     for (const CaptionDesign &design : Captions) {
-        auto *label = new CaptionLabel(u"Label"_s + QString::number(number++), this);
+        auto *label = new CaptionLabel(u"Label"_s + QString::number(number), m_stage);
         label->setFont(Fonts::designFont(u"隶书"_s, design.points, design.bold));
         label->setTextColor(CaptionRed);
         label->setCaption(QString::fromUtf16(design.text));
-        fitCaption(*label, pixels(*this, design.place));
+        m_captions[number - 1] = label;
+        ++number;
     }
-    m_ok = new ActionLabel(u"Label9"_s, this);
+    m_ok = new ActionLabel(u"Label9"_s, m_stage);
     m_ok->setFont(Fonts::designFont(u"隶书"_s, 21.75));
     m_ok->setTextColor(CaptionRed);
     m_ok->setCaption(u"确定"_s);
-    m_ok->setCursor(Pictures::handCursor());
-    fitCaption(*m_ok, pixels(*this, OkPlace));
+    SetHandCursor(*m_ok);
     connect(m_ok, &CaptionLabel::clicked, this, &PrintSettingsWindow::Label9_Click);
     connect(m_ok, &CaptionLabel::mouseMoved, this, &PrintSettingsWindow::Label9_MouseMove);
 }
@@ -131,7 +135,7 @@ void PrintSettingsWindow::buildCaptions()
 QComboBox *PrintSettingsWindow::addBox(const QString &name, const QStringList &choices,
                                        const QString &value)
 {
-    auto *box = new QComboBox(this);
+    auto *box = new QComboBox(m_stage);
     box->setObjectName(name);
     box->setEditable(true);
     // What is typed is the setting; it does not join the offered list.
@@ -141,15 +145,25 @@ QComboBox *PrintSettingsWindow::addBox(const QString &name, const QStringList &c
     return box;
 }
 
-void PrintSettingsWindow::placeBoxes()
+void PrintSettingsWindow::fitToScreen()
 {
-    m_fontName->setGeometry(pixels(*this, FontNamePlace));
-    m_fontSize->setGeometry(pixels(*this, FontSizePlace));
-    m_copies->setGeometry(pixels(*this, CopiesPlace));
-    m_top->setGeometry(pixels(*this, TopPlace));
-    m_bottom->setGeometry(pixels(*this, BottomPlace));
-    m_left->setGeometry(pixels(*this, LeftPlace));
-    m_right->setGeometry(pixels(*this, RightPlace));
+    // The window keeps its share of the screen that the full-screen windows have.
+    const double scale = DesignScreen::scaleOfScreen(*this);
+    setFixedSize(qRound(DesignPixels.width() * scale), qRound(DesignPixels.height() * scale));
+}
+
+void PrintSettingsWindow::placeControls()
+{
+    for (size_t i = 0; i < m_captions.size(); ++i)
+        fitCaption(*m_captions[i], pixels(*m_stage, Captions[i].place));
+    fitCaption(*m_ok, pixels(*m_stage, OkPlace));
+    m_fontName->setGeometry(pixels(*m_stage, FontNamePlace));
+    m_fontSize->setGeometry(pixels(*m_stage, FontSizePlace));
+    m_copies->setGeometry(pixels(*m_stage, CopiesPlace));
+    m_top->setGeometry(pixels(*m_stage, TopPlace));
+    m_bottom->setGeometry(pixels(*m_stage, BottomPlace));
+    m_left->setGeometry(pixels(*m_stage, LeftPlace));
+    m_right->setGeometry(pixels(*m_stage, RightPlace));
     SetAccessibleCaption(*m_fontName, u"字体"_s);
     SetAccessibleCaption(*m_fontSize, u"字号"_s);
     SetAccessibleCaption(*m_top, u"上边距"_s);
@@ -160,8 +174,10 @@ void PrintSettingsWindow::placeBoxes()
 
 void PrintSettingsWindow::open()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        fitToScreen();
         CentreOverOwner(*this);
+    }
     show();
     raise();
     activateWindow();

@@ -5,7 +5,10 @@
 
 #include <QWidget>
 
+#include <array>
+
 class CaptionLabel;
+class DesignStage;
 class QComboBox;
 class QLineEdit;
 
@@ -36,8 +39,12 @@ protected:
 private:
     void buildCaptions();
     QComboBox *addBox(const QString &name, const QStringList &choices, const QString &value);
-    void placeBoxes();
+    void placeControls();
+    /// Sizes the window to its share of the screen it is on.
+    void fitToScreen();
 
+    DesignStage *m_stage = nullptr;             // the window as designed, scaled into it
+    std::array<CaptionLabel *, 8> m_captions{}; // Label1 … Label8
     QComboBox *m_fontName = nullptr;
     QComboBox *m_fontSize = nullptr;
     QComboBox *m_top = nullptr;

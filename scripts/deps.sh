@@ -10,7 +10,7 @@ packages=(
     libtomlplusplus-dev espeak-ng
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
+    fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
     xvfb xauth imagemagick sox poppler-utils
     file desktop-file-utils appstream lintian
 )

@@ -3,8 +3,10 @@
 
 #include "backdrop.h"
 #include "controls.h"
+#include "designscreen.h"
 #include "keyboard.h"
 #include "messageboxes.h"
+#include "placement.h"
 #include "precisetimer.h"
 #include "sound.h"
 #include "testlayout.h"
@@ -60,10 +62,7 @@ void TestWindow::connectControls()
 
 void TestWindow::load()
 {
-    const QRect screenArea = screen()->geometry();
-    resize(screenArea.size());
-    move(screenArea.topLeft());
-    setWindowState(windowState() | Qt::WindowMaximized);
+    DesignScreen::fillScreen(*this);
     // Each opening starts a fresh test: no paper, the clock at 0, sound off.
     m_paper.reset();
     m_clock.reset();
@@ -71,9 +70,7 @@ void TestWindow::load()
     m_sounds.switchOff();
     m_damageTold = false;
     resetControls();
-    const TwipScale scale = TwipScale::of(*this);
-    placeControls(
-        TestLayoutFor(scale.toTwips(screenArea.width()), scale.toTwips(screenArea.height())));
+    placeControls();
     // Papers can be saved without this folder too; a failure here is for saving to report.
     m_store.makeFolder();
     m_pathBox->setText(m_store.defaultPaperFileName());
@@ -273,8 +270,8 @@ void TestWindow::Timer1_Timer()
 
 void TestWindow::Timer2_Timer()
 {
-    const TwipScale scale = TwipScale::of(*m_smile);
-    m_smile->move(scale.toPixels(m_smileyLeft), scale.toPixels(m_bob.tick()));
+    const QRectF place(m_smileyLeft, m_bob.tick(), 0, 0);
+    m_smile->move(Placement::pixels(*m_smile, place).topLeft());
 }
 
 void TestWindow::dayinyulan_Click()

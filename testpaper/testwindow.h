@@ -12,6 +12,7 @@
 #include <array>
 
 class Backdrop;
+class DesignStage;
 class CaptionFrame;
 class CaptionLabel;
 class LatchingButtons;
@@ -89,6 +90,8 @@ private:
     void buildRightColumn(QWidget &page);
     void buildSoundFrame(QWidget &page);
     void connectControls();
+    /// Places the controls on the design screen, at the window's scale.
+    void placeControls();
     void placeControls(const TestLayout &layout);
     void placeRightColumn(const TestLayout &layout);
     void resetControls();
@@ -110,7 +113,8 @@ private:
     SmileyBob m_bob;
 
     Backdrop *m_page = nullptr;
-    QPlainTextEdit *m_paperBox = nullptr;                    // Text1
+    DesignStage *m_stage = nullptr;       // the design screen, scaled into the window
+    QPlainTextEdit *m_paperBox = nullptr; // Text1
     std::array<CaptionLabel *, PaperProblems> m_rowLabels{}; // Label2(0) … Label2(9)
     std::array<QLineEdit *, PaperProblems> m_answerBoxes{};  // Text2(0) … Text2(9)
     std::array<CaptionLabel *, PaperProblems> m_marks{};     // Label7(0) … Label7(9)

@@ -4,9 +4,11 @@
 
 #include "backdrop.h"
 #include "controls.h"
+#include "designscreen.h"
 #include "fonts.h"
 #include "keyboard.h"
 #include "pictures.h"
+#include "placement.h"
 #include "precisetimer.h"
 #include "testlayout.h"
 #include "units.h"
@@ -60,31 +62,15 @@ void styleBox(Box &box, const QString &name, double points, quint32 backColor, Q
 QLabel *makeFace(QWidget &parent, const QString &name, const QString &picture,
                  const QString &description)
 {
-    auto *face = new QLabel(&parent);
-    face->setObjectName(name);
+    auto *face = new PictureLabel(name, picture, &parent);
     face->setAccessibleName(description);
-    const int side = TwipScale::of(parent).toPixels(FaceSide);
-    face->setPixmap(Pictures::render(picture, QSize(side, side)));
     face->setAttribute(Qt::WA_TransparentForMouseEvents);
     return face;
 }
 
-/// Places a control in twips. A label never cuts its text off: a wrapping label grows
-/// taller to hold its text, any other label wider.
 void place(QWidget &control, double left, double top, double width, double height)
 {
-    const TwipScale scale = TwipScale::of(control);
-    int widthPx = scale.toPixels(width);
-    int heightPx = scale.toPixels(height);
-    if (auto *label = qobject_cast<QLabel *>(&control); label && !label->text().isEmpty()) {
-        if (label->wordWrap())
-            heightPx = std::max(heightPx, label->heightForWidth(widthPx));
-        else
-            widthPx = std::max(widthPx, label->sizeHint().width());
-    }
-    if (qobject_cast<QLabel *>(&control))
-        heightPx = std::max(heightPx, control.fontMetrics().height());
-    control.setGeometry(scale.toPixels(left), scale.toPixels(top), widthPx, heightPx);
+    Placement::place(control, QRectF(left, top, width, height));
 }
 
 void place(QWidget &control, QPointF at, double width, double height)
@@ -103,12 +89,14 @@ void TestWindow::buildControls()
     m_page->setBackColor(colorFromBgr(FormBackColor));
     m_page->setPicture(u":/art/test-background.svg"_s);
     setCentralWidget(m_page);
+    m_stage = new DesignStage(*m_page);
+    connect(m_stage, &DesignStage::rescaled, this, qOverload<>(&TestWindow::placeControls));
     buildMenu();
-    buildPaperArea(*m_page);
-    buildAnswerRows(*m_page);
-    buildActionButtons(*m_page);
-    buildSavePath(*m_page);
-    buildRightColumn(*m_page);
+    buildPaperArea(*m_stage);
+    buildAnswerRows(*m_stage);
+    buildActionButtons(*m_stage);
+    buildSavePath(*m_stage);
+    buildRightColumn(*m_stage);
 
     m_clockTimer = new PreciseTimer(u"Timer1"_s, 1000, this);
     m_smileyTimer = new PreciseTimer(u"Timer2"_s, 100, this);
@@ -162,7 +150,7 @@ void TestWindow::buildActionButtons(QWidget &page)
         button->setObjectName(name);
         SetAccessibleCaption(*button, caption);
         button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
-        button->setCursor(Pictures::handCursor());
+        SetHandCursor(*button);
         // Enter presses the focused button, as Space does.
         button->setAutoDefault(true);
         button->setStyleSheet(
@@ -225,7 +213,7 @@ void TestWindow::buildSoundFrame(QWidget &page)
         button->setObjectName(name);
         SetAccessibleCaption(*button, caption);
         button->setFont(Fonts::designFont(u"宋体"_s, 12));
-        button->setCursor(Pictures::handCursor());
+        SetHandCursor(*button);
         button->setStyleSheet(u"QRadioButton { background: #00ffff; color: #ff0000; "
                               u"padding-left: 4px; }"_s +
                               ButtonFocusStyle());
@@ -234,6 +222,11 @@ void TestWindow::buildSoundFrame(QWidget &page)
     };
     m_soundOn = add(u"Option5"_s, u"开"_s);
     m_soundOff = add(u"Option6"_s, u"关"_s);
+}
+
+void TestWindow::placeControls()
+{
+    placeControls(TestLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips));
 }
 
 void TestWindow::placeControls(const TestLayout &layout)

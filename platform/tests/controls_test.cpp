@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "actionlabel.h"
 #include "backdrop.h"
 #include "controls.h"
+#include "designscreen.h"
+#include "fonts.h"
 #include "pictures.h"
 #include "surfaceview.h"
 #include "textsurface.h"
+#include "units.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -24,6 +29,10 @@ private Q_SLOTS:
     void picturesCoverTheBackdrop();
     void cursorsFallBackToAShape();
     void aSurfaceViewShowsWhatWasPrinted();
+    void aPictureAreaCarriesItsEdgesToTheBorder();
+    void aStageScalesPlacesAndFonts();
+    void aLitCaptionStaysReadable_data();
+    void aLitCaptionStaysReadable();
 };
 
 void ControlsTest::labelsReportClicksAndMovesAndKeepThem()
@@ -134,6 +143,114 @@ void ControlsTest::aSurfaceViewShowsWhatWasPrinted()
     QVERIFY(before != after);
     surface.clear();
     QCOMPARE(view.grab().toImage(), before);
+}
+
+void ControlsTest::aPictureAreaCarriesItsEdgesToTheBorder()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"halves.svg"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" viewBox="0 0 40 30">
+                  <rect width="40" height="15" fill="#0000ff"/>
+                  <rect y="15" width="40" height="15" fill="#00ff00"/></svg>)");
+    file.close();
+    Backdrop backdrop;
+    backdrop.resize(100, 30);
+    backdrop.setBackColor(Qt::white);
+    backdrop.setPicture(path);
+    backdrop.setPictureArea(QRect(30, 0, 40, 30));
+    const QImage shot = backdrop.grab().toImage();
+    // No bare band beside the picture: the sky and the grass carry on to both edges.
+    for (int x : {0, 15, 50, 85, 99}) {
+        QCOMPARE(shot.pixelColor(x, 2), QColor(0, 0, 255));
+        QCOMPARE(shot.pixelColor(x, 27), QColor(0, 255, 0));
+    }
+}
+
+void ControlsTest::aStageScalesPlacesAndFonts()
+{
+    QWidget window;
+    DesignStage stage(window);
+    auto *label = new CaptionLabel(u"Label1"_s, &stage);
+    label->setFont(Fonts::designFont(u"宋体"_s, 12));
+    window.resize(2048, 1600);
+    stage.fitInto(window.size());
+    QCOMPARE(stage.scale(), 2.0);
+    // Centred below the design's height, the width filled.
+    QCOMPARE(stage.geometry(), QRect(0, 32, 2048, 1536));
+    QCOMPARE(label->font().pointSizeF(), 24.0);
+    QCOMPARE(TwipScale::of(*label).toPixels(1500), 200);
+    // A size the window gives later is a design size too, and a new scale keeps it.
+    label->setFont(Fonts::designFont(u"宋体"_s, 15));
+    QCOMPARE(label->font().pointSizeF(), 30.0);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QCOMPARE(label->font().pointSizeF(), 30.0);
+    window.resize(512, 384);
+    stage.fitInto(window.size());
+    QCOMPARE(stage.scale(), 0.5);
+    QCOMPARE(label->font().pointSizeF(), 7.5);
+    QVERIFY(label->font().bold());
+}
+
+void ControlsTest::aLitCaptionStaysReadable_data()
+{
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("seeThrough");
+    for (bool seeThrough : {false, true}) {
+        for (bool hovered : {false, true}) {
+            for (bool focused : {false, true}) {
+                QTest::addRow("%s%s%s", hovered ? "hovered" : "plain", focused ? ", focused" : "",
+                              seeThrough ? ", see-through" : "")
+                    << hovered << focused << seeThrough;
+            }
+        }
+    }
+}
+
+void ControlsTest::aLitCaptionStaysReadable()
+{
+    QFETCH(bool, hovered);
+    QFETCH(bool, focused);
+    QFETCH(bool, seeThrough);
+    QWidget window;
+    QPalette white = window.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
+    auto *label = new ActionLabel(u"Label2"_s, &window);
+    auto *elsewhere = new ActionLabel(u"Label3"_s, &window);
+    label->setFont(Fonts::designFont(u"隶书"_s, 36));
+    label->setCaption(u"基本思想"_s);
+    if (!seeThrough)
+        label->setBackColor(Qt::white);
+    label->setTextColor(hovered ? QColor(255, 255, 0) : QColor(255, 0, 0));
+    label->adjustSize();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    (focused ? label : elsewhere)->setFocus();
+    QCOMPARE(label->hasFocus(), focused);
+    const QImage shot = label->grab().toImage();
+    // The caption against what it stands on, the colour most of the label shows.
+    QHash<QRgb, int> counts;
+    for (int y = 4; y < shot.height() - 4; ++y) {
+        for (int x = 4; x < shot.width() - 4; ++x)
+            ++counts[shot.pixel(x, y)];
+    }
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(ground))
+            ground = it.key();
+    }
+    QVERIFY2(counts.value(label->textColor().rgb()) > 0, "the caption is drawn in its colour");
+    const double contrast = ContrastRatio(label->textColor(), QColor(ground));
+    QVERIFY2(
+        contrast >= LeastCaptionContrast,
+        qPrintable(
+            u"%1 on %2: %3"_s.arg(label->textColor().name(), QColor(ground).name()).arg(contrast)));
 }
 
 QTEST_MAIN(ControlsTest)

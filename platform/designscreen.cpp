@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "designscreen.h"
+
+#include "backdrop.h"
+#include "pictures.h"
+
+#include <QChildEvent>
+#include <QEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const char *const ScaleProperty = "lumaroDesignScale";
+const char *const DesignPointsProperty = "lumaroDesignPoints";
+const char *const ShownPointsProperty = "lumaroShownPoints";
+
+bool samePoints(double a, double b)
+{
+    return std::abs(a - b) < 0.001;
+}
+
+} // namespace
+
+namespace DesignScreen {
+
+double scaleFor(const QSize &area, const QSize &designPixels)
+{
+    if (area.isEmpty() || designPixels.isEmpty())
+        return 1.0;
+    return std::min(double(area.width()) / designPixels.width(),
+                    double(area.height()) / designPixels.height());
+}
+
+double scaleOfScreen(const QWidget &widget)
+{
+    const QScreen *screen = widget.screen();
+    return screen ? scaleFor(screen->geometry().size()) : 1.0;
+}
+
+QRect stageRect(const QSize &area, double scale, const QSize &designPixels)
+{
+    const QSize shown(qRound(designPixels.width() * scale), qRound(designPixels.height() * scale));
+    return QRect(QPoint((area.width() - shown.width()) / 2,
+                        std::max(0, (area.height() - shown.height()) / 2)),
+                 shown);
+}
+
+double scaleOf(const QWidget &widget)
+{
+    for (const QWidget *w = &widget; w; w = w->parentWidget()) {
+        const QVariant scale = w->property(ScaleProperty);
+        if (scale.isValid())
+            return scale.toDouble();
+        if (w->isWindow())
+            break;
+    }
+    return 1.0;
+}
+
+void setScale(QWidget &holder, double scale)
+{
+    holder.setProperty(ScaleProperty, scale > 0 ? scale : 1.0);
+}
+
+void fillScreen(QWidget &window)
+{
+    if (const QScreen *screen = window.screen()) {
+        const QRect whole = screen->geometry();
+        window.resize(whole.size());
+        window.move(whole.topLeft());
+    }
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+} // namespace DesignScreen
+
+DesignStage::DesignStage(QWidget &parent, QSize designPixels)
+    : QWidget(&parent), m_designPixels(designPixels)
+{
+    setObjectName(u"DesignStage"_s);
+    // Moves over the stage's bare parts reach the window beneath, as they did without it.
+    setMouseTracking(true);
+    // Until its window has a size, the stage shows the design as it is.
+    DesignScreen::setScale(*this, 1.0);
+    resize(designPixels);
+    m_fonts = new FontScaler(*this);
+    parent.installEventFilter(this);
+    // A window made smaller than half its design would no longer be legible.
+    parent.window()->setMinimumSize(designPixels / 2);
+}
+
+DesignStage::~DesignStage() = default;
+
+void DesignStage::fitInto(const QSize &area)
+{
+    if (area.isEmpty())
+        return;
+    const QSize whole = window()->size();
+    const double scale = DesignScreen::scaleFor(whole.isEmpty() ? area : whole, m_designPixels);
+    setGeometry(DesignScreen::stageRect(area, scale, m_designPixels));
+    if (auto *backdrop = qobject_cast<Backdrop *>(parentWidget()))
+        backdrop->setPictureArea(geometry());
+    if (samePoints(scale, this->scale()))
+        return;
+    DesignScreen::setScale(*this, scale);
+    m_fonts->apply();
+    RescaleHandCursors(*this);
+    Q_EMIT rescaled();
+}
+
+bool DesignStage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        fitInto(parentWidget()->size());
+    return QWidget::eventFilter(watched, event);
+}
+
+FontScaler::FontScaler(QWidget &root) : QObject(&root), m_root(&root)
+{
+    watch(root);
+}
+
+void FontScaler::apply()
+{
+    if (!m_root)
+        return;
+    scaleFont(*m_root);
+    const QList<QWidget *> inside = m_root->findChildren<QWidget *>();
+    for (QWidget *widget : inside)
+        scaleFont(*widget);
+}
+
+void FontScaler::watch(QWidget &widget)
+{
+    widget.installEventFilter(this);
+    const QList<QWidget *> inside = widget.findChildren<QWidget *>();
+    for (QWidget *child : inside)
+        child->installEventFilter(this);
+}
+
+bool FontScaler::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ChildAdded) {
+        QObject *child = static_cast<QChildEvent *>(event)->child();
+        if (child->isWidgetType())
+            watch(*static_cast<QWidget *>(child));
+    } else if (event->type() == QEvent::FontChange && !m_applying && watched->isWidgetType()) {
+        scaleFont(*static_cast<QWidget *>(watched));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FontScaler::scaleFont(QWidget &widget)
+{
+    if (!widget.testAttribute(Qt::WA_SetFont) || widget.font().pointSizeF() <= 0)
+        return;
+    const double current = widget.font().pointSizeF();
+    // A size other than the one shown last is a size the window gave: its design size.
+    const QVariant shown = widget.property(ShownPointsProperty);
+    if (!shown.isValid() || !samePoints(shown.toDouble(), current))
+        widget.setProperty(DesignPointsProperty, current);
+    const double wanted =
+        widget.property(DesignPointsProperty).toDouble() * DesignScreen::scaleOf(widget);
+    widget.setProperty(ShownPointsProperty, wanted);
+    if (samePoints(wanted, current))
+        return;
+    QFont font = widget.font();
+    font.setPointSizeF(wanted);
+    m_applying = true;
+    widget.setFont(font);
+    m_applying = false;
+}
