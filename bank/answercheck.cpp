@@ -3,6 +3,7 @@
 
 #include "evaluator.h"
 #include "numbertext.h"
+#include "ratio.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,7 +134,7 @@ bool ValuesEqual(double a, double b)
 
 QString NormalisedAnswerLine(QString line)
 {
-    return PercentAsFraction(line.replace(u':', u'/'));
+    return PercentAsFraction(RatiosAsQuotients(line));
 }
 
 Verdict CheckAnswer(const QString &line, const QString &answerText)

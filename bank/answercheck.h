@@ -19,8 +19,9 @@ bool ValuesEqual(double a, double b);
 
 /// The practice check of one answer line against the problem's AnswerText: an expression
 /// must have the answer's value; an equation (with "=") must hold when lowercase x stands
-/// for the answer. ":" reads as "/" and "%" as "/100". An answer whose evaluation aborts,
-/// and any answer to a problem whose AnswerText is not a plain number, is wrong.
+/// for the answer. A ratio a:b reads as the quotient of its terms and "%" as "/100". An answer
+/// whose evaluation aborts, and any answer to a problem whose AnswerText is not a plain number, is
+/// wrong.
 Verdict CheckAnswer(const QString &line, const QString &answerText);
 Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
 
@@ -35,8 +36,8 @@ std::optional<double> StoredAnswerValue(const QString &answerText);
 /// read, makes the row wrong whatever was typed.
 Verdict GradeRow(const QString &answer, const QString &answerText);
 
-/// The replacements both checks make in a pupil's line: ":" to "/" (a ratio a:b is a/b) and
-/// every percentage to a fraction.
+/// The replacements both checks make in a pupil's line: each ratio a:b to the quotient of its
+/// two terms (RatiosAsQuotients) and every percentage to a fraction.
 QString NormalisedAnswerLine(QString line);
 
 /// Writes each percentage as a bracketed fraction, "80%" as "(80/100)", so that it keeps its
