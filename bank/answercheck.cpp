@@ -154,7 +154,11 @@ Verdict CheckAnswer(const QString &line, const ProblemRecord &record)
 
 Verdict GradeRow(const QString &answer, const QString &answerText)
 {
-    const Side pupil = Evaluate(NormalisedAnswerLine(answer));
+    const QString working = NormalisedAnswerLine(answer);
+    const qsizetype equals = working.indexOf(u'=');
+    if (equals >= 0)
+        return CheckEquation(working, equals, StoredAnswerValue(answerText));
+    const Side pupil = Evaluate(working);
     const Side expected{StoredAnswerValue(answerText), 0};
     return {SameValue(pupil, expected), pupil.BracketErrors};
 }

@@ -30,10 +30,11 @@ Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
 /// on plain numbers (blank, letters, "1.2.3", a NUL byte), has unmatched brackets or aborts.
 std::optional<double> StoredAnswerValue(const QString &answerText);
 
-/// The test paper's check of one row: the pupil's text is evaluated as an expression (no
-/// equations) and compared by value with StoredAnswerValue. A bracket error in the pupil's
-/// text counts as the value 0; an aborted evaluation, or a stored answer that cannot be
-/// read, makes the row wrong whatever was typed.
+/// The test paper's check of one row against StoredAnswerValue. A row without "=" is an
+/// expression, compared by value; a bracket error in it counts as the value 0. A row with "="
+/// is an equation, judged as practice judges one (128-75=99 is wrong, x=46+18 right). An
+/// aborted evaluation, or a stored answer that cannot be read, makes the row wrong whatever
+/// was typed.
 Verdict GradeRow(const QString &answer, const QString &answerText);
 
 /// The replacements both checks make in a pupil's line: each ratio a:b to the quotient of its

@@ -124,10 +124,20 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"0.333"_s, u"1/3"_s, false}, JudgeCase{u"60"_s, u"(12+8)*3"_s, true},
                     JudgeCase{u"0.3"_s, u"0.1+0.2"_s, true}, JudgeCase{u"5"_s, u"(5/3)*3"_s, true},
                     JudgeCase{u"12"_s, u""_s, false}, JudgeCase{u"0"_s, u""_s, true},
-                    JudgeCase{u"12"_s, u"x=12"_s, false}, JudgeCase{u"12"_s, u"(3*4"_s, false, 1},
-                    JudgeCase{u"0"_s, u"(3*4"_s, true, 1}, JudgeCase{u"12"_s, u"12/0"_s, false},
-                    JudgeCase{u"0"_s, u"1/0"_s, false}, JudgeCase{u"27"_s, u"45-18"_s, true},
-                    JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
+                    JudgeCase{u"12"_s, u"(3*4"_s, false, 1}, JudgeCase{u"0"_s, u"(3*4"_s, true, 1},
+                    JudgeCase{u"12"_s, u"12/0"_s, false}, JudgeCase{u"0"_s, u"1/0"_s, false},
+                    JudgeCase{u"27"_s, u"45-18"_s, true}, JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
+
+// A row with "=" is an equation, judged as in practice: a wrong result after "=" is wrong.
+INSTANTIATE_TEST_SUITE_P(
+    Equations, TestRow,
+    testing::Values(JudgeCase{u"53"_s, u"128-75=99"_s, false},
+                    JudgeCase{u"53"_s, u"128-75=53"_s, true},
+                    JudgeCase{u"64"_s, u"x=46+18"_s, true}, JudgeCase{u"64"_s, u"46+18=x"_s, true},
+                    JudgeCase{u"12"_s, u"x=12"_s, true}, JudgeCase{u"12"_s, u"3*x=36"_s, true},
+                    JudgeCase{u"12"_s, u"x=13"_s, false}, JudgeCase{u"25%"_s, u"x*4=1"_s, true},
+                    JudgeCase{u"0.75"_s, u"x=3:4"_s, true}, JudgeCase{u"0"_s, u"(x=0"_s, false, 1},
+                    JudgeCase{u"12"_s, u"x=12/0"_s, false}, JudgeCase{u"abc"_s, u"x=x"_s, false}));
 
 INSTANTIATE_TEST_SUITE_P(Ratios, TestRow,
                          testing::Values(JudgeCase{u"0.00000025"_s, u"1:40*100000"_s, true},

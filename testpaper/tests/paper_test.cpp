@@ -304,7 +304,8 @@ private Q_SLOTS:
         QTest::newRow("open bracket against 0") << u"(3*4"_s << u"0         "_s << true << 1;
         QTest::newRow("division by zero") << u"12/0"_s << u"12        "_s << false << 0;
         QTest::newRow("overflow") << u"1E308*10"_s << u"5         "_s << false << 0;
-        QTest::newRow("equation is not solved") << u"x+3=5"_s << u"2         "_s << false << 0;
+        QTest::newRow("equation as in practice") << u"x+3=5"_s << u"2         "_s << true << 0;
+        QTest::newRow("wrong result after =") << u"128-75=99"_s << u"53        "_s << false << 0;
     }
 
     void gradeOneRow()
