@@ -7,6 +7,10 @@
 
 #include <optional>
 
+/// The longest answer line an answer box takes, in practice and in the test: room for any
+/// answer a pupil writes, and judged at once.
+inline constexpr int MaxAnswerLength = 200;
+
 /// A judged answer line. The window shows "表达式错误" once per bracket error, then the verdict.
 struct Verdict {
     bool Right = false;
