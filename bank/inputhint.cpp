@@ -5,6 +5,7 @@
 #include "numbertext.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
