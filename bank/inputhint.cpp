@@ -20,14 +20,17 @@ bool IsInputMethodCharacter(QChar c)
     // The full-width forms of the ASCII characters (！ … ～) and the ideographic blank.
     if ((u >= 0xFF01 && u <= 0xFF5E) || u == 0x3000)
         return true;
-    // Signs a pupil picks from the input method's symbol list for times, divided by, minus
-    // and the decimal point.
+    // Signs a pupil picks from the input method's symbol list for times, divided by, plus,
+    // minus and the decimal point.
     switch (u) {
     case 0x00D7: // ×
     case 0x00F7: // ÷
     case 0x00B7: // ·
+    case 0x2013: // –
     case 0x2014: // —
     case 0x2212: // −
+    case 0xFE62: // ﹢
+    case 0xFE63: // ﹣
     case 0x3002: // 。
     case 0x3010: // 【
     case 0x3011: // 】

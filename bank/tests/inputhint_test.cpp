@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(FullWidth, InputMethodLine,
                                          HintCase{u"24／2"_s, true}, HintCase{u"13－1"_s, true},
                                          HintCase{u"ｘ+1=13"_s, true}, HintCase{u"6＋6"_s, true},
                                          HintCase{u"12　"_s, true}, HintCase{u"1２。0"_s, true},
-                                         HintCase{u"48：4"_s, true}));
+                                         HintCase{u"48：4"_s, true}, HintCase{u"46﹢18"_s, true},
+                                         HintCase{u"46﹣18"_s, true}, HintCase{u"46–18"_s, true}));
 
 INSTANTIATE_TEST_SUITE_P(Ascii, InputMethodLine,
                          testing::Values(HintCase{u"(5+7)"_s, false}, HintCase{u"x=12"_s, false},
