@@ -3,6 +3,7 @@
 
 #include "evaluator.h"
 #include "numbertext.h"
+#include "ratio.h"
 
 #include <algorithm>
 #include <cmath>
@@ -133,7 +134,7 @@ bool ValuesEqual(double a, double b)
 
 QString NormalisedAnswerLine(QString line)
 {
-    return PercentAsFraction(line.replace(u':', u'/'));
+    return PercentAsFraction(RatiosAsQuotients(line));
 }
 
 Verdict CheckAnswer(const QString &line, const QString &answerText)
@@ -153,7 +154,11 @@ Verdict CheckAnswer(const QString &line, const ProblemRecord &record)
 
 Verdict GradeRow(const QString &answer, const QString &answerText)
 {
-    const Side pupil = Evaluate(NormalisedAnswerLine(answer));
+    const QString working = NormalisedAnswerLine(answer);
+    const qsizetype equals = working.indexOf(u'=');
+    if (equals >= 0)
+        return CheckEquation(working, equals, StoredAnswerValue(answerText));
+    const Side pupil = Evaluate(working);
     const Side expected{StoredAnswerValue(answerText), 0};
     return {SameValue(pupil, expected), pupil.BracketErrors};
 }

@@ -7,6 +7,10 @@
 
 #include <optional>
 
+/// The longest answer line an answer box takes, in practice and in the test: room for any
+/// answer a pupil writes, and judged at once.
+inline constexpr int MaxAnswerLength = 200;
+
 /// A judged answer line. The window shows "表达式错误" once per bracket error, then the verdict.
 struct Verdict {
     bool Right = false;
@@ -19,8 +23,9 @@ bool ValuesEqual(double a, double b);
 
 /// The practice check of one answer line against the problem's AnswerText: an expression
 /// must have the answer's value; an equation (with "=") must hold when lowercase x stands
-/// for the answer. ":" reads as "/" and "%" as "/100". An answer whose evaluation aborts,
-/// and any answer to a problem whose AnswerText is not a plain number, is wrong.
+/// for the answer. A ratio a:b reads as the quotient of its terms and "%" as "/100". An answer
+/// whose evaluation aborts, and any answer to a problem whose AnswerText is not a plain number, is
+/// wrong.
 Verdict CheckAnswer(const QString &line, const QString &answerText);
 Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
 
@@ -29,14 +34,15 @@ Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
 /// on plain numbers (blank, letters, "1.2.3", a NUL byte), has unmatched brackets or aborts.
 std::optional<double> StoredAnswerValue(const QString &answerText);
 
-/// The test paper's check of one row: the pupil's text is evaluated as an expression (no
-/// equations) and compared by value with StoredAnswerValue. A bracket error in the pupil's
-/// text counts as the value 0; an aborted evaluation, or a stored answer that cannot be
-/// read, makes the row wrong whatever was typed.
+/// The test paper's check of one row against StoredAnswerValue. A row without "=" is an
+/// expression, compared by value; a bracket error in it counts as the value 0. A row with "="
+/// is an equation, judged as practice judges one (128-75=99 is wrong, x=46+18 right). An
+/// aborted evaluation, or a stored answer that cannot be read, makes the row wrong whatever
+/// was typed.
 Verdict GradeRow(const QString &answer, const QString &answerText);
 
-/// The replacements both checks make in a pupil's line: ":" to "/" (a ratio a:b is a/b) and
-/// every percentage to a fraction.
+/// The replacements both checks make in a pupil's line: each ratio a:b to the quotient of its
+/// two terms (RatiosAsQuotients) and every percentage to a fraction.
 QString NormalisedAnswerLine(QString line);
 
 /// Writes each percentage as a bracketed fraction, "80%" as "(80/100)", so that it keeps its

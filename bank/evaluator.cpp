@@ -3,6 +3,8 @@
 
 #include "numbertext.h"
 
+#include <QList>
+
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -54,35 +56,30 @@ bool StartsNewTerm(const QString &text, qsizetype pos)
     return !IsExponentLetterOfNumber(text, before);
 }
 
-/// Position of the next "*" or "/" after the operator that opens `working`.
-qsizetype NextFactorStart(const QString &working)
+/// Position of the next "*" or "/" after the operator at `from`, or the end of the text.
+qsizetype NextFactorStart(const QString &working, qsizetype from)
 {
-    for (qsizetype i = 1; i < working.size(); ++i) {
+    for (qsizetype i = from + 1; i < working.size(); ++i) {
         if (working[i] == u'*' || working[i] == u'/')
             return i;
     }
     return working.size();
 }
 
-struct BracketGroup {
-    qsizetype Open = -1;
-    qsizetype Close = -1;
-};
-
-enum class BracketScan { None, Error, Group };
-
-/// Finds the innermost group that closes at the first ")".
-BracketScan FindInnermostGroup(const QString &text, BracketGroup &group)
+/// Evaluates the group that opens at `open` and closes at the end of `resolved`, and puts its
+/// value, written as text, in its place. Returns the group's value or why there is none.
+EvalResult ResolveGroup(QString &resolved, qsizetype open)
 {
-    const qsizetype open = text.indexOf(u'(');
-    const qsizetype close = text.indexOf(u')');
-    if (open < 0 && close < 0)
-        return BracketScan::None;
-    if (open < 0 || close < 0 || open > close)
-        return BracketScan::Error;
-    group.Open = text.lastIndexOf(u'(', close);
-    group.Close = close;
-    return BracketScan::Group;
+    const EvalResult inner = EvalSum(resolved.sliced(open + 1));
+    if (!inner.hasValue())
+        return inner;
+    const QString valueText = NumberText(inner.Value);
+    // 15 digits may round the largest finite values up beyond the double range.
+    if (!std::isfinite(ReadNumber(valueText)))
+        return EvalResult::Abort(OutOfRange);
+    resolved.truncate(open);
+    resolved.append(valueText);
+    return inner;
 }
 
 } // namespace
@@ -109,14 +106,15 @@ EvalResult EvalTerm(const QString &term)
     if (term.isEmpty())
         return EvalResult::Of(0);
     const bool negative = term.front() == u'-';
-    QString working = u'*' + term.mid(1);
+    // The sign's place is taken by "*", so every factor starts with its operator.
+    const QString working = u'*' + term.sliced(1);
     double accumulator = 1;
-    while (!working.isEmpty()) {
-        const qsizetype end = NextFactorStart(working);
-        const double operand = ReadNumber(QStringView(working).sliced(1, end - 1));
+    for (qsizetype start = 0; start < working.size();) {
+        const qsizetype end = NextFactorStart(working, start);
+        const double operand = ReadNumber(QStringView(working).sliced(start + 1, end - start - 1));
         if (!std::isfinite(operand))
             return EvalResult::Abort(OutOfRange);
-        if (working.front() == u'*') {
+        if (working[start] == u'*') {
             accumulator *= operand;
         } else {
             if (operand == 0)
@@ -125,7 +123,7 @@ EvalResult EvalTerm(const QString &term)
         }
         if (!std::isfinite(accumulator))
             return EvalResult::Abort(OutOfRange);
-        working.remove(0, end);
+        start = end;
     }
     const double rounded = RoundToPrintedDigits(accumulator);
     if (!std::isfinite(rounded))
@@ -149,24 +147,27 @@ EvalResult EvalSum(const QString &text)
 
 EvalResult EvalBrackets(const QString &text)
 {
-    QString working = text;
-    BracketGroup group;
-    for (;;) {
-        switch (FindInnermostGroup(working, group)) {
-        case BracketScan::None:
-            return EvalSum(working);
-        case BracketScan::Error:
-            return EvalResult::BadBrackets();
-        case BracketScan::Group:
-            break;
+    // One pass: the text outside open groups is copied as it is; each group, once it closes,
+    // is replaced in the copy by its value written as text. Groups are thus resolved in the
+    // order of their closing brackets, innermost first, as rewriting the text would.
+    QString resolved;
+    resolved.reserve(text.size());
+    QList<qsizetype> openGroups;
+    for (const QChar c : text) {
+        if (c == u'(') {
+            openGroups.append(resolved.size());
+            resolved.append(c);
+        } else if (c == u')') {
+            if (openGroups.isEmpty())
+                return EvalResult::BadBrackets();
+            const EvalResult group = ResolveGroup(resolved, openGroups.takeLast());
+            if (!group.hasValue())
+                return group;
+        } else {
+            resolved.append(c);
         }
-        const QString groupText = working.mid(group.Open, group.Close - group.Open + 1);
-        const EvalResult inner = EvalSum(groupText.mid(1, groupText.size() - 2));
-        if (!inner.hasValue())
-            return inner;
-        const QString valueText = NumberText(inner.Value);
-        if (!std::isfinite(ReadNumber(valueText)))
-            return EvalResult::Abort(OutOfRange);
-        working.replace(groupText, valueText);
     }
+    if (!openGroups.isEmpty())
+        return EvalResult::BadBrackets();
+    return EvalSum(resolved);
 }

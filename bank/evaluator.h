@@ -22,9 +22,10 @@ struct EvalResult {
     static EvalResult BadBrackets() { return {EvalOutcome::BracketError, 0, {}}; }
 };
 
-/// Value of an arithmetic text with + - * / and round brackets. Brackets are resolved by
-/// rewriting the text, innermost group first, each group's value written back with
-/// NumberText. Never throws; never recurses, so deep nesting is safe.
+/// Value of an arithmetic text with + - * / and round brackets. Each group is replaced, as
+/// it closes, by its value written with NumberText, and the text around it is read with that
+/// number in its place. One pass over the text, in time linear in its length; never throws;
+/// never recurses, so deep nesting is safe.
 EvalResult EvalBrackets(const QString &text);
 
 /// Sum of the signed terms of a bracket-free text.

@@ -5,9 +5,12 @@
 #include "problemrecord.h"
 
 #include <QFile>
+#include <QString>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,6 +42,43 @@ void DeeplyNestedAnswer(benchmark::State &state)
         benchmark::DoNotOptimize(CheckAnswer(line, u"3002"_s));
 }
 BENCHMARK(DeeplyNestedAnswer)->Unit(benchmark::kMillisecond);
+
+/// An answer of about `length` characters, brackets nested half its length deep: what a
+/// pupil gets by pasting into the answer box.
+QString NestedAnswer(qsizetype length)
+{
+    const qsizetype depth = std::max<qsizetype>(1, (length - 3) / 2);
+    return QString(depth, u'(') + u"1+1"_s + QString(depth, u')');
+}
+
+/// An answer of about `length` characters without brackets: one long sum of products.
+QString FlatAnswer(qsizetype length)
+{
+    QString line = u"1*2"_s;
+    while (line.size() + 4 <= length)
+        line += u"+1*2"_s;
+    return line;
+}
+
+/// Judging must stay linear in the answer's length, so that no pasted answer freezes the
+/// window: compare the times across lengths, or read the fitted complexity.
+void JudgeLongAnswer(benchmark::State &state, QString (*answerOfLength)(qsizetype))
+{
+    const QString line = answerOfLength(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckAnswer(line, u"2"_s));
+    state.SetComplexityN(line.size());
+}
+BENCHMARK_CAPTURE(JudgeLongAnswer, nested, NestedAnswer)
+    ->RangeMultiplier(10)
+    ->Range(100, 100000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
+BENCHMARK_CAPTURE(JudgeLongAnswer, flat, FlatAnswer)
+    ->RangeMultiplier(10)
+    ->Range(100, 100000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
 
 void ReadRecord(benchmark::State &state)
 {

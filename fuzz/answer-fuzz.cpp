@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A stored AnswerText of any ten bytes against any answer line: both checks give a defined
 // result, a plain decimal answer is right against itself, and no line is right against an
-// answer the practice cannot read.
+// answer the practice cannot read; a hint shows only beside a wrong verdict.
 #include "answercheck.h"
+#include "inputhint.h"
 #include "numbertext.h"
 #include "problemrecord.h"
 
@@ -40,6 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Require(practice.BracketErrors >= 0 && test.BracketErrors >= 0);
     if (practice.Right)
         Require(StrictNumber(record.AnswerText).has_value());
+    Require(PracticeInputHint(line, record, practice.Right).isEmpty() || !practice.Right);
 
     // Only blanks pad a stored answer; any other white space makes it unreadable to practice.
     QString stored = record.AnswerText;

@@ -140,7 +140,7 @@ bool PracticeSession::submitAnswer(const QString &line)
     for (int i = 0; i < verdict.BracketErrors; ++i)
         m_messages.show(ExpressionErrorMessage());
     m_lastVerdict = verdict.Right;
-    m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), verdict.Right);
+    m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), m_record, verdict.Right);
     const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
     if (!sound.isEmpty())
         m_sound.play(sound);

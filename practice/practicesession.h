@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "answercheck.h"
 #include "practicetally.h"
 #include "problemrecord.h"
 #include "textsurface.h"
@@ -34,7 +35,7 @@ public:
 
     /// Record 1 is the type's introduction; the problems start at record 2.
     static constexpr int FirstProblem = 2;
-    static constexpr int MaxAnswerLength = 200;
+    static constexpr int MaxAnswerLength = ::MaxAnswerLength;
     static const TypewriterLayout ProblemLayout;
     static const TypewriterLayout SolutionLayout;
 
@@ -78,8 +79,9 @@ public:
     QPointF problemHand() const { return m_problemWriter.handPosition(); }
     QPointF solutionHand() const { return m_solutionWriter.handPosition(); }
     QString verdictMark() const;
-    /// How to type the answer when the line judged wrong was written with a Chinese input
-    /// method on; empty otherwise, and from the next problem on.
+    /// How to write the line just judged wrong, when it looks meant otherwise (an input method
+    /// left on, a decimal comma, a left-out multiplication sign, a missing "%"): one hint at a
+    /// time. Empty after a right answer, and from the next problem on.
     const QString &inputHint() const { return m_inputHint; }
     Face face() const;
     const QString &doneCaption() const { return m_doneCaption; }

@@ -27,19 +27,27 @@ QString MarkText(bool right)
 }
 
 Grading GradePaper(const QStringList &answers,
-                   const std::array<QString, PaperProblems> &expectedAnswers)
+                   const std::array<QString, PaperProblems> &expectedAnswers,
+                   const std::array<QString, PaperProblems> &problemTexts)
 {
     Grading grading;
-    QList<bool> rowsRight;
+    QList<AnswerHint> rowHints;
     for (int row = 0; row < PaperProblems; ++row) {
         const QString answer = row < answers.size() ? answers[row] : QString();
+        const QString &expected = expectedAnswers[row];
         // A row whose evaluation aborts (a division by zero, an overflow) is simply wrong.
-        grading.Rows[row] = GradeRow(answer, expectedAnswers[row]);
-        if (grading.Rows[row].Right)
+        grading.Rows[row] = GradeRow(answer, expected);
+        if (grading.Rows[row].Right) {
             grading.Score += PointsPerProblem;
-        rowsRight.append(grading.Rows[row].Right);
+            rowHints.append(AnswerHint{});
+            continue;
+        }
+        const LineJudge judge = [&expected](const QString &changed) {
+            return GradeRow(changed, expected).Right;
+        };
+        rowHints.append(HintForWrongLine(answer, problemTexts[row], judge));
     }
     grading.Band = ResultBandFor(grading.Score);
-    grading.InputHint = PaperInputHint(answers, rowsRight);
+    grading.InputHint = PaperInputHint(rowHints);
     return grading;
 }

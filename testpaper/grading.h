@@ -40,12 +40,14 @@ struct Grading {
     std::array<Verdict, PaperProblems> Rows{};
     int Score = 0;
     ResultBand Band;
-    /// How to type the wrong rows' answers that were written with a Chinese input method on;
-    /// empty when there is none.
+    /// How to write the wrong rows' answers, one hint at a time (PaperInputHint); empty when
+    /// no wrong row has one.
     QString InputHint;
 };
 
 /// Grades ten answers (row k against expectedAnswers[k], the stored AnswerText of problem
 /// k + 1): each row by value, ten points per right row. A missing answer counts as empty.
+/// The problems' texts tell the hints which questions ask for a percentage.
 Grading GradePaper(const QStringList &answers,
-                   const std::array<QString, PaperProblems> &expectedAnswers);
+                   const std::array<QString, PaperProblems> &expectedAnswers,
+                   const std::array<QString, PaperProblems> &problemTexts = {});

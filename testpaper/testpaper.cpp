@@ -60,9 +60,12 @@ std::optional<Grading> TestPaper::handIn(const QStringList &answers)
     if (!hasPaper())
         return std::nullopt;
     std::array<QString, PaperProblems> expected;
-    for (int i = 1; i <= PaperProblems; ++i)
+    std::array<QString, PaperProblems> problems;
+    for (int i = 1; i <= PaperProblems; ++i) {
         expected[i - 1] = m_records[i].AnswerText;
-    Grading grading = GradePaper(answers, expected);
+        problems[i - 1] = m_records[i].ProblemText;
+    }
+    Grading grading = GradePaper(answers, expected, problems);
     m_score = grading.Score;
     m_state = State::Graded;
     return grading;

@@ -130,6 +130,7 @@ void TestWindow::buildAnswerRows(QWidget &page)
         auto *box = new QLineEdit(&page);
         styleBox(*box, arrayName(u"Text2"_s, k), 12, AnswerBackColor, Qt::black);
         box->setAccessibleName(QString::number(k + 1) + u"。结果"_s);
+        box->setMaxLength(MaxAnswerLength);
         m_answerBoxes[k] = box;
         m_marks[k] =
             makeLabel(page, arrayName(u"Label7"_s, k), Fonts::designFont(u"宋体"_s, 26.25));

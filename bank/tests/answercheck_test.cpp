@@ -74,6 +74,20 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"12"_s, u"(x=(12"_s, false, 2},
                     JudgeCase{u"12"_s, u"x=12)"_s, false, 1}));
 
+// A ratio is the quotient of its two terms, each a product or quotient: the textbook's own
+// lines for proportions and map scales.
+INSTANTIATE_TEST_SUITE_P(Ratios, PracticeCheck,
+                         testing::Values(JudgeCase{u"24"_s, u"x:(44-x)=1/5:1/6"_s, true},
+                                         JudgeCase{u"180"_s, u"x:(340-x)=3/4:2/3"_s, true},
+                                         JudgeCase{u"0.00000025"_s, u"1:40*100000"_s, true},
+                                         JudgeCase{u"1.2"_s, u"1/5:1/6"_s, true},
+                                         JudgeCase{u"1.25"_s, u"1+2:4*2"_s, true},
+                                         JudgeCase{u"0.00000025"_s, u"1:40"_s, false},
+                                         JudgeCase{u"18.75"_s, u"x:15=75:60"_s, true},
+                                         JudgeCase{u"40"_s, u"24:3=x:5"_s, true},
+                                         JudgeCase{u"5"_s, u"2*10:4"_s, true},
+                                         JudgeCase{u"0.75"_s, u"(3:4"_s, false, 1}));
+
 // An evaluation that aborts never makes an answer right, whatever came before it.
 INSTANTIATE_TEST_SUITE_P(Aborts, PracticeCheck,
                          testing::Values(JudgeCase{u"0"_s, u"5/0"_s, false},
@@ -110,10 +124,26 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgeCase{u"0.333"_s, u"1/3"_s, false}, JudgeCase{u"60"_s, u"(12+8)*3"_s, true},
                     JudgeCase{u"0.3"_s, u"0.1+0.2"_s, true}, JudgeCase{u"5"_s, u"(5/3)*3"_s, true},
                     JudgeCase{u"12"_s, u""_s, false}, JudgeCase{u"0"_s, u""_s, true},
-                    JudgeCase{u"12"_s, u"x=12"_s, false}, JudgeCase{u"12"_s, u"(3*4"_s, false, 1},
-                    JudgeCase{u"0"_s, u"(3*4"_s, true, 1}, JudgeCase{u"12"_s, u"12/0"_s, false},
-                    JudgeCase{u"0"_s, u"1/0"_s, false}, JudgeCase{u"27"_s, u"45-18"_s, true},
-                    JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
+                    JudgeCase{u"12"_s, u"(3*4"_s, false, 1}, JudgeCase{u"0"_s, u"(3*4"_s, true, 1},
+                    JudgeCase{u"12"_s, u"12/0"_s, false}, JudgeCase{u"0"_s, u"1/0"_s, false},
+                    JudgeCase{u"27"_s, u"45-18"_s, true}, JudgeCase{u"-4"_s, u"2*(3-5)"_s, true}));
+
+// A row with "=" is an equation, judged as in practice: a wrong result after "=" is wrong.
+INSTANTIATE_TEST_SUITE_P(
+    Equations, TestRow,
+    testing::Values(JudgeCase{u"53"_s, u"128-75=99"_s, false},
+                    JudgeCase{u"53"_s, u"128-75=53"_s, true},
+                    JudgeCase{u"64"_s, u"x=46+18"_s, true}, JudgeCase{u"64"_s, u"46+18=x"_s, true},
+                    JudgeCase{u"12"_s, u"x=12"_s, true}, JudgeCase{u"12"_s, u"3*x=36"_s, true},
+                    JudgeCase{u"12"_s, u"x=13"_s, false}, JudgeCase{u"25%"_s, u"x*4=1"_s, true},
+                    JudgeCase{u"0.75"_s, u"x=3:4"_s, true}, JudgeCase{u"0"_s, u"(x=0"_s, false, 1},
+                    JudgeCase{u"12"_s, u"x=12/0"_s, false}, JudgeCase{u"abc"_s, u"x=x"_s, false}));
+
+INSTANTIATE_TEST_SUITE_P(Ratios, TestRow,
+                         testing::Values(JudgeCase{u"0.00000025"_s, u"1:40*100000"_s, true},
+                                         JudgeCase{u"1.2"_s, u"1/5:1/6"_s, true},
+                                         JudgeCase{u"0.0000025"_s, u"1:40*100000"_s, false},
+                                         JudgeCase{u"5"_s, u"20:4"_s, true}));
 
 // A damaged bank's answer is never taken for 0: the row is wrong whatever is typed, and the
 // pupil is not told of bracket errors that are the bank's.

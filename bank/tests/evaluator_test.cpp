@@ -2,6 +2,10 @@
 #include "evaluator.h"
 #include "testprint.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -138,6 +142,45 @@ TEST(EvalTerm, SignIsAppliedToTheRoundedValue)
     EXPECT_EQ(EvalTerm(u"+1/3"_s).Value, 0.333333333333333);
     EXPECT_EQ(EvalTerm(u"-1/3"_s).Value, -0.333333333333333);
     EXPECT_EQ(EvalTerm(u"+"_s).Value, 0);
+}
+
+/// An outcome as the recorded results write it: "V" and the value with 17 digits, "B" for
+/// unmatched brackets, "A" and the reason for an abort.
+QString OutcomeText(const EvalResult &result)
+{
+    switch (result.Outcome) {
+    case EvalOutcome::Value:
+        return u"V "_s + QString::number(result.Value, 'g', 17);
+    case EvalOutcome::BracketError:
+        return u"B"_s;
+    case EvalOutcome::Aborted:
+        break;
+    }
+    return u"A "_s + result.AbortReason;
+}
+
+// Lines from the fuzzers' seeds, random bracketed lines and hand-picked corners (a value
+// written in exponent form next to digits, groups side by side, the edge of the double
+// range), each with the result the evaluator gave when it rewrote the text group by group.
+// The one-pass evaluator gives every one of them unchanged.
+TEST(EvalBrackets, GivesEachRecordedResult)
+{
+    QFile file(QStringLiteral(LUMARO_EVALUATOR_RESULTS));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonArray rows = QJsonDocument::fromJson(file.readAll()).array();
+    ASSERT_GT(rows.size(), 1000);
+    for (const QJsonValue &row : rows) {
+        const QString line = row[0].toString();
+        EXPECT_EQ(OutcomeText(EvalBrackets(line)), row[1].toString()) << line.toStdString();
+    }
+}
+
+TEST(EvalBrackets, NestingAsDeepAsAPastedAnswer)
+{
+    const QString text = QString(50000, u'(') + u"1+1"_s + QString(50000, u')');
+    EXPECT_EQ(EvalBrackets(text).Value, 2);
+    EXPECT_EQ(EvalBrackets(text + u')').Outcome, EvalOutcome::BracketError);
+    EXPECT_EQ(EvalBrackets(u'(' + text).Outcome, EvalOutcome::BracketError);
 }
 
 } // namespace

@@ -487,9 +487,9 @@ void PracticeSessionTest::anInputMethodLineJudgedWrongBringsAHintUntilTheNextPro
     typeProblem(f.session);
     QVERIFY(f.session.submitAnswer(u"１２８－７５"_s));
     QCOMPARE(f.session.verdictMark(), u"×"_s);
-    QCOMPARE(f.session.inputHint(), u"提示：请用英文输入法输入 * / ( ) 和数字"_s);
+    QCOMPARE(f.session.inputHint(), u"提示：请用英文输入法输入 + - * / ( ) 和数字"_s);
     typeSolution(f.session);
-    QCOMPARE(f.session.inputHint(), u"提示：请用英文输入法输入 * / ( ) 和数字"_s);
+    QCOMPARE(f.session.inputHint(), u"提示：请用英文输入法输入 + - * / ( ) 和数字"_s);
     QVERIFY(f.services.messages.shown.isEmpty());
 
     f.session.nextProblem();

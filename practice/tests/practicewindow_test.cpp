@@ -96,6 +96,8 @@ private Q_SLOTS:
     void enterBeforeAProblemDoesNothing();
     void anEmptyBankIsReported();
     void theAnswerBoxTakesTwoHundredCharacters();
+    void aHintShowsBesideAWrongVerdict_data();
+    void aHintShowsBesideAWrongVerdict();
     void theClockRunsFromLoad();
     void theSoundChoiceSurvivesReopening();
     void aSwatchReplacesTheBackground_data();
@@ -282,6 +284,45 @@ void PracticeWindowTest::theAnswerBoxTakesTwoHundredCharacters()
     QLineEdit &text1 = f.control<QLineEdit>(u"Text1"_s);
     QTest::keyClicks(&text1, QString(250, u'1'));
     QCOMPARE(text1.text().size(), 200);
+}
+
+void PracticeWindowTest::aHintShowsBesideAWrongVerdict_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("input method") << u"60／80"_s
+                                  << u"提示：请用英文输入法输入 + - * / ( ) 和数字"_s;
+    QTest::newRow("full-width minus")
+        << u"1－0.25"_s << u"提示：请用英文输入法输入 + - * / ( ) 和数字"_s;
+    QTest::newRow("decimal comma") << u"0,75"_s << u"提示：小数点要用 . 输入"_s;
+    QTest::newRow("left-out sign") << u"80x=60"_s << u"提示：乘号不能省略，80x 要写成 80*x"_s;
+    QTest::newRow("bare percentage") << u"75"_s << u"提示：百分数要写成 75%"_s;
+    QTest::newRow("no hint") << u"80/60"_s << QString();
+}
+
+void PracticeWindowTest::aHintShowsBesideAWrongVerdict()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, hint);
+    Fixture f;
+    f.folder.writeBank(
+        {{u"一个台灯原价80元，现在卖60元，现价是原价的百分之几？"_s, u"列式：60/80=75%。"_s,
+          u"0.75"_s},
+         {u"小明有3盒笔，每盒4支，一共多少支？"_s, u"列式：3*4=12（支）。"_s, u"12"_s}});
+    f.startAndWriteProblem();
+    // As an input method commits its text: no key events for the full-width characters.
+    QLineEdit &box = f.control<QLineEdit>(u"Text1"_s);
+    box.setText(line);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(f.caption(u"Label10"_s), u"×"_s);
+    QCOMPARE(f.caption(u"InputHint"_s), hint);
+    QVERIFY(hint.isEmpty() || f.shown(u"InputHint"_s));
+    // The hint stays while the solution is written, and goes with the next problem.
+    for (int tick = 0; tick < 300 && !f.control<QPushButton>(u"Command1"_s).isEnabled(); ++tick)
+        f.window.Timer3_Timer();
+    QCOMPARE(f.caption(u"InputHint"_s), hint);
+    f.startAndWriteProblem();
+    QVERIFY(f.caption(u"InputHint"_s).isEmpty());
 }
 
 void PracticeWindowTest::theClockRunsFromLoad()

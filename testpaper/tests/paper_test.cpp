@@ -304,7 +304,8 @@ private Q_SLOTS:
         QTest::newRow("open bracket against 0") << u"(3*4"_s << u"0         "_s << true << 1;
         QTest::newRow("division by zero") << u"12/0"_s << u"12        "_s << false << 0;
         QTest::newRow("overflow") << u"1E308*10"_s << u"5         "_s << false << 0;
-        QTest::newRow("equation is not solved") << u"x+3=5"_s << u"2         "_s << false << 0;
+        QTest::newRow("equation as in practice") << u"x+3=5"_s << u"2         "_s << true << 0;
+        QTest::newRow("wrong result after =") << u"128-75=99"_s << u"53        "_s << false << 0;
     }
 
     void gradeOneRow()
@@ -335,8 +336,40 @@ private Q_SLOTS:
         answers[8] = u"13"_s;
         const Grading grading = GradePaper(answers, expected);
         QCOMPARE(grading.Score, 70);
-        QCOMPARE(grading.InputHint, u"提示：第3、7题请用英文输入法输入 * / ( ) 和数字"_s);
+        QCOMPARE(grading.InputHint, u"提示：第3、7题请用英文输入法输入 + - * / ( ) 和数字"_s);
         QVERIFY(GradePaper(QStringList(PaperProblems, u"12"_s), expected).InputHint.isEmpty());
+    }
+
+    void aBareNumberForAPercentageGetsAHintWhereTheProblemAsksForOne()
+    {
+        std::array<QString, PaperProblems> expected;
+        expected.fill(u"0.75      "_s);
+        std::array<QString, PaperProblems> problems;
+        problems.fill(u"一个台灯原价80元，现在卖60元，现价是原价的百分之几？&"_s);
+        problems[1] = u"一共有多少？&"_s;
+        QStringList answers(PaperProblems, u"75%"_s);
+        answers[1] = u"75"_s;
+        answers[4] = u"75"_s;
+        answers[6] = u"75"_s;
+        const Grading grading = GradePaper(answers, expected, problems);
+        QCOMPARE(grading.Score, 70);
+        QCOMPARE(grading.InputHint, u"提示：第5、7题百分数要写成 75%"_s);
+        // The rows are graded as before: the hint never changes a mark.
+        QVERIFY(!grading.Rows[4].Right);
+    }
+
+    void hintsShowOneAtATimeFirstInOrder()
+    {
+        std::array<QString, PaperProblems> expected;
+        expected.fill(u"12        "_s);
+        QStringList answers(PaperProblems, u"3*4"_s);
+        answers[2] = u"3x=36"_s;
+        answers[5] = u"1,2*10"_s;
+        answers[8] = u"4(1+2)"_s;
+        QCOMPARE(GradePaper(answers, expected).InputHint, u"提示：第6题小数点要用 . 输入"_s);
+        answers[5] = u"12"_s;
+        QCOMPARE(GradePaper(answers, expected).InputHint,
+                 u"提示：第3、9题乘号不能省略，3x 要写成 3*x"_s);
     }
 
     void clockText_data()

@@ -279,10 +279,45 @@ private Q_SLOTS:
         answerBox(4)->setText(u"（"_s + answerBox(4)->text() + u"）"_s);
         click(button(u"Option2"_s));
         QCOMPARE(mark(4)->text(), u"×"_s);
-        QCOMPARE(caption(u"InputHint"_s), u"提示：第5题请用英文输入法输入 * / ( ) 和数字"_s);
+        QCOMPARE(caption(u"InputHint"_s), u"提示：第5题请用英文输入法输入 + - * / ( ) 和数字"_s);
         QVERIFY(m_services->messages.shown.isEmpty());
         compose();
         QVERIFY(caption(u"InputHint"_s).isEmpty());
+    }
+
+    void hintsBesideTheMarksShowOneAtATime()
+    {
+        compose();
+        answer(PaperProblems);
+        const auto stored = [this](int k) {
+            return m_window->paper().PaperRecords()[k + 1].AnswerText.trimmed().toInt();
+        };
+        answerBox(1)->setText(u"x="_s + QString::number(stored(1)));
+        answerBox(2)->setText(u"2x="_s + QString::number(2 * stored(2)));
+        answerBox(3)->setText(u"0,"_s + QString::number(stored(3)));
+        click(button(u"Option2"_s));
+        QCOMPARE(mark(1)->text(), u"√"_s);
+        QCOMPARE(mark(2)->text(), u"×"_s);
+        QCOMPARE(mark(3)->text(), u"×"_s);
+        QCOMPARE(caption(u"InputHint"_s), u"提示：第4题小数点要用 . 输入"_s);
+        answerBox(3)->setText(QString::number(stored(3)));
+        click(button(u"Option2"_s));
+        QCOMPARE(caption(u"InputHint"_s), u"提示：第3题乘号不能省略，2x 要写成 2*x"_s);
+        answerBox(2)->setText(u"2*x="_s + QString::number(2 * stored(2)));
+        click(button(u"Option2"_s));
+        QVERIFY(caption(u"InputHint"_s).isEmpty());
+        QCOMPARE(caption(u"Label1"_s), u"我的成绩100分"_s);
+        QVERIFY(m_services->messages.shown.isEmpty());
+    }
+
+    void theAnswerBoxesTakeTwoHundredCharacters()
+    {
+        compose();
+        for (int k = 0; k < PaperProblems; ++k) {
+            answerBox(k)->setFocus();
+            QTest::keyClicks(answerBox(k), QString(250, u'1'));
+            QCOMPARE(answerBox(k)->text().size(), 200);
+        }
     }
 
     void grading_data()
