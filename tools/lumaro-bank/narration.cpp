@@ -223,6 +223,6 @@ QString EngineInput(const QStringList &parts, const ReadingTable &readings)
 
 QStringList SpeechEngineCommand()
 {
-    return {u"espeak-ng"_s, u"-v"_s, u"cmn-latn-pinyin"_s, u"-m"_s, u"-s"_s, u"150"_s,
+    return {u"espeak-ng"_s, u"-v"_s, u"cmn-latn-pinyin"_s, u"-m"_s, u"-s"_s, u"165"_s,
             u"-p"_s,        u"55"_s};
 }
