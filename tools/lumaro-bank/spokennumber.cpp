@@ -125,10 +125,11 @@ QString WithNumberWords(const QString &text)
         const qsizetype start = match.capturedStart();
         const QStringView rest = QStringView(text).mid(match.capturedEnd());
         const bool ordinal = start > 0 && text[start - 1] == u'第';
-        QString words =
-            !ordinal && StartsWithMeasureWord(rest)
-                ? CountWords(match.capturedView())
-                : WithLeadingLiang(ChineseNumberWords(match.capturedView()), u"千万亿"_s);
+        QString words = ChineseNumberWords(match.capturedView());
+        if (!ordinal && StartsWithMeasureWord(rest))
+            words = CountWords(match.capturedView());
+        else if (!ordinal)
+            words = WithLeadingLiang(words, u"千万亿"_s);
         if (words.front().isDigit())
             words = DigitByDigit(match.capturedView());
         result += QStringView(text).mid(done, start - done) % words;

@@ -155,6 +155,7 @@ TEST(WithNumberWords, ReadsEveryNumberWithItsValue)
         {"two alone", u"除以2等于"_s, u"除以二等于"_s},
         {"twelve", u"12本"_s, u"十二本"_s},
         {"ordinal", u"第2次"_s, u"第二次"_s},
+        {"large ordinal", u"第2000名"_s, u"第二千名"_s},
         {"grade", u"2年级"_s, u"二年级"_s},
         {"two years", u"2年"_s, u"两年"_s},
         {"month", u"2月"_s, u"二月"_s},
