@@ -184,6 +184,8 @@ TEST(ReadingTable, ReadsPolyphonesInContext)
         {"bank", u"存入银行"_s, u"存入 yin2 hang2"_s},
         {"row", u"每行站"_s, u"mei3 hang2 站"_s},
         {"travel", u"每小时行60千米"_s, u"每小时行60千米"_s},
+        {"travel per", u"每行驶100千米"_s, u"mei3 xing2 shi3 100千米"_s},
+        {"rows asked", u"可以站多少行？"_s, u"可以 zhan4 duo1 shao3 hang2 ？"_s},
         {"interval", u"间隔数"_s, u"jian4 ge2 数"_s},
         {"word problem", u"应用题"_s, u"ying4 yong4 题"_s},
         {"cheap", u"便宜了"_s, u"pian2 yi5 了"_s},
