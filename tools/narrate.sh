@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# Speaks every narration text TEXTDIR/PREFIXk.txt into OUTDIR/PREFIXk.wav with espeak-ng's
-# Mandarin voice, as small mono 11 kHz files. A file is made again only when its text is
+# Speaks every narration input TEXTDIR/PREFIXk.txt into OUTDIR/PREFIXk.wav. The engine and
+# its arguments are the ones `lumaro-bank narrate` wrote to TEXTDIR/PREFIX.engine, so what
+# `lumaro-bank speech` shows is what is spoken. A file is made again only when its input is
 # newer, so an unchanged bank costs nothing on the next build.
 set -euo pipefail
 text_dir=$1 prefix=$2 out_dir=$3
+engine_file="$text_dir/$prefix.engine"
+[ -s "$engine_file" ] || { echo "$engine_file: missing; run lumaro-bank narrate first" >&2; exit 1; }
+mapfile -t engine <"$engine_file"
 mkdir -p "$out_dir"
+
+# The last step, on its own: the engine's speech as the file the program plays, mono
+# 16-bit PCM at 16 kHz (the s, sh and x of Mandarin need the band above 5.5 kHz).
+encode() {
+    sox -q "$1" -r 16000 -c 1 -b 16 "$2" norm -3
+}
+
 for text in "$text_dir/$prefix"*.txt; do
     [ -e "$text" ] || continue
     name=$(basename "$text" .txt)
     wav="$out_dir/$name.wav"
-    [ "$wav" -nt "$text" ] && continue
+    [ "$wav" -nt "$text" ] && [ "$wav" -nt "$engine_file" ] && continue
     raw=$(mktemp --suffix=.wav)
-    espeak-ng -v cmn -s 165 -p 55 -w "$raw" -f "$text"
-    sox -q "$raw" -r 11025 -c 1 -b 16 "$wav.tmp.wav" norm -3
+    "${engine[@]}" -w "$raw" -f "$text"
+    encode "$raw" "$wav.tmp.wav"
     mv "$wav.tmp.wav" "$wav"
     rm -f "$raw"
 done

@@ -7,6 +7,7 @@
 #include "narration.h"
 #include "numbertext.h"
 #include "problemrecord.h"
+#include "readings.h"
 #include "regularfile.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,8 @@ namespace {
 
 const QString Usage =
     u"用法：lumaro-bank eval 算式 | judge 答案 回答 | grade 答案 回答 | dump 题库 | "
-    "check 题库 | build 源文件 题库 | narrate 题库 目录 前缀 | --help"_s;
+    "check 题库 | build 源文件 题库 | narrate 题库 目录 前缀 [读音表] | speech 题库 [读音表] | "
+    "--help"_s;
 
 const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输出均为 UTF-8，题库文件为 GBK）
 
@@ -39,7 +41,12 @@ const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输�
   check 题库             列出题库中每个违反约定之处及其记录号；有则退出码为 1
   build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK）；
                          源文件有错时逐条列出原因（记录号和原因），不写题库，退出码为 1
-  narrate 题库 目录 前缀  为每条记录写出讲解的朗读文本：目录/前缀k.txt（只在内容改变时重写）
+  narrate 题库 目录 前缀 [读音表]
+                         为每条记录写出语音引擎的输入：目录/前缀k.txt（只在内容改变时重写），
+                         并把引擎及其参数逐行写入 目录/前缀.engine；narrate.sh 按此朗读
+  speech 题库 [读音表]   逐条显示语音引擎所得的一切：引擎命令、嗓音、参数和输入文本
+                         （数字已读成汉字，多音字已标拼音，各部分之间有停顿）
+  读音表：补充或改正多音字读音的 TOML 文件（见 data/banks/README.md），可省略
 
 eval、judge、grade 无论结果如何退出码均为 0；参数错误时退出码为 2。
 )"_s;
@@ -178,18 +185,50 @@ bool WriteIfChanged(const QString &path, const QByteArray &bytes, QString &error
     return WriteAtomically(path, bytes, error);
 }
 
+/// The shipped readings, with a teacher's table on top when one is named.
+bool LoadReadings(const QStringList &args, qsizetype at, ReadingTable &readings)
+{
+    readings = ReadingTable::BuiltIn();
+    if (args.size() <= at)
+        return true;
+    QFile file(args[at]);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Err() << args[at] << u": "_s << file.errorString() << Qt::endl;
+        return false;
+    }
+    QStringList errors;
+    readings.Merge(ReadingTable::FromToml(QString::fromUtf8(file.readAll()), errors));
+    for (const QString &error : errors)
+        Err() << args[at] << u": "_s << error << Qt::endl;
+    return errors.isEmpty();
+}
+
+int OpenedBankCount(const QString &path)
+{
+    const int count = BankRecordCount(path);
+    if (count == 0)
+        Err() << path << u": 题库为空或无法打开"_s << Qt::endl;
+    return count;
+}
+
 int Narrate(const QStringList &args)
 {
-    const int count = BankRecordCount(args[0]);
-    if (count == 0) {
-        Err() << args[0] << u": 题库为空或无法打开"_s << Qt::endl;
+    ReadingTable readings;
+    const int count = OpenedBankCount(args[0]);
+    if (count == 0 || !LoadReadings(args, 3, readings))
+        return 1;
+    QDir().mkpath(args[1]);
+    const QDir dir(args[1]);
+    QString error;
+    const QString engine = dir.filePath(args[2] + u".engine"_s);
+    if (!WriteIfChanged(engine, (SpeechEngineCommand().join(u'\n') + u'\n').toUtf8(), error)) {
+        Err() << engine << u": "_s << error << Qt::endl;
         return 1;
     }
-    QDir().mkpath(args[1]);
     for (int k = 1; k <= count; ++k) {
-        const QString path = QDir(args[1]).filePath(args[2] + QString::number(k) + u".txt"_s);
-        QString error;
-        if (!WriteIfChanged(path, NarrationText(args[0], k, count).toUtf8(), error)) {
+        const QString path = dir.filePath(args[2] + QString::number(k) + u".txt"_s);
+        const QString input = EngineInput(NarrationParts(args[0], k, count), readings);
+        if (!WriteIfChanged(path, input.toUtf8(), error)) {
             Err() << path << u": "_s << error << Qt::endl;
             return 1;
         }
@@ -197,17 +236,33 @@ int Narrate(const QStringList &args)
     return 0;
 }
 
+int Speech(const QStringList &args)
+{
+    ReadingTable readings;
+    const int count = OpenedBankCount(args[0]);
+    if (count == 0 || !LoadReadings(args, 1, readings))
+        return 1;
+    const QString command = SpeechEngineCommand().join(u' ');
+    for (int k = 1; k <= count; ++k) {
+        Out() << u"["_s << k << u"] "_s << command << u" -f 输入\n"_s
+              << EngineInput(NarrationParts(args[0], k, count), readings);
+    }
+    Out().flush();
+    return 0;
+}
+
 struct Command {
     int Arguments;
     std::function<int(const QStringList &)> Run;
+    int Optional = 0; ///< arguments that may follow the required ones
 };
 
 const std::map<QString, Command> &Commands()
 {
     static const std::map<QString, Command> commands = {
-        {u"eval"_s, {1, Eval}},      {u"judge"_s, {2, Judge}}, {u"grade"_s, {2, Grade}},
-        {u"dump"_s, {1, Dump}},      {u"check"_s, {1, Check}}, {u"build"_s, {2, Build}},
-        {u"narrate"_s, {3, Narrate}}};
+        {u"eval"_s, {1, Eval}},          {u"judge"_s, {2, Judge}},     {u"grade"_s, {2, Grade}},
+        {u"dump"_s, {1, Dump}},          {u"check"_s, {1, Check}},     {u"build"_s, {2, Build}},
+        {u"narrate"_s, {3, Narrate, 1}}, {u"speech"_s, {1, Speech, 1}}};
     return commands;
 }
 
@@ -222,7 +277,9 @@ int main(int argc, char *argv[])
         return 0;
     }
     const auto command = args.isEmpty() ? Commands().end() : Commands().find(args[0]);
-    if (command == Commands().end() || args.size() - 1 != command->second.Arguments) {
+    const qsizetype given = args.size() - 1;
+    if (command == Commands().end() || given < command->second.Arguments ||
+        given > command->second.Arguments + command->second.Optional) {
         Err() << Usage << Qt::endl;
         return 2;
     }

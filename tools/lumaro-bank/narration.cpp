@@ -2,6 +2,7 @@
 #include "narration.h"
 
 #include "problemrecord.h"
+#include "readings.h"
 #include "spokennumber.h"
 
 #include <QRegularExpression>
@@ -168,16 +169,60 @@ QStringList StatedFractions(const QString &problemText)
     return fractions;
 }
 
-QString NarrationText(const QString &bankPath, int k, int count)
+namespace {
+
+/// The sentences of a solution, each with its full stop.
+QStringList Sentences(const QString &text)
+{
+    QStringList sentences;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'。' || i + 1 == text.size()) {
+            sentences.append(text.mid(start, i + 1 - start));
+            start = i + 1;
+        }
+    }
+    return sentences;
+}
+
+QString XmlEscaped(const QString &text)
+{
+    return QString(text)
+        .replace(u'&', u"&amp;"_s)
+        .replace(u'<', u"&lt;"_s)
+        .replace(u'>', u"&gt;"_s);
+}
+
+} // namespace
+
+QStringList NarrationParts(const QString &bankPath, int k, int count)
 {
     if (k >= count)
-        return ClosingWords;
+        return {ClosingWords};
     const ProblemRecord record = ReadProblemRecord(bankPath, k);
     const QString problem = Trimmed(record.ProblemText);
     const QString solution = Trimmed(record.SolutionText);
     if (k == 1)
-        return SpeakableText(problem + solution);
-    return WithoutDoubledPauses(u"例题"_s % QString::number(k - 1) % u"。"_s %
-                                SpeakableProblem(problem) % u"。"_s %
-                                SpeakableText(solution, StatedFractions(problem)));
+        return {WithNumberWords(SpeakableText(problem)), WithNumberWords(SpeakableText(solution))};
+    QStringList parts = {u"例题"_s % WithNumberWords(QString::number(k - 1)) % u"。"_s,
+                         WithNumberWords(WithoutDoubledPauses(SpeakableProblem(problem)))};
+    const QString spokenSolution = SpeakableText(solution, StatedFractions(problem));
+    for (const QString &sentence : Sentences(spokenSolution))
+        parts.append(WithNumberWords(sentence));
+    return parts;
+}
+
+QString EngineInput(const QStringList &parts, const ReadingTable &readings)
+{
+    const QString pause = u"<break time=\"%1ms\"/>"_s.arg(PartBreakMs);
+    QStringList spoken;
+    for (const QString &part : parts)
+        spoken.append(XmlEscaped(readings.Apply(part)));
+    return u"<speak>"_s % spoken.join(pause) % u"</speak>\n"_s;
+}
+
+QStringList SpeechEngineCommand()
+{
+    return {u"espeak-ng"_s, u"-v"_s, u"cmn-latn-pinyin"_s, u"-m"_s, u"-s"_s, u"165"_s,
+            u"-p"_s,        u"55"_s};
 }

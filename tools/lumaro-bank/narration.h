@@ -4,10 +4,24 @@
 #include <QString>
 #include <QStringList>
 
-/// What the narration of record k of a bank of `count` records says: the introduction for
-/// record 1, the problem and then its solution for the examples, and the closing words for
-/// the last record, whose file is requested only when the examples end.
-QString NarrationText(const QString &bankPath, int k, int count);
+class ReadingTable;
+
+/// What the narration of record k of a bank of `count` records says, in Chinese words
+/// without a digit, part by part: the introduction for record 1; for the examples the
+/// heading, the problem and each sentence of the solution (数量关系, 列式, 答); and the
+/// closing words for the last record, whose file is requested only when the examples end.
+QStringList NarrationParts(const QString &bankPath, int k, int count);
+
+/// The speech engine's input for the parts: SSML with a clear break between the parts, the
+/// words of `readings` given as pinyin.
+QString EngineInput(const QStringList &parts, const ReadingTable &readings);
+
+/// The break between two parts, longer than the pause at a comma or a full stop.
+inline constexpr int PartBreakMs = 700;
+
+/// The engine (espeak-ng) and its arguments, the input file left out: the Mandarin voice
+/// that reads Chinese characters and pinyin, SSML input, and a rate a pupil follows.
+QStringList SpeechEngineCommand();
 
 /// A solution or introduction made ready for a speech synthesiser: arithmetic signs become
 /// the words a teacher would say ("45-18=27" is read 45减18等于27). A whole a/b is read as a

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "narration.h"
 #include "problemrecord.h"
+#include "readings.h"
 #include "spokennumber.h"
 
 #include <QFile>
@@ -126,7 +127,116 @@ TEST(ChineseNumberWords, ReadsNumbersAsATeacherDoes)
         EXPECT_EQ(ChineseNumberWords(c.Digits), c.Words) << c.Digits.toStdString();
 }
 
-TEST(NarrationText, IntroductionExamplesAndClosingWords)
+TEST(WithNumberWords, ReadsEveryNumberWithItsValue)
+{
+    const Reading cases[] = {
+        {"105 keeps its zero", u"105米"_s, u"一百零五米"_s},
+        {"110 says its ten", u"110除以"_s, u"一百一十除以"_s},
+        {"ten thousands", u"500000"_s, u"五十万"_s},
+        {"millions", u"4000000"_s, u"四百万"_s},
+        {"inner zero of 万", u"10050"_s, u"一万零五十"_s},
+        {"亿", u"300000000"_s, u"三亿"_s},
+        {"亿 with zeros", u"100000005"_s, u"一亿零五"_s},
+        {"亿 and 万", u"120030000"_s, u"一亿二千零三万"_s},
+        {"decimal", u"0.08"_s, u"零点零八"_s},
+        {"money", u"12.5元"_s, u"十二点五元"_s},
+        {"money below one", u"0.8元"_s, u"零点八元"_s},
+        {"ratio", u"3比4"_s, u"三比四"_s},
+        {"scale", u"1比500000"_s, u"一比五十万"_s},
+        {"temperature", u"气温是12℃"_s, u"气温是十二摄氏度"_s},
+        {"temperature asked", u"多少℃？"_s, u"多少摄氏度？"_s},
+        {"two before a measure word", u"2本"_s, u"两本"_s},
+        {"two before a unit", u"2千克"_s, u"两千克"_s},
+        {"two hours", u"2小时"_s, u"两小时"_s},
+        {"two thousand", u"2000"_s, u"两千"_s},
+        {"twenty thousand", u"20000人"_s, u"两万人"_s},
+        {"two hundred counted", u"200本"_s, u"两百本"_s},
+        {"two hundred in a sum", u"200加"_s, u"二百加"_s},
+        {"two alone", u"除以2等于"_s, u"除以二等于"_s},
+        {"twelve", u"12本"_s, u"十二本"_s},
+        {"ordinal", u"第2次"_s, u"第二次"_s},
+        {"large ordinal", u"第2000名"_s, u"第二千名"_s},
+        {"grade", u"2年级"_s, u"二年级"_s},
+        {"two years", u"2年"_s, u"两年"_s},
+        {"month", u"2月"_s, u"二月"_s},
+        {"two point five", u"2.5米"_s, u"二点五米"_s},
+        {"heading", u"例题12"_s, u"例题十二"_s},
+        {"too long for words", u"1234567890123"_s, u"一二三四五六七八九零一二三"_s},
+    };
+    for (const Reading &c : cases)
+        EXPECT_EQ(WithNumberWords(c.Written), c.Spoken) << c.Rule;
+}
+
+TEST(ReadingTable, EveryShippedRowIsAProperReading)
+{
+    const ReadingTable table = ReadingTable::BuiltIn();
+    ASSERT_GE(table.Rows().size(), 13);
+    for (const WordReading &row : table.Rows()) {
+        EXPECT_EQ(ReadingError(row), QString()) << row.Word.toStdString();
+        EXPECT_TRUE(table.Apply(row.Word).contains(row.Pinyin.split(u' ').front()))
+            << row.Word.toStdString();
+    }
+}
+
+TEST(ReadingTable, ReadsPolyphonesInContext)
+{
+    const Reading cases[] = {
+        {"bank", u"存入银行"_s, u"存入 yin2 hang2"_s},
+        {"row", u"每行站"_s, u"mei3 hang2 站"_s},
+        {"travel", u"每小时行60千米"_s, u"每小时行60千米"_s},
+        {"travel per", u"每行驶100千米"_s, u"mei3 xing2 shi3 100千米"_s},
+        {"rows asked", u"可以站多少行？"_s, u"可以 zhan4 duo1 shao3 hang2 ？"_s},
+        {"interval", u"间隔数"_s, u"jian4 ge2 数"_s},
+        {"word problem", u"应用题"_s, u"ying4 yong4 题"_s},
+        {"cheap", u"便宜了"_s, u"pian2 yi5 了"_s},
+        {"unknown", u"设大数为x"_s, u"设大数 wei2 x"_s},
+        {"become", u"变为原来"_s, u"bian4 wei2 原来"_s},
+        {"place", u"两地相距"_s, u"两 di4 相距"_s},
+        {"score", u"得了5分"_s, u"de2 了5分"_s},
+        {"plant", u"种了3棵"_s, u"zhong4 le5 3棵"_s},
+        {"kind", u"两种糖水"_s, u"两种糖水"_s},
+        {"measure word", u"鸡的只数"_s, u"鸡的 zhi1 数"_s},
+        {"only", u"只用了"_s, u"zhi3 yong4 了"_s},
+        {"kind", u"这种商品"_s, u"这种商品"_s},
+        {"transfer", u"应调往甲"_s, u"应 diao4 wang3 甲"_s},
+        {"one before a fourth tone", u"一共一百"_s, u"yi2 gong4 yi4 bai3"_s},
+        {"one as a number", u"十一加一"_s, u"shi2 yi1 加一"_s},
+        {"first day", u"第一天"_s, u"di4 yi1 天"_s},
+        {"last one of a number", u"二十一天"_s, u"二 shi2 yi1 天"_s},
+        {"no change", u"年龄差不变"_s, u"年龄差 bu2 bian4"_s},
+        {"turn", u"齿轮转多少圈"_s, u"齿轮 zhuan4 多少圈"_s},
+        {"nut", u"螺母"_s, u"luo2 mu3"_s},
+        {"upstream", u"逆水"_s, u"ni4 shui3"_s},
+    };
+    const ReadingTable table = ReadingTable::BuiltIn();
+    for (const Reading &c : cases)
+        EXPECT_EQ(table.Apply(c.Written), c.Spoken) << c.Rule;
+}
+
+TEST(ReadingTable, NamesEveryRowThatIsNoReading)
+{
+    QStringList errors;
+    const ReadingTable table = ReadingTable::FromToml(u"[readings]\n\"银行\" = \"yin2 hang2\"\n"
+                                                      "\"行\" = \"hang\"\n\"每行\" = \"mei3\"\n"
+                                                      "\"x\" = \"ai4\"\n"_s,
+                                                      errors);
+    EXPECT_EQ(table.Rows().size(), 1);
+    EXPECT_EQ(errors.size(), 3) << errors.join(u'\n').toStdString();
+    ReadingTable::FromToml(u"\"银行\" = yin2"_s, errors);
+    EXPECT_EQ(errors.size(), 4);
+}
+
+TEST(ReadingTable, ATeachersRowOverridesTheShippedOne)
+{
+    QStringList errors;
+    ReadingTable table = ReadingTable::BuiltIn();
+    table.Merge(ReadingTable::FromToml(
+        u"[readings]\n\"地\" = \"de5\"\n\"跑得快\" = \"pao3 de5 kuai4\""_s, errors));
+    EXPECT_TRUE(errors.isEmpty());
+    EXPECT_EQ(table.Apply(u"认真地跑得快"_s), u"认真 de5 pao3 de5 kuai4"_s);
+}
+
+TEST(NarrationParts, IntroductionExamplesAndClosingWords)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"tm1.dat"_s);
@@ -139,12 +249,24 @@ TEST(NarrationText, IntroductionExamplesAndClosingWords)
                    .Bytes);
     bank.write(EncodeProblemRecord(u"最后一题？"_s, u"解"_s, u"1"_s).Bytes);
     bank.close();
-    EXPECT_EQ(NarrationText(path, 1, 4), u"加减应用题关系"_s);
-    EXPECT_EQ(NarrationText(path, 2, 4), u"例题1。一共几个？列式：1加2等于3"_s);
-    EXPECT_EQ(NarrationText(path, 3, 4),
-              u"例题2。看了全书的五分之三，是90页，全书几页？"
-              "全书页数乘五分之三等于90。列式：90除以五分之三等于150页。"_s);
-    EXPECT_EQ(NarrationText(path, 4, 4), u"例题讲解结束"_s);
+    EXPECT_EQ(NarrationParts(path, 1, 4), (QStringList{u"加减应用题"_s, u"关系"_s}));
+    EXPECT_EQ(NarrationParts(path, 2, 4),
+              (QStringList{u"例题一。"_s, u"一共几个？"_s, u"列式：一加二等于三"_s}));
+    EXPECT_EQ(NarrationParts(path, 3, 4),
+              (QStringList{u"例题二。"_s, u"看了全书的五分之三，是九十页，全书几页？"_s,
+                           u"全书页数乘五分之三等于九十。"_s,
+                           u"列式：九十除以五分之三等于一百五十页。"_s}));
+    EXPECT_EQ(NarrationParts(path, 4, 4), QStringList{u"例题讲解结束"_s});
+}
+
+TEST(EngineInput, BreaksBetweenPartsAndEscapesMarkup)
+{
+    QStringList errors;
+    const ReadingTable table =
+        ReadingTable::FromToml(u"[readings]\n\"银行\" = \"yin2 hang2\""_s, errors);
+    EXPECT_EQ(
+        EngineInput({u"例题一。"_s, u"存入银行<甲&乙>"_s}, table),
+        u"<speak>例题一。<break time=\"700ms\"/>存入 yin2 hang2 &lt;甲&amp;乙&gt;</speak>\n"_s);
 }
 
 } // namespace
