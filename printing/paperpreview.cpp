@@ -164,8 +164,9 @@ bool PaperPreview::printCopies(int copies)
 
 bool PaperPreview::writePdf(const QString &path)
 {
-    if (WritePaperPdf(m_pages, path))
+    const PdfOutcome outcome = WritePaperPdf(m_pages, path);
+    if (outcome.ok())
         return true;
-    m_messages.show(PrintingMessages::pdfFailed(path));
+    m_messages.show(PrintingMessages::pdfFailed(path, outcome.Error));
     return false;
 }

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paperprinter.h"
 
+#include "filereplacement.h"
 #include "paperdocument.h"
 #include "paperlayout.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -112,11 +114,14 @@ std::unique_ptr<QPrinter> SystemPaperPrinter::makePrinter()
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-bool WritePaperPdf(const PaperDocument &document, const QString &path)
+QByteArray PaperPdf(const PaperDocument &document)
 {
-    bool written = false;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(documentName());
         pdf.setCreator(u"Lumaro"_s);
         pdf.setPageLayout(
@@ -124,14 +129,30 @@ bool WritePaperPdf(const PaperDocument &document, const QString &path)
         QPainter painter;
         if (painter.begin(&pdf)) {
             prepareForText(painter);
-            written = true;
-            for (int i = 0; i < document.pageCount() && written; ++i) {
-                written = i == 0 || pdf.newPage();
-                if (written)
+            drawn = true;
+            for (int i = 0; i < document.pageCount() && drawn; ++i) {
+                drawn = i == 0 || pdf.newPage();
+                if (drawn)
                     RenderPaperPage(painter, document.page(i));
             }
-            written = painter.end() && written;
+            drawn = painter.end() && drawn;
         }
     }
-    return written && QFile::exists(path);
+    return drawn ? bytes : QByteArray();
+}
+
+PdfOutcome WritePaperPdf(const PaperDocument &document, QSaveFile &file)
+{
+    // Drawn whole before the disk is touched, so that the file's every byte and its size can
+    // be checked: a PDF writer says nothing of a disk that ran full under it.
+    const QByteArray bytes = PaperPdf(document);
+    if (bytes.isEmpty())
+        return PdfOutcome{u"试卷没能排成PDF"_s};
+    return PdfOutcome{ReplaceFileContents(file, bytes)};
+}
+
+PdfOutcome WritePaperPdf(const PaperDocument &document, const QString &path)
+{
+    QSaveFile file(path);
+    return WritePaperPdf(document, file);
 }

@@ -10,6 +10,7 @@ class PaperDocument;
 class PaperPage;
 class QPainter;
 class QPrinter;
+class QSaveFile;
 
 /// The printer a document goes to.
 struct PrinterChoice {
@@ -76,7 +77,19 @@ protected:
     std::unique_ptr<QPrinter> makePrinter() override;
 };
 
-/// Writes the document as a PDF file of A4 pages, drawn as they print: each at its physical
-/// size from the sheet's top-left corner, with its text as text. False when the file could
-/// not be written.
-bool WritePaperPdf(const PaperDocument &document, const QString &path);
+/// How writing a PDF file went: why it was not written, empty when it was.
+struct PdfOutcome {
+    QString Error;
+    bool ok() const { return Error.isEmpty(); }
+};
+
+/// The document as the bytes of a PDF file of A4 pages, drawn as they print: each at its
+/// physical size from the sheet's top-left corner, with its text as text. Empty when it could
+/// not be drawn.
+QByteArray PaperPdf(const PaperDocument &document);
+
+/// Writes PaperPdf(document) in the place of the file that file (not yet open) names, which
+/// an earlier file keeps when anything fails (see ReplaceFileContents).
+PdfOutcome WritePaperPdf(const PaperDocument &document, QSaveFile &file);
+/// As above, into the file at path.
+PdfOutcome WritePaperPdf(const PaperDocument &document, const QString &path);

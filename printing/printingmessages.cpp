@@ -67,11 +67,11 @@ Message printFailed()
                    Message::Icon::Warning};
 }
 
-Message pdfFailed(const QString &path)
+Message pdfFailed(const QString &path, const QString &reason)
 {
     return Message{u"导出PDF"_s,
-                   u"试卷没能写进这个文件：\r\n"_s + QDir::toNativeSeparators(path) +
-                       u"\r\n请换一个文件夹或文件名再试。"_s,
+                   u"试卷没能写进这个文件：\r\n"_s + QDir::toNativeSeparators(path) + u"\r\n"_s +
+                       reason + u"\r\n请换一个文件夹或文件名再试。"_s,
                    Message::Icon::Warning};
 }
 

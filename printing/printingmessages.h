@@ -23,7 +23,7 @@ Message notAllPlaced(const QString &what);
 Message noPaperForKey();
 /// The printer did not take the paper.
 Message printFailed();
-/// The PDF file could not be written.
-Message pdfFailed(const QString &path);
+/// The PDF file could not be written, for the reason given; an earlier file is as it was.
+Message pdfFailed(const QString &path, const QString &reason);
 
 } // namespace PrintingMessages

@@ -5,7 +5,9 @@
 #include "printingmessages.h"
 #include "recordingprinter.h"
 #include "recordingservices.h"
+#include "smalldisk.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -62,6 +64,12 @@ QString textOf(const QList<PrintedSheet> &document)
     return text;
 }
 
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool near(double a, double b)
 {
     return std::abs(a - b) < 1e-6;
@@ -98,6 +106,7 @@ private Q_SLOTS:
     void refreshingRedrawsWithGuidesAtTheChosenScale();
     void exportingWritesThePageAsPrinted();
     void anUnwritablePdfIsReported();
+    void aFullDiskIsReportedAndTheEarlierExportsStay();
     void eachCopyOfALongPaperIsOneDocumentOfAllItsPages();
     void withoutADefaultPrinterTheFirstPrintsAndTheUserIsTold();
     void textThatFindsNoPlaceIsReported();
@@ -350,9 +359,44 @@ void PaperPreviewTest::anUnwritablePdfIsReported()
     Bench bench;
     bench.preview.load();
     const QString path = folder.filePath(u"no such folder/试卷.pdf"_s);
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!bench.preview.exportPdf(path));
-    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::pdfFailed(path)});
+    QCOMPARE(bench.messages.shown,
+             QList<Message>{PrintingMessages::pdfFailed(path, u"文件夹不存在"_s)});
+}
+
+void PaperPreviewTest::aFullDiskIsReportedAndTheEarlierExportsStay()
+{
+    QTemporaryDir folder;
+    const QString mountPoint = folder.filePath(u"small-disk"_s);
+    QVERIFY(QDir().mkpath(mountPoint));
+    const int result = InSmallFilesystem(mountPoint, [&mountPoint] {
+        Bench bench;
+        bench.composed = tenProblems();
+        bench.preview.load();
+        const QString paper = mountPoint + u"/试卷.pdf"_s;
+        const QString key = mountPoint + u"/答案.pdf"_s;
+        if (!bench.preview.exportPdf(paper) || !bench.preview.exportAnswerKeyPdf(key))
+            return 10;
+        const QByteArray earlierPaper = contentsOf(paper);
+        const QByteArray earlierKey = contentsOf(key);
+        if (!FillDisk(mountPoint + u"/filler"_s))
+            return 11;
+        bench.paper = paperOf(QStringList(30, u"一台打印机4分钟打印了96页，打印360页要几分钟？"_s));
+        if (bench.preview.exportPdf(paper) || bench.preview.exportAnswerKeyPdf(key))
+            return 12;
+        const QList<Message> told{PrintingMessages::pdfFailed(paper, u"磁盘已满"_s),
+                                  PrintingMessages::pdfFailed(key, u"磁盘已满"_s)};
+        if (bench.messages.shown != told)
+            return 13;
+        return contentsOf(paper) == earlierPaper && contentsOf(key) == earlierKey ? 0 : 14;
+    });
+    if (result == NoSmallFilesystem)
+        QSKIP("no user namespace for a small filesystem of the test's own");
+    // 10: no room for the first exports, 12: a failure taken for success, 13: the wrong
+    // messages, 14: an earlier export changed.
+    QCOMPARE(result, 0);
+    QVERIFY(PrintingMessages::pdfFailed(u"/a/试卷.pdf"_s, u"磁盘已满"_s)
+                .text.startsWith(u"试卷没能写进这个文件：\r\n/a/试卷.pdf\r\n磁盘已满\r\n"_s));
 }
 
 void PaperPreviewTest::eachCopyOfALongPaperIsOneDocumentOfAllItsPages()
