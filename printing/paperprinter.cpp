@@ -13,6 +13,8 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -37,6 +39,21 @@ PrinterChoice ChoosePrinter(const QString &defaultName, const QStringList &avail
     if (available.isEmpty())
         return PrinterChoice{};
     return PrinterChoice{available.front(), true, false};
+}
+
+PrinterChoice ChoosePrinter(const QList<PrintQueue> &queues)
+{
+    QString defaultName;
+    QStringList names;
+    for (const PrintQueue &queue : queues) {
+        names.append(queue.name);
+        if (queue.isDefault)
+            defaultName = queue.name;
+    }
+    PrinterChoice chosen = ChoosePrinter(defaultName, names);
+    if (chosen.found)
+        chosen.acceptingJobs = queues[names.indexOf(chosen.name)].acceptingJobs;
+    return chosen;
 }
 
 void PlacePageOnPrintableArea(QPrinter &printer)
@@ -88,30 +105,55 @@ bool DevicePaperPrinter::endDocument()
 {
     if (!m_painter)
         return false;
-    const bool ended = m_painter->end();
+    const bool ended = m_painter->end() && documentTaken();
     m_painter.reset();
     m_printer.reset();
     return ended;
 }
 
-SystemPaperPrinter::SystemPaperPrinter() = default;
+SystemPaperPrinter::SystemPaperPrinter(std::shared_ptr<PrintServer> server,
+                                       PrinterLookup::Runner run)
+    : m_server(server), m_lookup(std::move(server), std::move(run))
+{
+    QObject::connect(&m_lookup, &PrinterLookup::finished, &m_lookup,
+                     [this](const QueueLookup &lookup) { lookedUp(lookup); });
+}
 
 SystemPaperPrinter::~SystemPaperPrinter() = default;
 
-PrinterChoice SystemPaperPrinter::choice()
+void SystemPaperPrinter::findPrinter(PrinterAnswer answer)
 {
-    return ChoosePrinter(QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+    m_answer = std::move(answer);
+    m_lookup.start();
+}
+
+void SystemPaperPrinter::forgetAnswer()
+{
+    m_answer = nullptr;
+}
+
+void SystemPaperPrinter::lookedUp(const QueueLookup &lookup)
+{
+    m_chosen = lookup.answered ? ChoosePrinter(lookup.queues) : PrinterChoice{};
+    // Taken out first: the answer may ask for the next lookup.
+    const PrinterAnswer answer = std::exchange(m_answer, nullptr);
+    if (answer)
+        answer(PrinterFound{lookup.answered, m_chosen});
 }
 
 std::unique_ptr<QPrinter> SystemPaperPrinter::makePrinter()
 {
-    const PrinterChoice chosen = choice();
-    if (!chosen.found)
+    if (!m_chosen.found)
         return nullptr;
-    const QPrinterInfo info = QPrinterInfo::printerInfo(chosen.name);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(m_chosen.name);
     if (info.isNull())
         return nullptr;
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+bool SystemPaperPrinter::documentTaken()
+{
+    return m_server->lastJob().accepted;
 }
 
 QByteArray PaperPdf(const PaperDocument &document)

@@ -23,6 +23,12 @@ bool PrintedSheet::sameContent(const PrintedSheet &other) const
     return true;
 }
 
+void RecordingPrinter::findPrinter(PrinterAnswer answer)
+{
+    ++lookups;
+    answer(answers ? PrinterFound{true, choice()} : PrinterFound{false, {}});
+}
+
 bool RecordingPrinter::printPage(const PaperPage &page)
 {
     ++sheetsAsked;
@@ -41,7 +47,9 @@ bool RecordingPrinter::endDocument()
 {
     if (openDocument.isEmpty())
         return false;
-    documents.append(openDocument);
+    const bool taken = documentsTaken < 0 || documents.size() < documentsTaken;
+    if (taken)
+        documents.append(openDocument);
     openDocument.clear();
-    return true;
+    return taken;
 }

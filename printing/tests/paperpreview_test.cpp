@@ -262,7 +262,7 @@ void PaperPreviewTest::aPrinterThatRefusesIsReportedOnce()
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), 1);
     QCOMPARE(bench.printer.sheetsAsked, 2);
-    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printFailed()});
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printFailed(1, 4)});
 }
 
 void PaperPreviewTest::settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce()

@@ -65,7 +65,10 @@ void drawSample(PaperDocument &document, bool guides)
 class PdfOutputPrinter final : public DevicePaperPrinter {
 public:
     explicit PdfOutputPrinter(QString folder) : m_folder(std::move(folder)) {}
-    PrinterChoice choice() override { return PrinterChoice{u"PDF"_s, true, true}; }
+    void findPrinter(PrinterAnswer answer) override
+    {
+        answer(PrinterFound{true, PrinterChoice{u"PDF"_s, true, true}});
+    }
     QStringList files;
 
 protected:
