@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingprinter.h"
 
+#include <utility>
+
 QString PrintedSheet::text() const
 {
     QString joined;
@@ -26,7 +28,18 @@ bool PrintedSheet::sameContent(const PrintedSheet &other) const
 void RecordingPrinter::findPrinter(PrinterAnswer answer)
 {
     ++lookups;
+    waitingAnswer = std::move(answer);
+    if (!answersLater)
+        giveAnswer();
+}
+
+bool RecordingPrinter::giveAnswer()
+{
+    const PrinterAnswer answer = std::exchange(waitingAnswer, nullptr);
+    if (!answer)
+        return false;
     answer(answers ? PrinterFound{true, choice()} : PrinterFound{false, {}});
+    return true;
 }
 
 bool RecordingPrinter::printPage(const PaperPage &page)

@@ -22,7 +22,7 @@ struct PrintedSheet {
 };
 
 /// A printer for tests: records every document with its sheets, or refuses to print. It is
-/// found at once.
+/// found at once, or when the test says so.
 class RecordingPrinter final : public PaperPrinter {
 public:
     PrinterChoice choice() const
@@ -30,12 +30,17 @@ public:
         return available ? PrinterChoice{name, true, isDefault, acceptingJobs} : PrinterChoice{};
     }
     void findPrinter(PrinterAnswer answer) override;
+    void forgetAnswer() override { waitingAnswer = nullptr; }
     bool printPage(const PaperPage &page) override;
     bool endDocument() override;
 
     bool available = true;
     /// Whether the print service answers at all.
     bool answers = true;
+    /// Whether findPrinter() leaves its answer for giveAnswer().
+    bool answersLater = false;
+    /// Gives the answer findPrinter() left; false when none waits.
+    bool giveAnswer();
     /// Whether its queue takes jobs.
     bool acceptingJobs = true;
     /// The documents it takes before it turns the rest away; -1 takes them all.
@@ -47,6 +52,7 @@ public:
     int refuseSheet = 0;
 
     int lookups = 0;
+    PrinterAnswer waitingAnswer;
     /// The ended documents the printer took, in order.
     QList<QList<PrintedSheet>> documents;
     /// The sheets of the document still open.
