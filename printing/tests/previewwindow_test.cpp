@@ -72,6 +72,7 @@ private Q_SLOTS:
     void exportWritesTheFileTheUserChose();
     void exportCancelledWritesNothing();
     void withoutAPrinterThePreviewStillHides();
+    void whileThePrinterIsSoughtThePreviewIsHiddenAndFreed();
     void everyPageOfALongPaperIsShownBelowTheFirst();
     void theAnswerMenuShowsPrintsAndLeavesTheKey();
 };
@@ -290,6 +291,21 @@ void PreviewWindowTest::withoutAPrinterThePreviewStillHides()
     desk.preview().printItem().trigger();
     QVERIFY(!desk.preview().isVisible());
     QCOMPARE(desk.messages.shown, QList<Message>{PrintingMessages::noPrinter()});
+}
+
+void PreviewWindowTest::whileThePrinterIsSoughtThePreviewIsHiddenAndFreed()
+{
+    Desk desk;
+    desk.printer->answersLater = true;
+    desk.printer->answers = false;
+    desk.desk.openPreview();
+    desk.preview().printItem().trigger();
+    // "打印" returns at once: the window is not held while the print service is asked.
+    QVERIFY(!desk.preview().isVisible());
+    QVERIFY(desk.messages.shown.isEmpty());
+    QVERIFY(desk.printer->giveAnswer());
+    QCOMPARE(desk.messages.shown, QList<Message>{PrintingMessages::printServiceSilent()});
+    QVERIFY(desk.printer->documents.isEmpty());
 }
 
 void PreviewWindowTest::everyPageOfALongPaperIsShownBelowTheFirst()
