@@ -2,6 +2,7 @@
 #include "printerlookup.h"
 
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 /// Where a lookup's thread leaves its answer: with the lookup while it lives, nowhere once it
@@ -13,7 +14,11 @@ struct PrinterLookup::Mailbox {
 
 void PrinterLookup::RunOnNewThread(std::function<void()> job)
 {
-    std::thread(std::move(job)).detach();
+    try {
+        std::thread(std::move(job)).detach();
+    } catch (const std::system_error &) {
+        // No thread to be had: the time limit gives the lookup up as unanswered.
+    }
 }
 
 PrinterLookup::PrinterLookup(std::shared_ptr<PrintServer> server, Runner run, QObject *parent)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pagewindow.h"
 #include "paperlayout.h"
+#include "paperprinter.h"
 #include "printingdesk.h"
 #include "printingmessages.h"
+#include "printserverstandins.h"
 #include "recordingprinter.h"
 #include "recordingservices.h"
 #include "units.h"
@@ -73,6 +75,7 @@ private Q_SLOTS:
     void exportCancelledWritesNothing();
     void withoutAPrinterThePreviewStillHides();
     void whileThePrinterIsSoughtThePreviewIsHiddenAndFreed();
+    void onlyPrintingAsksThePrintService();
     void everyPageOfALongPaperIsShownBelowTheFirst();
     void theAnswerMenuShowsPrintsAndLeavesTheKey();
 };
@@ -306,6 +309,27 @@ void PreviewWindowTest::whileThePrinterIsSoughtThePreviewIsHiddenAndFreed()
     QVERIFY(desk.printer->giveAnswer());
     QCOMPARE(desk.messages.shown, QList<Message>{PrintingMessages::printServiceSilent()});
     QVERIFY(desk.printer->documents.isEmpty());
+}
+
+void PreviewWindowTest::onlyPrintingAsksThePrintService()
+{
+    // Opening the windows and drawing never wait for a print service that may hang.
+    ThreadsOfTheTest threads;
+    auto server = std::make_shared<GatedPrintServer>();
+    RecordingMessages messages;
+    PrintingDesk desk([] { return u" 1、小明有5本书，又买来3本，现在有几本？\r\n\r\n"_s; },
+                      messages, std::make_unique<SystemPaperPrinter>(server, threads.runner()),
+                      [](QWidget *) { return QString(); });
+    desk.openPageSetup();
+    desk.openPreview();
+    desk.previewWindow().exportItem().trigger();
+    desk.previewWindow().scaleItem(120)->trigger();
+    desk.settingsWindow().Label9_Click();
+    desk.openPreview();
+    QCOMPARE(threads.count(), 0);
+    desk.previewWindow().printItem().trigger();
+    QCOMPARE(threads.count(), 1);
+    server->open();
 }
 
 void PreviewWindowTest::everyPageOfALongPaperIsShownBelowTheFirst()
