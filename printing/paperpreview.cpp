@@ -18,6 +18,12 @@ PaperPreview::PaperPreview(PaperDocument &pages, PaperSource paper, SettingsSour
 {
 }
 
+PaperPreview::~PaperPreview()
+{
+    if (m_waitingForPrinter)
+        m_printer.forgetAnswer();
+}
+
 void PaperPreview::load()
 {
     m_scale = DefaultPageScale;
@@ -58,7 +64,7 @@ void PaperPreview::print()
         m_messages.show(PrintingMessages::nothingPrinted());
         return;
     }
-    sendToPrinter(copies.copies, copies.capped);
+    sendToPrinter(copies.copies, copies.capped, [this, settings] { drawPaper(false, settings); });
 }
 
 bool PaperPreview::exportPdf(const QString &path)
@@ -79,7 +85,7 @@ bool PaperPreview::printAnswerKey()
         return false;
     tell(drawKey(*key, false));
     // The teacher needs one key, whatever number of papers the class needs.
-    sendToPrinter(1, false);
+    sendToPrinter(1, false, [this, key = *key] { drawKey(key, false); });
     return true;
 }
 
@@ -96,6 +102,7 @@ PaperPreview::Drawing PaperPreview::drawPaper(bool showGuides, const PrintSettin
 {
     const PageSettingsReading reading = ReadPageSettings(settings);
     m_pages.clear();
+    ++m_drawings;
     m_shown = Shown::Paper;
     const bool complete = DrawPaperPage(m_pages, m_paper(), reading.settings, m_scale, showGuides);
     return Drawing{reading.unusable, complete};
@@ -105,6 +112,7 @@ PaperPreview::Drawing PaperPreview::drawKey(const QList<AnswerKeyEntry> &key, bo
 {
     const PageSettingsReading reading = ReadPageSettings(m_settings());
     m_pages.clear();
+    ++m_drawings;
     m_shown = Shown::AnswerKey;
     const bool complete = DrawAnswerKey(m_pages, key, reading.settings, m_scale, showGuides);
     return Drawing{reading.unusable, complete};
@@ -130,9 +138,29 @@ void PaperPreview::tell(const Drawing &drawing)
     }
 }
 
-void PaperPreview::sendToPrinter(int copies, bool capped)
+void PaperPreview::sendToPrinter(int copies, bool capped, std::function<void()> redraw)
 {
-    const PrinterChoice printer = m_printer.choice();
+    // A second "打印" while the printer is still sought would print twice.
+    if (m_waitingForPrinter)
+        return;
+    m_waitingForPrinter = true;
+    const int drawn = m_drawings;
+    m_printer.findPrinter([=, this](const PrinterFound &found) {
+        m_waitingForPrinter = false;
+        // The preview opened again while waiting shows the pages drawn for the screen.
+        if (m_drawings != drawn)
+            redraw();
+        printOn(found, copies, capped);
+    });
+}
+
+void PaperPreview::printOn(const PrinterFound &found, int copies, bool capped)
+{
+    if (!found.answered) {
+        m_messages.show(PrintingMessages::printServiceSilent());
+        return;
+    }
+    const PrinterChoice &printer = found.choice;
     if (!printer.found) {
         m_messages.show(PrintingMessages::noPrinter());
         return;
@@ -141,31 +169,34 @@ void PaperPreview::sendToPrinter(int copies, bool capped)
         m_messages.show(PrintingMessages::copiesCapped());
     if (!printer.isDefault)
         m_messages.show(PrintingMessages::noDefaultPrinter(printer.name));
-    if (!printCopies(copies))
-        m_messages.show(PrintingMessages::printFailed());
+    // A queue that turns jobs away is not sent any: they would vanish without a trace.
+    const int taken = printer.acceptingJobs ? printCopies(copies) : 0;
+    if (taken < copies)
+        m_messages.show(PrintingMessages::printFailed(taken, copies));
 }
 
-bool PaperPreview::printCopies(int copies)
+int PaperPreview::printCopies(int copies)
 {
     // Each copy is a document of its own, holding every page in order.
-    for (int copy = 1; copy <= copies; ++copy) {
+    for (int copy = 0; copy < copies; ++copy) {
         for (int page = 0; page < m_pages.pageCount(); ++page) {
             if (!m_printer.printPage(m_pages.page(page))) {
                 // A document left open would take the sheets of the next print.
                 m_printer.endDocument();
-                return false;
+                return copy;
             }
         }
         if (!m_printer.endDocument())
-            return false;
+            return copy;
     }
-    return true;
+    return copies;
 }
 
 bool PaperPreview::writePdf(const QString &path)
 {
-    if (WritePaperPdf(m_pages, path))
+    const PdfOutcome outcome = WritePaperPdf(m_pages, path);
+    if (outcome.ok())
         return true;
-    m_messages.show(PrintingMessages::pdfFailed(path));
+    m_messages.show(PrintingMessages::pdfFailed(path, outcome.Error));
     return false;
 }

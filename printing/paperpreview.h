@@ -12,6 +12,7 @@
 class MessageBoxes;
 class PaperDocument;
 class PaperPrinter;
+struct PrinterFound;
 
 /// Gives the test paper as it stands at the moment of drawing.
 using PaperSource = std::function<QString()>;
@@ -31,6 +32,9 @@ public:
     /// Without an answer key source there is never a key to give.
     PaperPreview(PaperDocument &pages, PaperSource paper, SettingsSource settings,
                  MessageBoxes &messages, PaperPrinter &printer, AnswerKeySource answerKey = {});
+    ~PaperPreview();
+    PaperPreview(const PaperPreview &) = delete;
+    PaperPreview &operator=(const PaperPreview &) = delete;
 
     /// The page window's load: the scale back to 100 % and the paper drawn afresh, with its
     /// guides.
@@ -52,8 +56,12 @@ public:
     /// "打印": redraws the paper at the current scale without guides, then prints it once for
     /// each copy asked for, each copy a document of its own holding all the paper's pages.
     /// The user is told of settings that were not numbers, of text that found no place, of
-    /// copies capped or of none asked for, and of a missing, stand-in or failing printer.
+    /// copies capped or of none asked for, of a missing, stand-in or silent printer, and of
+    /// copies the printer did not take. The printing itself waits for the printer to be found,
+    /// which may take a few seconds, without holding the window.
     void print();
+    /// Whether a print waits for its printer to be found.
+    bool isWaitingForPrinter() const { return m_waitingForPrinter; }
     /// "导出PDF": redraws the paper as for printing and writes its pages to a PDF file.
     /// False, after telling the user, when the file could not be written.
     bool exportPdf(const QString &path);
@@ -79,8 +87,12 @@ private:
     /// The key of the composed paper; nothing, after telling the user, without a paper.
     std::optional<QList<AnswerKeyEntry>> answerKey();
     void tell(const Drawing &drawing);
-    void sendToPrinter(int copies, bool capped);
-    bool printCopies(int copies);
+    /// Finds the printer, then draws with redraw when the pages were drawn otherwise since,
+    /// and prints.
+    void sendToPrinter(int copies, bool capped, std::function<void()> redraw);
+    void printOn(const PrinterFound &found, int copies, bool capped);
+    /// The copies the printer took, stopping at the first it did not.
+    int printCopies(int copies);
     bool writePdf(const QString &path);
 
     PaperDocument &m_pages;
@@ -91,4 +103,6 @@ private:
     AnswerKeySource m_answerKey;
     int m_scale = 100;
     Shown m_shown = Shown::Paper;
+    int m_drawings = 0; // how many times the pages were drawn
+    bool m_waitingForPrinter = false;
 };

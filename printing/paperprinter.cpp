@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "paperprinter.h"
 
+#include "filereplacement.h"
 #include "paperdocument.h"
 #include "paperlayout.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
+
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,6 +39,21 @@ PrinterChoice ChoosePrinter(const QString &defaultName, const QStringList &avail
     if (available.isEmpty())
         return PrinterChoice{};
     return PrinterChoice{available.front(), true, false};
+}
+
+PrinterChoice ChoosePrinter(const QList<PrintQueue> &queues)
+{
+    QString defaultName;
+    QStringList names;
+    for (const PrintQueue &queue : queues) {
+        names.append(queue.name);
+        if (queue.isDefault)
+            defaultName = queue.name;
+    }
+    PrinterChoice chosen = ChoosePrinter(defaultName, names);
+    if (chosen.found)
+        chosen.acceptingJobs = queues[names.indexOf(chosen.name)].acceptingJobs;
+    return chosen;
 }
 
 void PlacePageOnPrintableArea(QPrinter &printer)
@@ -86,37 +105,65 @@ bool DevicePaperPrinter::endDocument()
 {
     if (!m_painter)
         return false;
-    const bool ended = m_painter->end();
+    const bool ended = m_painter->end() && documentTaken();
     m_painter.reset();
     m_printer.reset();
     return ended;
 }
 
-SystemPaperPrinter::SystemPaperPrinter() = default;
+SystemPaperPrinter::SystemPaperPrinter(std::shared_ptr<PrintServer> server,
+                                       PrinterLookup::Runner run)
+    : m_server(server), m_lookup(std::move(server), std::move(run))
+{
+    QObject::connect(&m_lookup, &PrinterLookup::finished, &m_lookup,
+                     [this](const QueueLookup &lookup) { lookedUp(lookup); });
+}
 
 SystemPaperPrinter::~SystemPaperPrinter() = default;
 
-PrinterChoice SystemPaperPrinter::choice()
+void SystemPaperPrinter::findPrinter(PrinterAnswer answer)
 {
-    return ChoosePrinter(QPrinterInfo::defaultPrinterName(), QPrinterInfo::availablePrinterNames());
+    m_answer = std::move(answer);
+    m_lookup.start();
+}
+
+void SystemPaperPrinter::forgetAnswer()
+{
+    m_answer = nullptr;
+}
+
+void SystemPaperPrinter::lookedUp(const QueueLookup &lookup)
+{
+    m_chosen = lookup.answered ? ChoosePrinter(lookup.queues) : PrinterChoice{};
+    // Taken out first: the answer may ask for the next lookup.
+    const PrinterAnswer answer = std::exchange(m_answer, nullptr);
+    if (answer)
+        answer(PrinterFound{lookup.answered, m_chosen});
 }
 
 std::unique_ptr<QPrinter> SystemPaperPrinter::makePrinter()
 {
-    const PrinterChoice chosen = choice();
-    if (!chosen.found)
+    if (!m_chosen.found)
         return nullptr;
-    const QPrinterInfo info = QPrinterInfo::printerInfo(chosen.name);
+    const QPrinterInfo info = QPrinterInfo::printerInfo(m_chosen.name);
     if (info.isNull())
         return nullptr;
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
-bool WritePaperPdf(const PaperDocument &document, const QString &path)
+bool SystemPaperPrinter::documentTaken()
 {
-    bool written = false;
+    return m_server->lastJob().accepted;
+}
+
+QByteArray PaperPdf(const PaperDocument &document)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     {
-        QPdfWriter pdf(path);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(documentName());
         pdf.setCreator(u"Lumaro"_s);
         pdf.setPageLayout(
@@ -124,14 +171,30 @@ bool WritePaperPdf(const PaperDocument &document, const QString &path)
         QPainter painter;
         if (painter.begin(&pdf)) {
             prepareForText(painter);
-            written = true;
-            for (int i = 0; i < document.pageCount() && written; ++i) {
-                written = i == 0 || pdf.newPage();
-                if (written)
+            drawn = true;
+            for (int i = 0; i < document.pageCount() && drawn; ++i) {
+                drawn = i == 0 || pdf.newPage();
+                if (drawn)
                     RenderPaperPage(painter, document.page(i));
             }
-            written = painter.end() && written;
+            drawn = painter.end() && drawn;
         }
     }
-    return written && QFile::exists(path);
+    return drawn ? bytes : QByteArray();
+}
+
+PdfOutcome WritePaperPdf(const PaperDocument &document, QSaveFile &file)
+{
+    // Drawn whole before the disk is touched, so that the file's every byte and its size can
+    // be checked: a PDF writer says nothing of a disk that ran full under it.
+    const QByteArray bytes = PaperPdf(document);
+    if (bytes.isEmpty())
+        return PdfOutcome{u"试卷没能排成PDF"_s};
+    return PdfOutcome{ReplaceFileContents(file, bytes)};
+}
+
+PdfOutcome WritePaperPdf(const PaperDocument &document, const QString &path)
+{
+    QSaveFile file(path);
+    return WritePaperPdf(document, file);
 }

@@ -61,17 +61,30 @@ Message noPaperForKey()
                    Message::Icon::Information};
 }
 
-Message printFailed()
+Message printFailed(int taken, int asked)
 {
-    return Message{u"打印"_s, u"打印机没有接收这份试卷。\r\n请检查打印机，再试一次。"_s,
+    const QString asking = u"要打印 "_s + QString::number(asked) + u" 份，"_s;
+    const QString count = taken == 0
+                              ? QString(asking + u"一份也没有接收。"_s)
+                              : asking + u"只接收了 "_s + QString::number(taken) + u" 份。"_s;
+    return Message{u"打印"_s,
+                   u"打印机没有接收这份试卷。\r\n"_s + count + u"\r\n请检查打印机，再试一次。"_s,
                    Message::Icon::Warning};
 }
 
-Message pdfFailed(const QString &path)
+Message printServiceSilent()
+{
+    return Message{u"打印"_s,
+                   u"打印服务没有响应，试卷没有打印。\r\n"
+                   u"请过一会儿再试；也可以用“导出PDF”把试卷存成文件。"_s,
+                   Message::Icon::Warning};
+}
+
+Message pdfFailed(const QString &path, const QString &reason)
 {
     return Message{u"导出PDF"_s,
-                   u"试卷没能写进这个文件：\r\n"_s + QDir::toNativeSeparators(path) +
-                       u"\r\n请换一个文件夹或文件名再试。"_s,
+                   u"试卷没能写进这个文件：\r\n"_s + QDir::toNativeSeparators(path) + u"\r\n"_s +
+                       reason + u"\r\n请换一个文件夹或文件名再试。"_s,
                    Message::Icon::Warning};
 }
 

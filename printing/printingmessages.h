@@ -21,9 +21,11 @@ Message nothingPrinted();
 Message notAllPlaced(const QString &what);
 /// The answer key was asked for before a paper was composed.
 Message noPaperForKey();
-/// The printer did not take the paper.
-Message printFailed();
-/// The PDF file could not be written.
-Message pdfFailed(const QString &path);
+/// The printer took only taken of the copies asked for.
+Message printFailed(int taken, int asked);
+/// The print service did not answer in time, so nothing was printed.
+Message printServiceSilent();
+/// The PDF file could not be written, for the reason given; an earlier file is as it was.
+Message pdfFailed(const QString &path, const QString &reason);
 
 } // namespace PrintingMessages

@@ -12,6 +12,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
     xvfb xauth imagemagick sox poppler-utils
+    libcups2-dev cups-daemon cups-client
     file desktop-file-utils appstream lintian
 )
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "papersaver.h"
 
+#include "filereplacement.h"
 #include "paperpath.h"
 #include "problemrecord.h"
 
@@ -8,11 +9,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStorageInfo>
-
-#include <cerrno>
-
-#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,46 +35,6 @@ QString ObstacleTo(const QString &path)
     if (!QFileInfo(target.absolutePath()).isWritable())
         return u"没有写入这个文件夹的权限"_s;
     return {};
-}
-
-/// Why writing failed, from the system's error number; a full disk is also recognised by the
-/// room left on it, should the number have been lost on the way.
-QString WriteFailure(int cause, const QFileDevice &file, const QString &path, qint64 bytes)
-{
-    switch (cause) {
-    case ENOSPC:
-    case EDQUOT:
-        return u"磁盘已满"_s;
-    case EFBIG:
-        return u"试卷超出了允许写入的文件大小"_s;
-    case EROFS:
-        return u"磁盘是只读的"_s;
-    case EACCES:
-    case EPERM:
-        return u"没有写入的权限"_s;
-    case EIO:
-        return u"磁盘读写出错"_s;
-    default:
-        break;
-    }
-    const QStorageInfo storage(QFileInfo(path).absolutePath());
-    if (storage.isValid() && storage.bytesAvailable() < bytes)
-        return u"磁盘已满"_s;
-    if (file.errorString().isEmpty())
-        return u"写入失败"_s;
-    return u"写入失败（"_s + file.errorString() + u"）"_s;
-}
-
-/// Writes every byte and has the system put them on the disk; the error number of the first
-/// step that fails, or 0.
-int WriteAndSync(QSaveFile &file, const QByteArray &bytes)
-{
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return errno ? errno : EIO;
-    if (::fsync(file.handle()) != 0)
-        return errno;
-    return 0;
 }
 
 } // namespace
@@ -152,18 +108,5 @@ SaveOutcome PaperStore::save(const QString &paperText, const QString &paperFileN
 SaveOutcome PaperStore::write(const QByteArray &bytes, const QString &path) const
 {
     const std::unique_ptr<QSaveFile> file = draftFor(path);
-    // Unbuffered, so a failing write is seen here and not first when the file is closed.
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {path, WriteFailure(errno, *file, path, bytes.size())};
-    if (const int cause = WriteAndSync(*file, bytes); cause != 0) {
-        const QString reason = WriteFailure(cause, *file, path, bytes.size());
-        // commit() would still put a short file in the earlier paper's place: cancelled, it
-        // only removes the temporary file.
-        file->cancelWriting();
-        file->commit();
-        return {path, reason};
-    }
-    if (!file->commit())
-        return {path, WriteFailure(errno, *file, path, bytes.size())};
-    return {path, {}};
+    return {path, ReplaceFileContents(*file, bytes)};
 }

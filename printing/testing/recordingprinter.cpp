@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingprinter.h"
 
+#include <utility>
+
 QString PrintedSheet::text() const
 {
     QString joined;
@@ -23,6 +25,23 @@ bool PrintedSheet::sameContent(const PrintedSheet &other) const
     return true;
 }
 
+void RecordingPrinter::findPrinter(PrinterAnswer answer)
+{
+    ++lookups;
+    waitingAnswer = std::move(answer);
+    if (!answersLater)
+        giveAnswer();
+}
+
+bool RecordingPrinter::giveAnswer()
+{
+    const PrinterAnswer answer = std::exchange(waitingAnswer, nullptr);
+    if (!answer)
+        return false;
+    answer(answers ? PrinterFound{true, choice()} : PrinterFound{false, {}});
+    return true;
+}
+
 bool RecordingPrinter::printPage(const PaperPage &page)
 {
     ++sheetsAsked;
@@ -41,7 +60,9 @@ bool RecordingPrinter::endDocument()
 {
     if (openDocument.isEmpty())
         return false;
-    documents.append(openDocument);
+    const bool taken = documentsTaken < 0 || documents.size() < documentsTaken;
+    if (taken)
+        documents.append(openDocument);
     openDocument.clear();
-    return true;
+    return taken;
 }

@@ -2,10 +2,14 @@
 #include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperpreview.h"
+#include "paperprinter.h"
 #include "printingmessages.h"
+#include "printserverstandins.h"
 #include "recordingprinter.h"
 #include "recordingservices.h"
+#include "smalldisk.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -62,6 +66,12 @@ QString textOf(const QList<PrintedSheet> &document)
     return text;
 }
 
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool near(double a, double b)
 {
     return std::abs(a - b) < 1e-6;
@@ -92,12 +102,20 @@ private Q_SLOTS:
     void manyCopiesAreClamped();
     void withoutAPrinterTheUserIsTold();
     void aPrinterThatRefusesIsReportedOnce();
+    void copiesThePrinterDoesNotTakeAreCounted_data();
+    void copiesThePrinterDoesNotTakeAreCounted();
+    void theCountOfCopiesTakenIsSaid();
+    void aPrintServiceThatGivesNoAnswerIsNamed();
+    void aHangingPrintServiceHoldsNothingAndIsGivenUp();
+    void pagesRedrawnWhileThePrinterIsSoughtPrintAsDrawnForPrinting();
+    void aPreviewGoneBeforeThePrinterIsFoundIsNotCalledBack();
     void settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce();
     void everyPrintRedrawsFromTheCurrentPaperAndSettings();
     void printing120PercentScalesPageAndFontsButNotMargins();
     void refreshingRedrawsWithGuidesAtTheChosenScale();
     void exportingWritesThePageAsPrinted();
     void anUnwritablePdfIsReported();
+    void aFullDiskIsReportedAndTheEarlierExportsStay();
     void eachCopyOfALongPaperIsOneDocumentOfAllItsPages();
     void withoutADefaultPrinterTheFirstPrintsAndTheUserIsTold();
     void textThatFindsNoPlaceIsReported();
@@ -253,7 +271,125 @@ void PaperPreviewTest::aPrinterThatRefusesIsReportedOnce()
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), 1);
     QCOMPARE(bench.printer.sheetsAsked, 2);
-    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printFailed()});
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printFailed(1, 4)});
+}
+
+void PaperPreviewTest::copiesThePrinterDoesNotTakeAreCounted_data()
+{
+    QTest::addColumn<bool>("accepting");
+    QTest::addColumn<int>("takes");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("sheetsSent");
+    QTest::addColumn<int>("taken");
+    QTest::newRow("queue turning jobs away") << false << -1 << 3 << 0 << 0;
+    QTest::newRow("every job turned away") << true << 0 << 3 << 1 << 0;
+    QTest::newRow("one of three taken") << true << 1 << 3 << 2 << 1;
+    QTest::newRow("the only copy turned away") << true << 0 << 1 << 1 << 0;
+}
+
+void PaperPreviewTest::copiesThePrinterDoesNotTakeAreCounted()
+{
+    QFETCH(bool, accepting);
+    QFETCH(int, takes);
+    QFETCH(int, copies);
+    QFETCH(int, sheetsSent);
+    QFETCH(int, taken);
+    Bench bench;
+    bench.printer.acceptingJobs = accepting;
+    bench.printer.documentsTaken = takes;
+    bench.settings.Copies = QString::number(copies);
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.sheetsAsked, sheetsSent);
+    QCOMPARE(bench.printer.documents.size(), taken);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printFailed(taken, copies)});
+}
+
+void PaperPreviewTest::theCountOfCopiesTakenIsSaid()
+{
+    QCOMPARE(
+        PrintingMessages::printFailed(1, 3).text,
+        u"打印机没有接收这份试卷。\r\n要打印 3 份，只接收了 1 份。\r\n请检查打印机，再试一次。"_s);
+    QCOMPARE(
+        PrintingMessages::printFailed(0, 2).text,
+        u"打印机没有接收这份试卷。\r\n要打印 2 份，一份也没有接收。\r\n请检查打印机，再试一次。"_s);
+}
+
+void PaperPreviewTest::aPrintServiceThatGivesNoAnswerIsNamed()
+{
+    Bench bench;
+    bench.printer.answers = false;
+    bench.preview.load();
+    bench.preview.print();
+    QCOMPARE(bench.printer.sheetsAsked, 0);
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printServiceSilent()});
+    QVERIFY(PrintingMessages::printServiceSilent().text.startsWith(u"打印服务没有响应"_s));
+    bench.messages.shown.clear();
+    QVERIFY(!bench.preview.printAnswerKey());
+    bench.composed = tenProblems();
+    QVERIFY(bench.preview.printAnswerKey());
+    QCOMPARE(bench.messages.shown.back(), PrintingMessages::printServiceSilent());
+}
+
+void PaperPreviewTest::aHangingPrintServiceHoldsNothingAndIsGivenUp()
+{
+    Bench bench;
+    ThreadsOfTheTest threads;
+    auto server = std::make_shared<GatedPrintServer>();
+    SystemPaperPrinter printer(server, threads.runner());
+    PaperPreview preview(
+        bench.pages, [&] { return bench.paper; }, [&] { return bench.settings; }, bench.messages,
+        printer);
+    preview.load();
+    // The window goes on while the lookup waits for the server.
+    preview.print();
+    QVERIFY(preview.isWaitingForPrinter());
+    QVERIFY(bench.messages.shown.isEmpty());
+    QVERIFY(printer.lookup().isRunning());
+    // A second "打印" meanwhile adds no second print.
+    preview.print();
+    QCOMPARE(threads.count(), 1);
+
+    printer.lookup().timeLimitReached();
+    QVERIFY(!preview.isWaitingForPrinter());
+    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::printServiceSilent()});
+
+    // The server's late answer prints nothing and says nothing.
+    server->queuesToGive = {PrintQueue{u"教室打印机"_s, true, true}};
+    server->open();
+    threads.join();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(bench.messages.shown.size(), 1);
+}
+
+void PaperPreviewTest::pagesRedrawnWhileThePrinterIsSoughtPrintAsDrawnForPrinting()
+{
+    Bench bench;
+    bench.printer.answersLater = true;
+    bench.preview.load();
+    bench.preview.print();
+    QVERIFY(bench.preview.isWaitingForPrinter());
+    // The preview opened again meanwhile draws the pages with their guides.
+    bench.preview.refresh();
+    QVERIFY(allGuidesShown(bench.page, true));
+    QVERIFY(bench.printer.giveAnswer());
+    QCOMPARE(bench.printer.documents.size(), 1);
+    QVERIFY(bench.printer.documents.front().front().shownGuides.isEmpty());
+    QVERIFY(allGuidesShown(bench.page, false));
+}
+
+void PaperPreviewTest::aPreviewGoneBeforeThePrinterIsFoundIsNotCalledBack()
+{
+    RecordingMessages messages;
+    RecordingPrinter printer;
+    printer.answersLater = true;
+    {
+        PaperDocument pages;
+        PaperPreview preview(
+            pages, [] { return QString(); }, [] { return PrintSettings(); }, messages, printer);
+        preview.print();
+    }
+    QVERIFY(!printer.giveAnswer());
 }
 
 void PaperPreviewTest::settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce()
@@ -350,9 +486,44 @@ void PaperPreviewTest::anUnwritablePdfIsReported()
     Bench bench;
     bench.preview.load();
     const QString path = folder.filePath(u"no such folder/试卷.pdf"_s);
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!bench.preview.exportPdf(path));
-    QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::pdfFailed(path)});
+    QCOMPARE(bench.messages.shown,
+             QList<Message>{PrintingMessages::pdfFailed(path, u"文件夹不存在"_s)});
+}
+
+void PaperPreviewTest::aFullDiskIsReportedAndTheEarlierExportsStay()
+{
+    QTemporaryDir folder;
+    const QString mountPoint = folder.filePath(u"small-disk"_s);
+    QVERIFY(QDir().mkpath(mountPoint));
+    const int result = InSmallFilesystem(mountPoint, [&mountPoint] {
+        Bench bench;
+        bench.composed = tenProblems();
+        bench.preview.load();
+        const QString paper = mountPoint + u"/试卷.pdf"_s;
+        const QString key = mountPoint + u"/答案.pdf"_s;
+        if (!bench.preview.exportPdf(paper) || !bench.preview.exportAnswerKeyPdf(key))
+            return 10;
+        const QByteArray earlierPaper = contentsOf(paper);
+        const QByteArray earlierKey = contentsOf(key);
+        if (!FillDisk(mountPoint + u"/filler"_s))
+            return 11;
+        bench.paper = paperOf(QStringList(30, u"一台打印机4分钟打印了96页，打印360页要几分钟？"_s));
+        if (bench.preview.exportPdf(paper) || bench.preview.exportAnswerKeyPdf(key))
+            return 12;
+        const QList<Message> told{PrintingMessages::pdfFailed(paper, u"磁盘已满"_s),
+                                  PrintingMessages::pdfFailed(key, u"磁盘已满"_s)};
+        if (bench.messages.shown != told)
+            return 13;
+        return contentsOf(paper) == earlierPaper && contentsOf(key) == earlierKey ? 0 : 14;
+    });
+    if (result == NoSmallFilesystem)
+        QSKIP("no user namespace for a small filesystem of the test's own");
+    // 10: no room for the first exports, 12: a failure taken for success, 13: the wrong
+    // messages, 14: an earlier export changed.
+    QCOMPARE(result, 0);
+    QVERIFY(PrintingMessages::pdfFailed(u"/a/试卷.pdf"_s, u"磁盘已满"_s)
+                .text.startsWith(u"试卷没能写进这个文件：\r\n/a/试卷.pdf\r\n磁盘已满\r\n"_s));
 }
 
 void PaperPreviewTest::eachCopyOfALongPaperIsOneDocumentOfAllItsPages()

@@ -2,7 +2,9 @@
 #include "paperdocument.h"
 #include "paperlayout.h"
 #include "paperprinter.h"
+#include "smalldisk.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -12,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -61,7 +65,10 @@ void drawSample(PaperDocument &document, bool guides)
 class PdfOutputPrinter final : public DevicePaperPrinter {
 public:
     explicit PdfOutputPrinter(QString folder) : m_folder(std::move(folder)) {}
-    PrinterChoice choice() override { return PrinterChoice{u"PDF"_s, true, true}; }
+    void findPrinter(PrinterAnswer answer) override
+    {
+        answer(PrinterFound{true, PrinterChoice{u"PDF"_s, true, true}});
+    }
     QStringList files;
 
 protected:
@@ -119,6 +126,12 @@ QString joined(const QList<PlacedWord> &words, int page = 0)
     return text;
 }
 
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString paperOf(int problems)
 {
     QString paper;
@@ -139,6 +152,9 @@ private Q_SLOTS:
     void hiddenGuidesAreNotDrawn();
     void thePdfHoldsOneA4PageWithRealText();
     void aPdfThatCannotBeWrittenIsReported();
+    void aFailedPdfWriteKeepsTheEarlierExport_data();
+    void aFailedPdfWriteKeepsTheEarlierExport();
+    void aFullFilesystemKeepsTheEarlierExport();
     void endingWithoutADocumentFails();
     void theDefaultPrinterOrElseTheFirst_data();
     void theDefaultPrinterOrElseTheFirst();
@@ -196,7 +212,7 @@ void PaperPrinterTest::thePdfHoldsOneA4PageWithRealText()
     PaperDocument document;
     drawSample(document, false);
     const QString path = folder.filePath(u"paper.pdf"_s);
-    QVERIFY(WritePaperPdf(document, path));
+    QVERIFY(WritePaperPdf(document, path).ok());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -218,8 +234,71 @@ void PaperPrinterTest::aPdfThatCannotBeWrittenIsReported()
     QTemporaryDir folder;
     PaperDocument document;
     drawSample(document, false);
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-    QVERIFY(!WritePaperPdf(document, folder.filePath(u"missing/paper.pdf"_s)));
+    const PdfOutcome outcome = WritePaperPdf(document, folder.filePath(u"missing/paper.pdf"_s));
+    QCOMPARE(outcome.Error, u"文件夹不存在"_s);
+}
+
+void PaperPrinterTest::aFailedPdfWriteKeepsTheEarlierExport_data()
+{
+    QTest::addColumn<int>("room"); // bytes that still fit; -1: every write seems to succeed
+    QTest::addColumn<int>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full before the first byte") << 0 << ENOSPC << u"磁盘已满"_s;
+    QTest::newRow("full after 4 KiB") << 4096 << ENOSPC << u"磁盘已满"_s;
+    QTest::newRow("quota used up") << 4096 << EDQUOT << u"磁盘已满"_s;
+    QTest::newRow("a failing disk") << 100 << EIO << u"磁盘读写出错"_s;
+    QTest::newRow("bytes lost on the way") << -1 << 0 << u"磁盘读写出错"_s;
+}
+
+void PaperPrinterTest::aFailedPdfWriteKeepsTheEarlierExport()
+{
+    QFETCH(int, room);
+    QFETCH(int, cause);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    PaperDocument document;
+    drawSample(document, false);
+    const QString path = folder.filePath(u"试卷.pdf"_s);
+    QVERIFY(WritePaperPdf(document, path).ok());
+    const QByteArray earlier = contentsOf(path);
+
+    DrawPaperPage(document, paperOf(40), PageSettings(), 100, false);
+    std::unique_ptr<QSaveFile> failing;
+    if (room < 0)
+        failing = std::make_unique<ForgetfulFile>(path, 4096);
+    else
+        failing = std::make_unique<FullDiskFile>(path, room, cause);
+    QCOMPARE(WritePaperPdf(document, *failing).Error, reason);
+    QCOMPARE(contentsOf(path), earlier);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"试卷.pdf"_s});
+}
+
+void PaperPrinterTest::aFullFilesystemKeepsTheEarlierExport()
+{
+    QTemporaryDir folder;
+    const QString mountPoint = folder.filePath(u"small-disk"_s);
+    QVERIFY(QDir().mkpath(mountPoint));
+    const int result = InSmallFilesystem(mountPoint, [&mountPoint] {
+        PaperDocument document;
+        drawSample(document, false);
+        const QString path = mountPoint + u"/试卷.pdf"_s;
+        if (!WritePaperPdf(document, path).ok())
+            return 10;
+        const QByteArray earlier = contentsOf(path);
+        if (!FillDisk(mountPoint + u"/filler"_s))
+            return 11;
+        DrawPaperPage(document, paperOf(40), PageSettings(), 100, false);
+        if (WritePaperPdf(document, path).Error != u"磁盘已满"_s)
+            return 12;
+        if (contentsOf(path) != earlier)
+            return 13;
+        return QDir(mountPoint).entryList(QDir::Files | QDir::Hidden).size() == 2 ? 0 : 14;
+    });
+    if (result == NoSmallFilesystem)
+        QSKIP("no user namespace for a small filesystem of the test's own");
+    // 10: no room for the first export, 12: the wrong reason, 13: the earlier export changed,
+    // 14: a file left behind.
+    QCOMPARE(result, 0);
 }
 
 void PaperPrinterTest::endingWithoutADocumentFails()
@@ -266,7 +345,7 @@ void PaperPrinterTest::thePrinterGetsThePageAtTheTopLeftOfItsPrintableArea()
 
     // The same page written from the sheet's corner, for the height of the line box.
     const QString reference = folder.filePath(u"reference.pdf"_s);
-    QVERIFY(WritePaperPdf(document, reference));
+    QVERIFY(WritePaperPdf(document, reference).ok());
     const QList<PlacedWord> written = wordsOf(reference);
     QCOMPARE(printed.size(), written.size());
     // The title's line box starts at (3100, 802) twips: 155 pt from the left.
@@ -307,7 +386,7 @@ void PaperPrinterTest::aLongPaperExportsOnSeveralPages()
     PaperDocument document;
     DrawPaperPage(document, paperOf(40), PageSettings(), 80, false);
     const QString path = folder.filePath(u"long.pdf"_s);
-    QVERIFY(WritePaperPdf(document, path));
+    QVERIFY(WritePaperPdf(document, path).ok());
     const QList<PlacedWord> words = wordsOf(path);
     QCOMPARE(words.back().page, document.pageCount());
     const QString text = joined(words);

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pagewindow.h"
 #include "paperlayout.h"
+#include "paperprinter.h"
 #include "printingdesk.h"
 #include "printingmessages.h"
+#include "printserverstandins.h"
 #include "recordingprinter.h"
 #include "recordingservices.h"
 #include "units.h"
@@ -72,6 +74,8 @@ private Q_SLOTS:
     void exportWritesTheFileTheUserChose();
     void exportCancelledWritesNothing();
     void withoutAPrinterThePreviewStillHides();
+    void whileThePrinterIsSoughtThePreviewIsHiddenAndFreed();
+    void onlyPrintingAsksThePrintService();
     void everyPageOfALongPaperIsShownBelowTheFirst();
     void theAnswerMenuShowsPrintsAndLeavesTheKey();
 };
@@ -290,6 +294,42 @@ void PreviewWindowTest::withoutAPrinterThePreviewStillHides()
     desk.preview().printItem().trigger();
     QVERIFY(!desk.preview().isVisible());
     QCOMPARE(desk.messages.shown, QList<Message>{PrintingMessages::noPrinter()});
+}
+
+void PreviewWindowTest::whileThePrinterIsSoughtThePreviewIsHiddenAndFreed()
+{
+    Desk desk;
+    desk.printer->answersLater = true;
+    desk.printer->answers = false;
+    desk.desk.openPreview();
+    desk.preview().printItem().trigger();
+    // "打印" returns at once: the window is not held while the print service is asked.
+    QVERIFY(!desk.preview().isVisible());
+    QVERIFY(desk.messages.shown.isEmpty());
+    QVERIFY(desk.printer->giveAnswer());
+    QCOMPARE(desk.messages.shown, QList<Message>{PrintingMessages::printServiceSilent()});
+    QVERIFY(desk.printer->documents.isEmpty());
+}
+
+void PreviewWindowTest::onlyPrintingAsksThePrintService()
+{
+    // Opening the windows and drawing never wait for a print service that may hang.
+    ThreadsOfTheTest threads;
+    auto server = std::make_shared<GatedPrintServer>();
+    RecordingMessages messages;
+    PrintingDesk desk([] { return u" 1、小明有5本书，又买来3本，现在有几本？\r\n\r\n"_s; },
+                      messages, std::make_unique<SystemPaperPrinter>(server, threads.runner()),
+                      [](QWidget *) { return QString(); });
+    desk.openPageSetup();
+    desk.openPreview();
+    desk.previewWindow().exportItem().trigger();
+    desk.previewWindow().scaleItem(120)->trigger();
+    desk.settingsWindow().Label9_Click();
+    desk.openPreview();
+    QCOMPARE(threads.count(), 0);
+    desk.previewWindow().printItem().trigger();
+    QCOMPARE(threads.count(), 1);
+    server->open();
 }
 
 void PreviewWindowTest::everyPageOfALongPaperIsShownBelowTheFirst()

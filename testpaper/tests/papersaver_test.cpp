@@ -2,6 +2,7 @@
 // Saving a paper: GBK text under the pupil's name plus ".doc", and failures that tell.
 #include "papersaver.h"
 #include "problemrecord.h"
+#include "smalldisk.h"
 #include "testmessages.h"
 
 #include <QDir>
@@ -16,12 +17,7 @@
 #include <cerrno>
 #include <csignal>
 
-#include <functional>
-
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,84 +39,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
-
-/// The child's answer when it cannot have a filesystem of its own.
-constexpr int NoSmallFilesystem = 77;
-
-bool WriteProcFile(const char *path, const QByteArray &text)
-{
-    QFile file(QString::fromLatin1(path));
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-/// Makes this process the root of a user namespace of its own, with a 64 KiB tmpfs at
-/// mountPoint that no one else sees; no privilege is needed where user namespaces are open.
-bool EnterSmallFilesystem(const QString &mountPoint)
-{
-    const uid_t uid = getuid();
-    const gid_t gid = getgid();
-    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-        return false;
-    WriteProcFile("/proc/self/setgroups", "deny");
-    if (!WriteProcFile("/proc/self/uid_map", "0 " + QByteArray::number(uid) + " 1") ||
-        !WriteProcFile("/proc/self/gid_map", "0 " + QByteArray::number(gid) + " 1"))
-        return false;
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-        return false;
-    return mount("lumaro-test", QFile::encodeName(mountPoint).constData(), "tmpfs", 0,
-                 "size=64k") == 0;
-}
-
-/// Runs check in a child process that has a small filesystem at mountPoint; its exit code.
-int InSmallFilesystem(const QString &mountPoint, const std::function<int()> &check)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(EnterSmallFilesystem(mountPoint) ? check() : NoSmallFilesystem);
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
-}
-
-/// Writes into path until the disk holds no more.
-bool FillDisk(const QString &path)
-{
-    QFile filler(path);
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size()) {
-    }
-    return QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable() == 0;
-}
-
-/// A file on a disk with room for only so many more bytes: what does not fit fails as the
-/// system fails it, with the error number set, while the file itself notices nothing, as a
-/// buffered write that failed goes unnoticed by QSaveFile.
-class FullDiskFile final : public QSaveFile {
-public:
-    FullDiskFile(const QString &path, qint64 room, int cause)
-        : QSaveFile(path), m_room(room), m_cause(cause)
-    {
-    }
-
-protected:
-    qint64 writeData(const char *data, qint64 len) override
-    {
-        const qint64 fits = std::min(len, m_room);
-        const qint64 written = fits > 0 ? QSaveFile::writeData(data, fits) : 0;
-        m_room -= std::max<qint64>(written, 0);
-        if (written == len)
-            return written;
-        errno = m_cause;
-        return written > 0 ? written : -1;
-    }
-
-private:
-    qint64 m_room;
-    int m_cause;
-};
 
 /// Paper storage whose disk has room for only so many bytes.
 class FullDiskStore final : public PaperStore {
