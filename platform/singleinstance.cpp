@@ -37,16 +37,55 @@ QString PrivateFolder()
     return IsPrivateFolder(own) ? own : QString();
 }
 
+/// Letters and digits of a name, everything else as "_", for a socket's file name.
+QString FileNameSafe(QStringView text)
+{
+    QString name;
+    for (const QChar c : text)
+        name += c.isLetterOrNumber() && c.unicode() < 0x80 ? c : u'_';
+    return name;
+}
+
+/// An X display's host as one name for each machine: no host, "unix" and the loopback
+/// names all reach the server on this machine.
+QString DisplayHost(QString host)
+{
+    host = host.toLower();
+    if (const qsizetype slash = host.indexOf(u'/'); slash >= 0)
+        host = host.mid(slash + 1); // a protocol such as "tcp/" or "unix/"
+    static const QStringList local = {u""_s,          u"unix"_s,  u"localhost"_s,
+                                      u"127.0.0.1"_s, u"[::1]"_s, u"::1"_s};
+    return local.contains(host) ? u"local"_s : host;
+}
+
+/// An X display as its host and display number: ":64", ":64.0" and "localhost:64.1" are one
+/// display, whose screens share the copy. Empty for a text that names no display.
+QString XDisplayName(const QString &display)
+{
+    const qsizetype colon = display.lastIndexOf(u':');
+    if (colon < 0)
+        return {};
+    QStringView number = QStringView(display).mid(colon + 1);
+    if (const qsizetype dot = number.indexOf(u'.'); dot >= 0)
+        number = number.first(dot);
+    bool isNumber = false;
+    const uint value = number.toUInt(&isNumber);
+    if (!isNumber)
+        return {};
+    return DisplayHost(display.first(colon)) + u'_' + QString::number(value);
+}
+
 /// The graphical session: one copy per user and display.
 QString SessionName()
 {
-    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
-    QString name;
-    for (const QChar c : display)
-        name += c.isLetterOrNumber() && c.unicode() < 0x80 ? c : u'_';
-    return name.isEmpty() ? u"nodisplay"_s : name;
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty())
+        return u"wayland_"_s + FileNameSafe(wayland);
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString x = XDisplayName(display);
+    if (!x.isEmpty())
+        return u"x_"_s + FileNameSafe(x);
+    return display.isEmpty() ? u"nodisplay"_s : u"other_"_s + FileNameSafe(display);
 }
 
 /// Whether the process at the other end of a local socket runs as this user.

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void keysAreIndependent();
     void theKeyIsPrivateToTheUserAndTheDisplay_data();
     void theKeyIsPrivateToTheUserAndTheDisplay();
+    void oneDisplayHasOneKey_data();
+    void oneDisplayHasOneKey();
 
 private:
     QString key(const QString &name = u"lumaro.instance"_s) const
@@ -212,6 +214,48 @@ void SingleInstanceTest::theKeyIsPrivateToTheUserAndTheDisplay()
     QVERIFY(!onFive.anotherCopyRunning());
     QVERIFY(!onSix.anotherCopyRunning());
     QVERIFY(againOnFive.anotherCopyRunning());
+}
+
+// The key names the display itself, not the text that names it: the screen number and the
+// ways of writing "this machine" do not make a second copy.
+void SingleInstanceTest::oneDisplayHasOneKey_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("screen 0") << u":64"_s << u":64.0"_s << true;
+    QTest::newRow("screen 1") << u":64"_s << u":64.1"_s << true;
+    QTest::newRow("localhost") << u":64"_s << u"localhost:64.0"_s << true;
+    QTest::newRow("unix") << u":64"_s << u"unix:64"_s << true;
+    QTest::newRow("protocol") << u":64"_s << u"unix/:64"_s << true;
+    QTest::newRow("loopback") << u"127.0.0.1:64"_s << u"LOCALHOST:64"_s << true;
+    QTest::newRow("leading zero") << u":64"_s << u":064"_s << true;
+    QTest::newRow("another display") << u":64"_s << u":65"_s << false;
+    QTest::newRow("another display, screen") << u":64.0"_s << u":6.40"_s << false;
+    QTest::newRow("another host") << u":64"_s << u"school:64"_s << false;
+    QTest::newRow("two hosts") << u"school:64"_s << u"home:64"_s << false;
+}
+
+void SingleInstanceTest::oneDisplayHasOneKey()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, other);
+    QFETCH(bool, same);
+    const EnvironmentGuard guard;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_folder->path()));
+    QVERIFY(QFile::setPermissions(m_folder->path(), QFileDevice::ReadOwner |
+                                                        QFileDevice::WriteOwner |
+                                                        QFileDevice::ExeOwner));
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", display.toLocal8Bit());
+    const QString first = LocalSocketInstance::defaultKey();
+    qputenv("DISPLAY", other.toLocal8Bit());
+    const QString second = LocalSocketInstance::defaultKey();
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(first == second, same);
+    LocalSocketInstance onFirst(first), onSecond(second);
+    QVERIFY(!onFirst.anotherCopyRunning());
+    QCOMPARE(onSecond.anotherCopyRunning(), same);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)
