@@ -32,6 +32,11 @@ public:
         const QString icon = message.icon == Message::Icon::Critical ? u"critical"_s : u"other"_s;
         report(u"message\t"_s + message.title + u'\t' + message.text + u'\t' + icon);
     }
+    bool ask(const Question &question) override
+    {
+        report(u"question\t"_s + question.title + u'\t' + question.text);
+        return false;
+    }
 };
 
 } // namespace
