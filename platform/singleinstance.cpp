@@ -2,6 +2,7 @@
 #include "singleinstance.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -15,7 +16,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int ConnectTimeoutMs = 500;
+/// Longer than a copy busy with a redraw needs to answer; a copy too old to know the question
+/// never answers, and counts as present.
+constexpr int AnswerTimeoutMs = 500;
 const QByteArray RaiseRequest = "raise\n";
+const QByteArray WindowQuestion = "window?\n";
+const QByteArray WindowShown = "window\n";
+const QByteArray NoWindow = "no window\n";
 
 /// A folder nobody else can enter: a real folder (no link), ours, mode 0700.
 bool IsPrivateFolder(const QString &path)
@@ -124,9 +131,10 @@ bool LocalSocketInstance::anotherCopyRunning()
     // Without a safe place for the key the check cannot be made; the program runs.
     if (m_key.isEmpty() || isFirstCopy() || listen())
         return false;
-    if (otherCopyAnswers())
+    if (askOtherCopy() == OtherCopy::Present)
         return true;
     // Nobody answers: the socket was left behind by a copy that ended without cleaning up.
+    // Or the copy had no window to show, and has given up its place.
     QLocalServer::removeServer(m_key);
     listen();
     return false;
@@ -156,14 +164,22 @@ bool LocalSocketInstance::listen()
     return m_server->listen(m_key);
 }
 
-bool LocalSocketInstance::otherCopyAnswers() const
+LocalSocketInstance::OtherCopy LocalSocketInstance::askOtherCopy() const
 {
     QLocalSocket probe;
     probe.connectToServer(m_key);
-    const bool answers =
-        probe.waitForConnected(ConnectTimeoutMs) && PeerIsThisUser(probe.socketDescriptor());
+    if (!probe.waitForConnected(ConnectTimeoutMs) || !PeerIsThisUser(probe.socketDescriptor()))
+        return OtherCopy::None;
+    probe.write(WindowQuestion);
+    probe.waitForBytesWritten(ConnectTimeoutMs);
+    QElapsedTimer waited;
+    waited.start();
+    while (!probe.canReadLine() && probe.state() == QLocalSocket::ConnectedState &&
+           waited.elapsed() < AnswerTimeoutMs)
+        probe.waitForReadyRead(int(AnswerTimeoutMs - waited.elapsed()));
+    const bool withoutWindow = probe.canReadLine() && probe.readLine() == NoWindow;
     probe.abort();
-    return answers;
+    return withoutWindow ? OtherCopy::WithoutWindow : OtherCopy::Present;
 }
 
 void LocalSocketInstance::acceptConnections()
@@ -183,7 +199,25 @@ void LocalSocketInstance::acceptConnections()
 void LocalSocketInstance::readRequests(QLocalSocket *socket)
 {
     while (socket->canReadLine()) {
-        if (socket->readLine() == RaiseRequest)
+        const QByteArray request = socket->readLine();
+        if (request == RaiseRequest)
             Q_EMIT raiseRequested();
+        else if (request == WindowQuestion)
+            answerWindowQuestion(*socket);
     }
+}
+
+void LocalSocketInstance::answerWindowQuestion(QLocalSocket &socket)
+{
+    if (windowShown()) {
+        socket.write(WindowShown);
+        socket.flush();
+        return;
+    }
+    // The place is free before the later copy hears so: closing the server afterwards would
+    // remove the later copy's socket.
+    m_server->close();
+    socket.write(NoWindow);
+    socket.waitForBytesWritten(ConnectTimeoutMs);
+    Q_EMIT placeGivenUp();
 }

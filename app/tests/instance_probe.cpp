@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -62,5 +63,11 @@ int main(int argc, char *argv[])
         return 0;
     }
     report(u"running"_s);
+    // A copy whose window is gone from the screen, as after one destroyed from outside.
+    if (argc > 2 && qstrcmp(argv[2], "hide") == 0) {
+        shell.currentWindow()->hide();
+        report(u"hidden"_s);
+    }
+    QObject::connect(&instance, &SingleInstance::placeGivenUp, [] { report(u"gave up"_s); });
     return app.exec();
 }

@@ -13,7 +13,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
+#include <future>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -75,6 +78,8 @@ private Q_SLOTS:
     void keysAreIndependent();
     void theKeyIsPrivateToTheUserAndTheDisplay_data();
     void theKeyIsPrivateToTheUserAndTheDisplay();
+    void aCopyWithoutAWindowGivesUpItsPlace_data();
+    void aCopyWithoutAWindowGivesUpItsPlace();
     void oneDisplayHasOneKey_data();
     void oneDisplayHasOneKey();
 
@@ -214,6 +219,38 @@ void SingleInstanceTest::theKeyIsPrivateToTheUserAndTheDisplay()
     QVERIFY(!onFive.anotherCopyRunning());
     QVERIFY(!onSix.anotherCopyRunning());
     QVERIFY(againOnFive.anotherCopyRunning());
+}
+
+// A first copy left without a window (one destroyed from outside) has nothing to bring
+// forward: the later copy runs in its place instead of refusing to start.
+void SingleInstanceTest::aCopyWithoutAWindowGivesUpItsPlace_data()
+{
+    QTest::addColumn<bool>("windowShown");
+    QTest::newRow("with a window") << true;
+    QTest::newRow("without a window") << false;
+}
+
+void SingleInstanceTest::aCopyWithoutAWindowGivesUpItsPlace()
+{
+    QFETCH(bool, windowShown);
+    LocalSocketInstance first(key());
+    first.setWindowShown([windowShown] { return windowShown; });
+    QVERIFY(!first.anotherCopyRunning());
+    QSignalSpy gaveUp(&first, &SingleInstance::placeGivenUp);
+    // The later copy waits for the first one's answer, which comes from this thread's events.
+    const QString laterKey = key();
+    std::future<std::pair<bool, bool>> later = std::async(std::launch::async, [laterKey] {
+        LocalSocketInstance copy(laterKey);
+        const bool found = copy.anotherCopyRunning();
+        return std::pair{found, copy.isFirstCopy()};
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready,
+                             10000);
+    const auto [found, laterIsFirst] = later.get();
+    QCOMPARE(found, windowShown);
+    QCOMPARE(laterIsFirst, !windowShown);
+    QCOMPARE(gaveUp.count(), windowShown ? 0 : 1);
+    QCOMPARE(first.isFirstCopy(), windowShown);
 }
 
 // The key names the display itself, not the text that names it: the screen number and the
