@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The test window on the screen: its controls at load, composing, handing in, saving, the
 // Enter key, the timers, the menu and the hand-over to the other windows.
+#include "bankchecksum.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
 #include "testbanks.h"
@@ -251,6 +252,29 @@ private Q_SLOTS:
         QVERIFY(mark(0)->text().isEmpty());
         QVERIFY(answerBox(0)->text().isEmpty());
         QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+    }
+
+    // Changed bytes that still read as a sound record (an answer 8 turned into 9) show only
+    // against the checksum beside the bank: the paper is refused as from any damaged bank.
+    void aBankThatFailsItsChecksumIsDamaged()
+    {
+        const QString bank = m_dir.filePath(u"tm6.dat"_s);
+        QVERIFY(TestBanks::Write(bank, 30));
+        QFile file(bank);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QFile checksum(BankChecksumPath(bank));
+        QVERIFY(checksum.open(QIODevice::WriteOnly));
+        checksum.write(BankChecksumText(file.readAll(), u"tm6.dat"_s));
+        checksum.close();
+        chooseBank(u"\\tm6.dat"_s);
+        compose();
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QVERIFY(file.seek(4 * RecordBytes + 460) && file.write("9") == 1);
+        file.close();
+        click(button(u"Option1"_s));
+        QCOMPARE(m_services->messages.shown, QList<Message>{DamagedBankMessage()});
+        QVERIFY(!m_window->paper().hasPaper());
+        QVERIFY(QFile::remove(checksum.fileName()) && QFile::remove(bank));
     }
 
     void aDamagedBankIsToldOnce()
