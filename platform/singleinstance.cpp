@@ -214,6 +214,9 @@ void LocalSocketInstance::answerWindowQuestion(QLocalSocket &socket)
         socket.flush();
         return;
     }
+    // A later copy that stopped waiting has gone on as the second copy: this one stays.
+    if (socket.state() != QLocalSocket::ConnectedState)
+        return;
     // The place is free before the later copy hears so: closing the server afterwards would
     // remove the later copy's socket.
     m_server->close();
