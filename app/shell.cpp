@@ -124,12 +124,16 @@ void Shell::windowDestroyed(WId window)
 {
     if (m_ended)
         return;
+    bool lost = false;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         // Closed, so that the widget no longer counts as shown.
-        if (widget->isVisible() && widget->internalWinId() == window)
+        if (widget->isVisible() && widget->internalWinId() == window) {
             widget->close();
+            lost = true;
+        }
     }
-    if (!anyWindowShown())
+    // Windows Qt itself destroys (menus, message boxes) end nothing.
+    if (lost && !anyWindowShown())
         endProgram();
 }
 
