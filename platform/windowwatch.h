@@ -3,7 +3,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QObject>
-#include <QWidget>
+#include <QtGui/qwindowdefs.h>
 
 /// Tells when a window of this program is destroyed by someone else: another X client
 /// (xdotool windowclose, a kiosk tool) or a compositor that crashed. Qt does not notice: the
