@@ -37,7 +37,9 @@ QString InTheWay(const QString &path)
         return u"有一个绕成圈的链接挡住了文件夹："_s + Native(path);
     if (cause == EACCES)
         return u"没有进入文件夹的权限："_s + Native(QFileInfo(path).absolutePath());
-    return u"有一个指向不存在的地方的链接挡住了文件夹："_s + Native(path);
+    if (cause == ENOENT && QFileInfo(path).isSymLink())
+        return u"有一个指向不存在的地方的链接挡住了文件夹："_s + Native(path);
+    return u"文件夹没能建立（错误 "_s + QString::number(cause) + u"）："_s + Native(path);
 }
 
 /// Why the system would not make the folder path, from its error number.

@@ -146,10 +146,12 @@ SaveOutcome PaperStore::save(const QString &paperText, const QString &paperFileN
 {
     const QString folderFailure = MakeFolderOrSayWhy(m_folder);
     const PaperTarget target = PaperTargetFor(m_folder, paperFileName);
-    if (!target.ok())
-        return {target.Path, target.Error};
+    // A folder that cannot be made is the first reason: a loop of links in its place would
+    // otherwise pass for a path that leads out of it.
     if (!folderFailure.isEmpty())
         return {target.Path, folderFailure};
+    if (!target.ok())
+        return {target.Path, target.Error};
     if (const QString obstacle = ObstacleTo(target.Path); !obstacle.isEmpty())
         return {target.Path, obstacle};
     return write(GbkWithSubstitutes(paperText), target.Path);

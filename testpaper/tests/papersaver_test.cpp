@@ -123,6 +123,8 @@ int PaperFolderFailure(const QString &setup, const QString &expected)
         QFile(documents + u"/cssj"_s).open(QIODevice::WriteOnly);
     else if (setup == u"a link to nowhere"_s)
         QFile::link(home + u"/gone"_s, documents + u"/cssj"_s);
+    else if (setup == u"a loop of links"_s)
+        QFile::link(documents + u"/cssj"_s, documents + u"/cssj"_s);
     const PaperStore store(documents + u"/cssj"_s);
     const bool made = store.makeFolder();
     const SaveOutcome outcome = store.save(Paper, u"期末"_s);
@@ -306,6 +308,8 @@ private Q_SLOTS:
             << u"a file in its place"_s << u"有一个同名文件挡住了文件夹"_s;
         QTest::newRow("a link to nowhere")
             << u"a link to nowhere"_s << u"有一个指向不存在的地方的链接挡住了文件夹"_s;
+        QTest::newRow("a loop of links")
+            << u"a loop of links"_s << u"有一个绕成圈的链接挡住了文件夹"_s;
     }
 
     void aFolderThatCannotBeMadeSaysWhy()
