@@ -10,6 +10,7 @@
 #include "shell.h"
 #include "singleinstance.h"
 #include "sound.h"
+#include "windowwatch.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -30,6 +31,9 @@ int RunShell(const QString &programFolder, Sound &sound)
     Shell shell(PlatformServices{sound, messages, display, instance}, programFolder,
                 ProgramLearningWindows());
     QObject::connect(&shell, &Shell::ended, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    DestroyedWindowWatch watch;
+    QObject::connect(&watch, &DestroyedWindowWatch::windowDestroyed, &shell,
+                     &Shell::windowDestroyed, Qt::QueuedConnection);
     shell.start();
     if (shell.hasEnded())
         return 0;

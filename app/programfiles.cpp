@@ -19,6 +19,11 @@ QString BankName(int type)
     return u"\\tm"_s + QString::number(type) + u".dat"_s;
 }
 
+QString ChecksumName(int type)
+{
+    return u"\\tm"_s + QString::number(type) + u".sha256"_s;
+}
+
 QString NarrationName(int type, int record)
 {
     return u"\\jiangjie"_s + QString::number(type) + QString::number(record) + u".wav"_s;
@@ -42,7 +47,7 @@ QStringList ProgramFileNames(const QString &programFolder)
 {
     QStringList names;
     for (int type = 1; type <= BankCount; ++type)
-        names << BankName(type);
+        names << BankName(type) << ChecksumName(type);
     names << u"\\ptq.wav"_s << u"\\dui.wav"_s << u"\\zhadan.wav"_s << u"\\alert.wav"_s;
     for (int type = 1; type <= BankCount; ++type) {
         const int records = BankRecordCount(JoinProgramPath(programFolder, BankName(type)));

@@ -7,8 +7,9 @@
 class QTextStream;
 
 /// The names, each beginning with "\", of the files the program reads from its folder: the
-/// five banks, the title music, the right, wrong and alert sounds, and the narration of every
-/// record of each bank that is there (a bank of n records is narrated by n files).
+/// five banks with their checksums, the title music, the right, wrong and alert sounds, and the
+/// narration of every record of each bank that is there (a bank of n records is narrated by n
+/// files).
 QStringList ProgramFileNames(const QString &programFolder);
 
 /// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a wave file.

@@ -7,6 +7,10 @@
 #include "placeholderwindow.h"
 #include "singleinstance.h"
 
+#include <QApplication>
+
+#include <algorithm>
+
 namespace {
 
 PlaceholderDesign placeholderFor(WindowId id)
@@ -34,6 +38,9 @@ Shell::Shell(const PlatformServices &services, const QString &programFolder,
     m_main = std::make_unique<MainWindow>(*this, m_settings, m_services);
     connect(&m_services.instance, &SingleInstance::raiseRequested, this,
             &Shell::raiseCurrentWindow);
+    m_services.instance.setWindowShown(&Shell::anyWindowShown);
+    // A later copy found nothing to bring forward and runs in this one's place.
+    connect(&m_services.instance, &SingleInstance::placeGivenUp, this, &Shell::endProgram);
 }
 
 Shell::~Shell()
@@ -102,6 +109,32 @@ void Shell::endProgram()
         knowledge->close();
     m_main->close();
     Q_EMIT ended();
+}
+
+bool Shell::anyWindowShown()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        const Qt::WindowType type = window->windowType();
+        return window->isVisible() && (type == Qt::Window || type == Qt::Dialog);
+    });
+}
+
+void Shell::windowDestroyed(WId window)
+{
+    if (m_ended)
+        return;
+    bool lost = false;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        // Closed, so that the widget no longer counts as shown.
+        if (widget->isVisible() && widget->internalWinId() == window) {
+            widget->close();
+            lost = true;
+        }
+    }
+    // Windows Qt itself destroys (menus, message boxes) end nothing.
+    if (lost && !anyWindowShown())
+        endProgram();
 }
 
 void Shell::raiseCurrentWindow()

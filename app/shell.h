@@ -4,6 +4,7 @@
 #include "windowhost.h"
 
 #include <QObject>
+#include <QtGui/qwindowdefs.h>
 
 #include <functional>
 #include <map>
@@ -40,6 +41,12 @@ public:
     const ProgramSettings &settings() const override { return m_settings; }
     QWidget *handOver(QWidget *leaving, WindowId next) override;
     void endProgram() override;
+
+    /// A native window was destroyed from outside. The program's window it belonged to is
+    /// closed, and when no window of the program is left on the screen the program ends.
+    void windowDestroyed(WId window);
+    /// Whether a window of the program is on the screen (tool tips and pop-ups aside).
+    static bool anyWindowShown();
 
     MainWindow &mainWindow() { return *m_main; }
     /// The window of that kind, or nullptr while it has never been opened.

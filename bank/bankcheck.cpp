@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bankcheck.h"
 
+#include "bankchecksum.h"
 #include "problemrecord.h"
 #include "recordcheck.h"
 #include "regularfile.h"
@@ -43,6 +44,10 @@ QStringList CheckBankFile(const QString &bankPath)
     // The size is known to be within the bound: reading just that spares a 32 MB buffer.
     const QByteArray bytes = bank.read(qMin(bank.size(), MaxBankBytes));
     QStringList violations;
+    if (CheckBankChecksum(bankPath, bytes) == ChecksumVerdict::Differs)
+        violations.append(
+            bankPath % u"：与校验文件 "_s % BankChecksumPath(bankPath) %
+            u" 不符，题库文件有错误（请重新安装，或用 lumaro-bank build 重新生成）"_s);
     if (bytes.size() % RecordBytes != 0)
         violations.append(u"文件末尾有 "_s % QString::number(bytes.size() % RecordBytes) %
                           u" 个多余字节（不足一条记录）"_s);

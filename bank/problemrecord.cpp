@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "problemrecord.h"
 
+#include "bankchecksum.h"
 #include "regularfile.h"
 
 #include <QFile>
@@ -102,7 +103,16 @@ BankSnapshot ReadBankSnapshot(const QString &bankPath, int k)
     if (!OpenBankFile(bank, bankPath))
         return {0, ProblemRecord::Blank()};
     const int count = CountOf(bank.size());
-    return {count, ReadOpenRecord(bank, count, k)};
+    if (!HasBankChecksum(bankPath))
+        return {count, ReadOpenRecord(bank, count, k)};
+    // The checksum covers the bytes just read, so nothing can change in between. A bank that
+    // fails it gives blank records, which no window shows or judges: damage, as any other.
+    const QByteArray bytes = bank.read(qMin(bank.size(), MaxBankBytes));
+    if (bytes.size() != bank.size() ||
+        CheckBankChecksum(bankPath, bytes) != ChecksumVerdict::Matches || k < 1 || k > count)
+        return {count, ProblemRecord::Blank()};
+    return {count, DecodeProblemRecord(
+                       QByteArrayView(bytes).sliced(qsizetype(k - 1) * RecordBytes, RecordBytes))};
 }
 
 ProblemRecord ReadProblemRecord(const QString &bankPath, int k)

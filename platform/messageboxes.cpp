@@ -2,6 +2,7 @@
 #include "messageboxes.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,6 +32,24 @@ void WidgetMessageBoxes::show(const Message &message)
     QMessageBox box(boxIcon(message.icon), message.title, text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool WidgetMessageBoxes::ask(const Question &question)
+{
+    QMessageBox box(QMessageBox::Question, question.title, question.text);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *goAhead = box.addButton(question.goAhead, QMessageBox::AcceptRole);
+    QPushButton *stay = box.addButton(question.stay, QMessageBox::RejectRole);
+    // Enter and Esc keep the pupil where the work is.
+    box.setDefaultButton(stay);
+    box.setEscapeButton(stay);
+    box.exec();
+    return box.clickedButton() == goAhead;
+}
+
+Question LeaveUnfinishedTestQuestion()
+{
+    return {u"Lumaro"_s, u"试卷还没有交，确定要离开吗？"_s, u"离开"_s, u"取消"_s};
 }
 
 Message NotReadyMessage()

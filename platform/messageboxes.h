@@ -14,6 +14,16 @@ struct Message {
     bool operator==(const Message &) const = default;
 };
 
+/// A question to the pupil in a box with two buttons.
+struct Question {
+    QString title;
+    QString text;
+    QString goAhead; ///< the button that goes ahead
+    QString stay;    ///< the button that changes nothing; also Esc and the box's close box
+
+    bool operator==(const Question &) const = default;
+};
+
 /// The learning windows' message when their bank is missing or has too few problems.
 Message NotReadyMessage();
 /// The learning windows' message, once per opening, when their bank holds damaged records:
@@ -22,15 +32,22 @@ Message DamagedBankMessage();
 /// An answer whose brackets do not match; shown once per such error, before the verdict.
 Message ExpressionErrorMessage();
 
+/// The test window's question when its close box would end the program with a paper
+/// composed, answered in part, and neither handed in nor saved.
+Question LeaveUnfinishedTestQuestion();
+
 /// The one place every message box goes through. show() returns when the pupil has pressed OK.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void show(const Message &message) = 0;
+    /// True when the pupil chose the question's goAhead button; any other way out stays.
+    virtual bool ask(const Question &question) = 0;
 };
 
 /// Message boxes on the screen, modal to the whole program.
 class WidgetMessageBoxes final : public MessageBoxes {
 public:
     void show(const Message &message) override;
+    bool ask(const Question &question) override;
 };

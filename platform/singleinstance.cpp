@@ -2,6 +2,7 @@
 #include "singleinstance.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -15,7 +16,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int ConnectTimeoutMs = 500;
+/// Longer than a copy busy with a redraw needs to answer; a copy too old to know the question
+/// never answers, and counts as present.
+constexpr int AnswerTimeoutMs = 500;
 const QByteArray RaiseRequest = "raise\n";
+const QByteArray WindowQuestion = "window?\n";
+const QByteArray WindowShown = "window\n";
+const QByteArray NoWindow = "no window\n";
 
 /// A folder nobody else can enter: a real folder (no link), ours, mode 0700.
 bool IsPrivateFolder(const QString &path)
@@ -37,16 +44,55 @@ QString PrivateFolder()
     return IsPrivateFolder(own) ? own : QString();
 }
 
+/// Letters and digits of a name, everything else as "_", for a socket's file name.
+QString FileNameSafe(QStringView text)
+{
+    QString name;
+    for (const QChar c : text)
+        name += c.isLetterOrNumber() && c.unicode() < 0x80 ? c : u'_';
+    return name;
+}
+
+/// An X display's host as one name for each machine: no host, "unix" and the loopback
+/// names all reach the server on this machine.
+QString DisplayHost(QString host)
+{
+    host = host.toLower();
+    if (const qsizetype slash = host.indexOf(u'/'); slash >= 0)
+        host = host.mid(slash + 1); // a protocol such as "tcp/" or "unix/"
+    static const QStringList local = {u""_s,          u"unix"_s,  u"localhost"_s,
+                                      u"127.0.0.1"_s, u"[::1]"_s, u"::1"_s};
+    return local.contains(host) ? u"local"_s : host;
+}
+
+/// An X display as its host and display number: ":64", ":64.0" and "localhost:64.1" are one
+/// display, whose screens share the copy. Empty for a text that names no display.
+QString XDisplayName(const QString &display)
+{
+    const qsizetype colon = display.lastIndexOf(u':');
+    if (colon < 0)
+        return {};
+    QStringView number = QStringView(display).mid(colon + 1);
+    if (const qsizetype dot = number.indexOf(u'.'); dot >= 0)
+        number = number.first(dot);
+    bool isNumber = false;
+    const uint value = number.toUInt(&isNumber);
+    if (!isNumber)
+        return {};
+    return DisplayHost(display.first(colon)) + u'_' + QString::number(value);
+}
+
 /// The graphical session: one copy per user and display.
 QString SessionName()
 {
-    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
-    if (display.isEmpty())
-        display = qEnvironmentVariable("DISPLAY");
-    QString name;
-    for (const QChar c : display)
-        name += c.isLetterOrNumber() && c.unicode() < 0x80 ? c : u'_';
-    return name.isEmpty() ? u"nodisplay"_s : name;
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty())
+        return u"wayland_"_s + FileNameSafe(wayland);
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString x = XDisplayName(display);
+    if (!x.isEmpty())
+        return u"x_"_s + FileNameSafe(x);
+    return display.isEmpty() ? u"nodisplay"_s : u"other_"_s + FileNameSafe(display);
 }
 
 /// Whether the process at the other end of a local socket runs as this user.
@@ -85,9 +131,10 @@ bool LocalSocketInstance::anotherCopyRunning()
     // Without a safe place for the key the check cannot be made; the program runs.
     if (m_key.isEmpty() || isFirstCopy() || listen())
         return false;
-    if (otherCopyAnswers())
+    if (askOtherCopy() == OtherCopy::Present)
         return true;
     // Nobody answers: the socket was left behind by a copy that ended without cleaning up.
+    // Or the copy had no window to show, and has given up its place.
     QLocalServer::removeServer(m_key);
     listen();
     return false;
@@ -117,14 +164,22 @@ bool LocalSocketInstance::listen()
     return m_server->listen(m_key);
 }
 
-bool LocalSocketInstance::otherCopyAnswers() const
+LocalSocketInstance::OtherCopy LocalSocketInstance::askOtherCopy() const
 {
     QLocalSocket probe;
     probe.connectToServer(m_key);
-    const bool answers =
-        probe.waitForConnected(ConnectTimeoutMs) && PeerIsThisUser(probe.socketDescriptor());
+    if (!probe.waitForConnected(ConnectTimeoutMs) || !PeerIsThisUser(probe.socketDescriptor()))
+        return OtherCopy::None;
+    probe.write(WindowQuestion);
+    probe.waitForBytesWritten(ConnectTimeoutMs);
+    QElapsedTimer waited;
+    waited.start();
+    while (!probe.canReadLine() && probe.state() == QLocalSocket::ConnectedState &&
+           waited.elapsed() < AnswerTimeoutMs)
+        probe.waitForReadyRead(int(AnswerTimeoutMs - waited.elapsed()));
+    const bool withoutWindow = probe.canReadLine() && probe.readLine() == NoWindow;
     probe.abort();
-    return answers;
+    return withoutWindow ? OtherCopy::WithoutWindow : OtherCopy::Present;
 }
 
 void LocalSocketInstance::acceptConnections()
@@ -144,7 +199,28 @@ void LocalSocketInstance::acceptConnections()
 void LocalSocketInstance::readRequests(QLocalSocket *socket)
 {
     while (socket->canReadLine()) {
-        if (socket->readLine() == RaiseRequest)
+        const QByteArray request = socket->readLine();
+        if (request == RaiseRequest)
             Q_EMIT raiseRequested();
+        else if (request == WindowQuestion)
+            answerWindowQuestion(*socket);
     }
+}
+
+void LocalSocketInstance::answerWindowQuestion(QLocalSocket &socket)
+{
+    if (windowShown()) {
+        socket.write(WindowShown);
+        socket.flush();
+        return;
+    }
+    // A later copy that stopped waiting has gone on as the second copy: this one stays.
+    if (socket.state() != QLocalSocket::ConnectedState)
+        return;
+    // The place is free before the later copy hears so: closing the server afterwards would
+    // remove the later copy's socket.
+    m_server->close();
+    socket.write(NoWindow);
+    socket.waitForBytesWritten(ConnectTimeoutMs);
+    Q_EMIT placeGivenUp();
 }

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QLocalServer;
 class QLocalSocket;
 
@@ -19,14 +21,32 @@ public:
     /// Asks the copy found by anotherCopyRunning() to bring its window to the front.
     virtual void raiseOtherCopy() = 0;
 
+    /// How this copy tells a later copy whether it has a window to bring to the front. A copy
+    /// without one gives up its place to the later copy (placeGivenUp()); until this is set,
+    /// this copy always has a window.
+    void setWindowShown(std::function<bool()> windowShown)
+    {
+        m_windowShown = std::move(windowShown);
+    }
+
 Q_SIGNALS:
     /// A later copy asked this one to bring its window to the front.
     void raiseRequested();
+    /// A later copy found this one without a window and now runs in its place: this copy
+    /// should end.
+    void placeGivenUp();
+
+protected:
+    bool windowShown() const { return !m_windowShown || m_windowShown(); }
+
+private:
+    std::function<bool()> m_windowShown;
 };
 
 /// One copy per user and display, through a local socket that only the same user may reach
 /// (and only peers of the same user id are heard). A socket left behind by a copy that
-/// crashed is recognised (nobody answers on it) and taken over.
+/// crashed is recognised (nobody answers on it) and taken over, and so is the place of a copy
+/// that answers it has no window left to show.
 class LocalSocketInstance final : public SingleInstance {
     Q_OBJECT
 public:
@@ -46,10 +66,13 @@ public:
     bool isFirstCopy() const;
 
 private:
+    enum class OtherCopy { None, WithoutWindow, Present };
+
     bool listen();
-    bool otherCopyAnswers() const;
+    OtherCopy askOtherCopy() const;
     void acceptConnections();
     void readRequests(QLocalSocket *socket);
+    void answerWindowQuestion(QLocalSocket &socket);
 
     QString m_key;
     QLocalServer *m_server = nullptr;

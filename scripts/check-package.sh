@@ -20,9 +20,12 @@ for program in lumaro lumaro-bank; do
 done
 
 for type in 1 2 3 4 5; do
+    [ -f "$program_dir/tm$type.sha256" ] || fail "tm$type.sha256 is missing beside tm$type.dat"
     "$root/usr/bin/lumaro-bank" check "$program_dir/tm$type.dat" >/dev/null ||
         fail "lumaro-bank check tm$type.dat failed"
 done
+(cd "$program_dir" && sha256sum --check --quiet --strict tm[1-5].sha256) ||
+    fail "a bank differs from its checksum"
 
 # Starts the program at $1 headless and prints its error output. The program has started its
 # main window once it claims its single-instance place in the runtime folder, which is its
@@ -51,18 +54,26 @@ if grep -q '缺少' <<<"$report"; then
     fail "the installed program misses files"
 fi
 
-# The same check finds what a folder lacks: a copy of the program folder without one bank
-# and one narration file, started through a link from elsewhere.
+# The same check finds what a folder lacks: a copy of the program folder without one bank,
+# one checksum and one narration file, started through a link from elsewhere.
 copy=$work/copy
 cp -r "$program_dir" "$copy"
-rm "$copy/tm3.dat" "$copy/jiangjie12.wav"
+rm "$copy/tm3.dat" "$copy/tm4.sha256" "$copy/jiangjie12.wav"
 mkdir "$work/bin"
 ln -s "$copy/lumaro" "$work/bin/lumaro"
 report=$(start_program "$work/bin/lumaro")
 expected="Lumaro：程序文件夹中缺少文件 $copy/tm3.dat
+Lumaro：程序文件夹中缺少文件 $copy/tm4.sha256
 Lumaro：程序文件夹中缺少文件 $copy/jiangjie12.wav"
 [ "$(grep '缺少' <<<"$report" | sort)" = "$(sort <<<"$expected")" ] ||
-    fail "a copy lacking tm3.dat and jiangjie12.wav reported: $report"
+    fail "a copy lacking tm3.dat, tm4.sha256 and jiangjie12.wav reported: $report"
+
+# A bank changed after it was built, in bytes that still read as GBK, is named by the check.
+printf '\260\241' | dd of="$copy/tm1.dat" bs=1 seek=470 conv=notrunc 2>/dev/null
+if "$copy/lumaro-bank" check "$copy/tm1.dat" >"$work/damaged.out" 2>&1 ||
+    ! grep -q "tm1.dat：与校验文件" "$work/damaged.out"; then
+    fail "a damaged tm1.dat passed lumaro-bank check: $(cat "$work/damaged.out")"
+fi
 
 desktop-file-validate "$root/usr/share/applications/org.lumaro.Lumaro.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumaro.Lumaro.metainfo.xml" >/dev/null ||

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+    libxcb1-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio pulseaudio-utils
     libtomlplusplus-dev espeak-ng
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -2,6 +2,7 @@
 #include "papersaver.h"
 
 #include "filereplacement.h"
+#include "paperfolder.h"
 #include "paperpath.h"
 #include "problemrecord.h"
 
@@ -61,15 +62,18 @@ PaperStore::PaperStore(QString folder) : m_folder(std::move(folder)) {}
 
 QString PaperStore::DocumentsFolder()
 {
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Without HOME the standard places all lie in the root folder.
+    QString documents = qEnvironmentVariableIsEmpty("HOME")
+                            ? HomeFolder() + u"/Documents"_s
+                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
-        documents = QDir::homePath();
-    return QDir(documents).filePath(u"cssj"_s);
+        documents = HomeFolder();
+    return QDir::cleanPath(documents + u"/cssj"_s);
 }
 
 bool PaperStore::makeFolder() const
 {
-    return QDir().mkpath(m_folder);
+    return MakeFolderOrSayWhy(m_folder).isEmpty();
 }
 
 QString PaperStore::defaultPaperFileName() const
@@ -96,8 +100,12 @@ std::unique_ptr<QSaveFile> PaperStore::draftFor(const QString &path) const
 
 SaveOutcome PaperStore::save(const QString &paperText, const QString &paperFileName) const
 {
-    makeFolder();
+    const QString folderFailure = MakeFolderOrSayWhy(m_folder);
     const PaperTarget target = PaperTargetFor(m_folder, paperFileName);
+    // A folder that cannot be made is the first reason: a loop of links in its place would
+    // otherwise pass for a path that leads out of it.
+    if (!folderFailure.isEmpty())
+        return {target.Path, folderFailure};
     if (!target.ok())
         return {target.Path, target.Error};
     if (const QString obstacle = ObstacleTo(target.Path); !obstacle.isEmpty())

@@ -6,11 +6,14 @@
 
 #include <QList>
 
+#include <algorithm>
+
 TestPaper::TestPaper(QRandomGenerator random) : m_random(random) {}
 
 void TestPaper::reset()
 {
     m_state = State::NoPaper;
+    m_saved = false;
     m_paperText.clear();
     m_score = 0;
 }
@@ -53,6 +56,14 @@ std::optional<ProblemRecord> TestPaper::drawSoundRecord(const QString &bankPath,
         m_damageFound = true;
     }
     return std::nullopt;
+}
+
+bool TestPaper::unfinished(const QStringList &answers) const
+{
+    const bool typed = std::any_of(answers.begin(), answers.end(), [](const QString &answer) {
+        return !answer.trimmed().isEmpty();
+    });
+    return m_state == State::Composed && !m_saved && typed;
 }
 
 std::optional<Grading> TestPaper::handIn(const QStringList &answers)

@@ -39,6 +39,11 @@ public:
     std::optional<Grading> handIn(const QStringList &answers);
 
     State state() const { return m_state; }
+    /// The composed paper was saved; composing again forgets it.
+    void markSaved() { m_saved = true; }
+    /// Whether leaving now would lose the pupil's work: a paper composed, some answer typed,
+    /// and neither handed in nor saved.
+    bool unfinished(const QStringList &answers) const;
     bool hasPaper() const { return m_state != State::NoPaper; }
 
     /// The composed paper; empty while there is no paper.
@@ -57,6 +62,7 @@ private:
     QRandomGenerator m_random;
     bool m_damageFound = false;
     State m_state = State::NoPaper;
+    bool m_saved = false;
     QString m_paperText;
     int m_score = 0;
     int m_poolSize = 0;

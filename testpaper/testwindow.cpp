@@ -136,6 +136,13 @@ void TestWindow::setTimersEnabled(bool enabled)
 
 void TestWindow::closeEvent(QCloseEvent *event)
 {
+    // Only the close box (and the window manager's keys) close the window from outside; the
+    // window's own buttons and the exit entry leave without a question.
+    if (event->spontaneous() && m_paper.unfinished(answers()) &&
+        !m_services.messages.ask(LeaveUnfinishedTestQuestion())) {
+        event->ignore();
+        return;
+    }
     setTimersEnabled(false);
     QMainWindow::closeEvent(event);
 }
@@ -223,7 +230,9 @@ void TestWindow::Option3_Click()
         return;
     }
     const SaveOutcome outcome = m_store.save(text, m_pathBox->text());
-    if (!outcome.ok())
+    if (outcome.ok())
+        m_paper.markSaved();
+    else
         m_services.messages.show(TestMessages::SaveFailed(outcome));
 }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -31,6 +32,11 @@ public:
     {
         const QString icon = message.icon == Message::Icon::Critical ? u"critical"_s : u"other"_s;
         report(u"message\t"_s + message.title + u'\t' + message.text + u'\t' + icon);
+    }
+    bool ask(const Question &question) override
+    {
+        report(u"question\t"_s + question.title + u'\t' + question.text);
+        return false;
     }
 };
 
@@ -57,5 +63,11 @@ int main(int argc, char *argv[])
         return 0;
     }
     report(u"running"_s);
+    // A copy whose window is gone from the screen, as after one destroyed from outside.
+    if (argc > 2 && qstrcmp(argv[2], "hide") == 0) {
+        shell.currentWindow()->hide();
+        report(u"hidden"_s);
+    }
+    QObject::connect(&instance, &SingleInstance::placeGivenUp, [] { report(u"gave up"_s); });
     return app.exec();
 }

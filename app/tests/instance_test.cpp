@@ -18,12 +18,12 @@ constexpr int Patience = 20000; // ms; generous for a loaded machine, never reac
 /// One copy of the program, started with a single-instance key of the test's own.
 class Copy {
 public:
-    explicit Copy(const QString &key)
+    explicit Copy(const QString &key, const QStringList &options = {})
     {
         const QString probe =
             QDir(QCoreApplication::applicationDirPath()).filePath(u"lumaro-instance-probe"_s);
         m_process.setProgram(probe);
-        m_process.setArguments({key});
+        m_process.setArguments(QStringList{key} + options);
         m_process.start();
     }
     ~Copy()
@@ -76,6 +76,7 @@ private Q_SLOTS:
     void init();
     void aSecondCopyShowsTheMessageRaisesTheFirstAndEnds();
     void aCrashedCopyNeverBlocksTheNext();
+    void aCopyWithoutAWindowMakesWayForTheNext();
 
 private:
     QString key() const { return m_folder->filePath(u"lumaro.instance"_s); }
@@ -113,6 +114,23 @@ void InstanceTest::aCrashedCopyNeverBlocksTheNext()
     Copy next(key());
     QVERIFY(next.waitForLine(u"running"_s));
     QCOMPARE(next.lines(), QStringList{u"running"_s});
+}
+
+void InstanceTest::aCopyWithoutAWindowMakesWayForTheNext()
+{
+    Copy windowless(key(), {u"hide"_s});
+    QVERIFY(windowless.waitForLine(u"hidden"_s));
+    Copy next(key());
+    QVERIFY(next.waitForLine(u"running"_s));
+    QCOMPARE(next.lines(), QStringList{u"running"_s});
+    QVERIFY(windowless.finish());
+    QCOMPARE(windowless.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(windowless.lines(), (QStringList{u"running"_s, u"hidden"_s, u"gave up"_s}));
+    // The next copy holds the place now: a third start finds it.
+    Copy third(key());
+    QVERIFY(third.finish());
+    QCOMPARE(third.lines(),
+             (QStringList{u"message\tLumaro\t这程序已执行\tcritical"_s, u"ended"_s}));
 }
 
 QTEST_GUILESS_MAIN(InstanceTest)

@@ -55,6 +55,7 @@ bool LayOutProgramFolder(const QDir &dir)
         const QString type = QString::number(t + 1);
         ok &= Write(dir.filePath(u"tm"_s + type + u".dat"_s),
                     QByteArray(Records[t] * RecordBytes, ' '));
+        ok &= Write(dir.filePath(u"tm"_s + type + u".sha256"_s), "checksum");
         for (int k = 1; k <= Records[t]; ++k)
             ok &=
                 Write(dir.filePath(u"jiangjie"_s + type + QString::number(k) + u".wav"_s), Wave());
@@ -82,6 +83,8 @@ void ProgramFilesTest::whatIsMissingIsNamed_data()
     QTest::newRow("nothing") << QString() << QByteArray() << QStringList();
     QTest::newRow("a bank: its narration is not asked for")
         << u"tm3.dat"_s << QByteArray() << QStringList{u"\\tm3.dat"_s};
+    QTest::newRow("a bank's checksum")
+        << u"tm4.sha256"_s << QByteArray() << QStringList{u"\\tm4.sha256"_s};
     QTest::newRow("the first narration")
         << u"jiangjie21.wav"_s << QByteArray() << QStringList{u"\\jiangjie21.wav"_s};
     QTest::newRow("the closing words, the last record's")
@@ -125,11 +128,13 @@ void ProgramFilesTest::theReportNamesFullPathsOnePerLine()
     QTextStream out(&text);
     ReportMissingProgramFiles(folder, out);
     const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-    // Five banks and four sounds; no bank, so no narration.
-    QCOMPARE(lines.size(), 9);
-    QCOMPARE(lines[3],
+    // Five banks with their checksums and four sounds; no bank, so no narration.
+    QCOMPARE(lines.size(), 14);
+    QCOMPARE(lines[6],
              u"Lumaro：程序文件夹中缺少文件 "_s + JoinProgramPath(folder, u"\\tm4.dat"_s));
-    QVERIFY(lines[8].endsWith(JoinProgramPath(folder, u"\\alert.wav"_s)));
+    QCOMPARE(lines[7],
+             u"Lumaro：程序文件夹中缺少文件 "_s + JoinProgramPath(folder, u"\\tm4.sha256"_s));
+    QVERIFY(lines[13].endsWith(JoinProgramPath(folder, u"\\alert.wav"_s)));
 
     QTemporaryDir complete;
     QVERIFY(LayOutProgramFolder(QDir(complete.path())));

@@ -48,6 +48,9 @@ private Q_SLOTS:
     void theFirstCopyComesForwardWhenAsked();
     void basicKnowledgeOpensOnTopAndStaysOpen();
     void exitClosesEveryWindow();
+    void aDestroyedWindowEndsTheProgramWhenNoneIsLeft_data();
+    void aDestroyedWindowEndsTheProgramWhenNoneIsLeft();
+    void aCopyThatGaveUpItsPlaceEnds();
 };
 
 void ShellTest::modeLabelsHandOverWithTheClickSound_data()
@@ -265,6 +268,60 @@ void ShellTest::exitClosesEveryWindow()
     QVERIFY(!main.isVisible());
     QVERIFY(program.shell->hasEnded());
     QCOMPARE(program.shell->handOver(nullptr, WindowId::Main), nullptr);
+}
+
+// A window destroyed from outside (xdotool windowclose, a crashed compositor) leaves Qt
+// believing it is still shown; without a window on the screen the program must end, or it
+// would keep the single-instance place with nothing to bring forward.
+void ShellTest::aDestroyedWindowEndsTheProgramWhenNoneIsLeft_data()
+{
+    QTest::addColumn<QString>("open");      // what is open: "main", "knowledge", "test"
+    QTest::addColumn<QString>("destroyed"); // whose window: "main", "knowledge", "test", "other"
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("the main window") << u"main"_s << u"main"_s << true;
+    QTest::newRow("the test window") << u"test"_s << u"test"_s << true;
+    QTest::newRow("the main window, knowledge open") << u"knowledge"_s << u"main"_s << false;
+    QTest::newRow("the knowledge window") << u"knowledge"_s << u"knowledge"_s << false;
+    QTest::newRow("someone else's window") << u"main"_s << u"other"_s << false;
+    QTest::newRow("a window gone before any is shown") << u"none"_s << u"other"_s << false;
+}
+
+void ShellTest::aDestroyedWindowEndsTheProgramWhenNoneIsLeft()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, destroyed);
+    QFETCH(bool, ends);
+    ShellFixture program;
+    QSignalSpy ended(program.shell.get(), &Shell::ended);
+    if (open != u"none"_s)
+        program.shell->start();
+    MainWindow &main = program.shell->mainWindow();
+    if (open == u"knowledge"_s)
+        QTest::mouseClick(main.findChild<QWidget *>(u"Label2"_s), Qt::LeftButton);
+    else if (open == u"test"_s)
+        program.shell->handOver(&main, WindowId::Test);
+    QWidget *window = destroyed == u"main"_s        ? &main
+                      : destroyed == u"knowledge"_s ? main.knowledgeWindow()
+                      : destroyed == u"test"_s      ? program.shell->currentWindow()
+                                                    : nullptr;
+    const WId id = window ? window->internalWinId() : WId(0x7fff0001);
+    QVERIFY(id != 0);
+    program.shell->windowDestroyed(id);
+    QCOMPARE(ended.count(), ends ? 1 : 0);
+    QCOMPARE(Shell::anyWindowShown(), !ends && open != u"none"_s);
+    if (window)
+        QVERIFY(!window->isVisible());
+    QVERIFY(program.platform.messages.asked.isEmpty());
+}
+
+void ShellTest::aCopyThatGaveUpItsPlaceEnds()
+{
+    ShellFixture program;
+    QSignalSpy ended(program.shell.get(), &Shell::ended);
+    program.shell->start();
+    Q_EMIT program.platform.instance.placeGivenUp();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!Shell::anyWindowShown());
 }
 
 QTEST_MAIN(ShellTest)

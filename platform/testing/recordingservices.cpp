@@ -7,3 +7,9 @@ void RecordingMessages::show(const Message &message)
     if (onShow)
         onShow(message);
 }
+
+bool RecordingMessages::ask(const Question &question)
+{
+    asked.append(question);
+    return goAhead;
+}

@@ -25,8 +25,11 @@ public:
 class RecordingMessages final : public MessageBoxes {
 public:
     void show(const Message &message) override;
+    bool ask(const Question &question) override;
     QList<Message> shown;
     std::function<void(const Message &)> onShow;
+    QList<Question> asked;
+    bool goAhead = false; ///< the answer to every question
 };
 
 class RecordingDisplayMode final : public DisplayMode {

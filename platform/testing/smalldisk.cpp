@@ -22,7 +22,7 @@ bool WriteProcFile(const char *path, const QByteArray &text)
 
 /// Makes this process the root of a user namespace of its own, with a 64 KiB tmpfs at
 /// mountPoint that no one else sees.
-bool EnterSmallFilesystem(const QString &mountPoint)
+bool EnterSmallFilesystem(const QString &mountPoint, unsigned long flags)
 {
     const uid_t uid = getuid();
     const gid_t gid = getgid();
@@ -34,17 +34,18 @@ bool EnterSmallFilesystem(const QString &mountPoint)
         return false;
     if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return false;
-    return mount("lumaro-test", QFile::encodeName(mountPoint).constData(), "tmpfs", 0,
+    return mount("lumaro-test", QFile::encodeName(mountPoint).constData(), "tmpfs", flags,
                  "size=64k") == 0;
 }
 
 } // namespace
 
-int InSmallFilesystem(const QString &mountPoint, const std::function<int()> &check)
+int InSmallFilesystem(const QString &mountPoint, const std::function<int()> &check,
+                      unsigned long flags)
 {
     const pid_t child = fork();
     if (child == 0)
-        _exit(EnterSmallFilesystem(mountPoint) ? check() : NoSmallFilesystem);
+        _exit(EnterSmallFilesystem(mountPoint, flags) ? check() : NoSmallFilesystem);
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
         return -1;

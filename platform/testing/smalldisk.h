@@ -12,7 +12,9 @@ constexpr int NoSmallFilesystem = 77;
 /// Runs check in a child process that has a 64 KiB tmpfs of its own at mountPoint, made in a
 /// user namespace of its own, so no privilege is needed where user namespaces are open. The
 /// child's exit code: check's answer, NoSmallFilesystem, or -1 when the child did not end.
-int InSmallFilesystem(const QString &mountPoint, const std::function<int()> &check);
+/// flags are the mount's (MS_RDONLY for a read-only disk).
+int InSmallFilesystem(const QString &mountPoint, const std::function<int()> &check,
+                      unsigned long flags = 0);
 
 /// Writes into path until the disk holds no more; false when room is left.
 bool FillDisk(const QString &path);

@@ -13,7 +13,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
+#include <future>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -75,6 +78,10 @@ private Q_SLOTS:
     void keysAreIndependent();
     void theKeyIsPrivateToTheUserAndTheDisplay_data();
     void theKeyIsPrivateToTheUserAndTheDisplay();
+    void aCopyWithoutAWindowGivesUpItsPlace_data();
+    void aCopyWithoutAWindowGivesUpItsPlace();
+    void oneDisplayHasOneKey_data();
+    void oneDisplayHasOneKey();
 
 private:
     QString key(const QString &name = u"lumaro.instance"_s) const
@@ -212,6 +219,80 @@ void SingleInstanceTest::theKeyIsPrivateToTheUserAndTheDisplay()
     QVERIFY(!onFive.anotherCopyRunning());
     QVERIFY(!onSix.anotherCopyRunning());
     QVERIFY(againOnFive.anotherCopyRunning());
+}
+
+// A first copy left without a window (one destroyed from outside) has nothing to bring
+// forward: the later copy runs in its place instead of refusing to start.
+void SingleInstanceTest::aCopyWithoutAWindowGivesUpItsPlace_data()
+{
+    QTest::addColumn<bool>("windowShown");
+    QTest::newRow("with a window") << true;
+    QTest::newRow("without a window") << false;
+}
+
+void SingleInstanceTest::aCopyWithoutAWindowGivesUpItsPlace()
+{
+    QFETCH(bool, windowShown);
+    LocalSocketInstance first(key());
+    first.setWindowShown([windowShown] { return windowShown; });
+    QVERIFY(!first.anotherCopyRunning());
+    QSignalSpy gaveUp(&first, &SingleInstance::placeGivenUp);
+    // The later copy waits for the first one's answer, which comes from this thread's events.
+    const QString laterKey = key();
+    std::future<std::pair<bool, bool>> later = std::async(std::launch::async, [laterKey] {
+        LocalSocketInstance copy(laterKey);
+        const bool found = copy.anotherCopyRunning();
+        return std::pair{found, copy.isFirstCopy()};
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready,
+                             10000);
+    const auto [found, laterIsFirst] = later.get();
+    QCOMPARE(found, windowShown);
+    QCOMPARE(laterIsFirst, !windowShown);
+    QCOMPARE(gaveUp.count(), windowShown ? 0 : 1);
+    QCOMPARE(first.isFirstCopy(), windowShown);
+}
+
+// The key names the display itself, not the text that names it: the screen number and the
+// ways of writing "this machine" do not make a second copy.
+void SingleInstanceTest::oneDisplayHasOneKey_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("screen 0") << u":64"_s << u":64.0"_s << true;
+    QTest::newRow("screen 1") << u":64"_s << u":64.1"_s << true;
+    QTest::newRow("localhost") << u":64"_s << u"localhost:64.0"_s << true;
+    QTest::newRow("unix") << u":64"_s << u"unix:64"_s << true;
+    QTest::newRow("protocol") << u":64"_s << u"unix/:64"_s << true;
+    QTest::newRow("loopback") << u"127.0.0.1:64"_s << u"LOCALHOST:64"_s << true;
+    QTest::newRow("leading zero") << u":64"_s << u":064"_s << true;
+    QTest::newRow("another display") << u":64"_s << u":65"_s << false;
+    QTest::newRow("another display, screen") << u":64.0"_s << u":6.40"_s << false;
+    QTest::newRow("another host") << u":64"_s << u"school:64"_s << false;
+    QTest::newRow("two hosts") << u"school:64"_s << u"home:64"_s << false;
+}
+
+void SingleInstanceTest::oneDisplayHasOneKey()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, other);
+    QFETCH(bool, same);
+    const EnvironmentGuard guard;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_folder->path()));
+    QVERIFY(QFile::setPermissions(m_folder->path(), QFileDevice::ReadOwner |
+                                                        QFileDevice::WriteOwner |
+                                                        QFileDevice::ExeOwner));
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("DISPLAY", display.toLocal8Bit());
+    const QString first = LocalSocketInstance::defaultKey();
+    qputenv("DISPLAY", other.toLocal8Bit());
+    const QString second = LocalSocketInstance::defaultKey();
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(first == second, same);
+    LocalSocketInstance onFirst(first), onSecond(second);
+    QVERIFY(!onFirst.anotherCopyRunning());
+    QCOMPARE(onSecond.anotherCopyRunning(), same);
 }
 
 QTEST_GUILESS_MAIN(SingleInstanceTest)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bankchecksum.h"
 #include "messageboxes.h"
 #include "practicesession.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
 #include "testbank.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -81,6 +83,7 @@ private Q_SLOTS:
     void fieldsWithoutMarkersStopAtTheirEnd();
     void damagedRecordsArePassedOver_data();
     void damagedRecordsArePassedOver();
+    void aBankThatFailsItsChecksumIsDamaged();
     void theRateNeverExceedsAHundredAfterTheBankStartsAgain();
     void answersAreReadUpToTwoHundredCharacters();
     void theClock_data();
@@ -359,6 +362,33 @@ void PracticeSessionTest::damagedRecordsArePassedOver()
     practiseOne(f.session);
     practiseOne(f.session);
     QCOMPARE(f.services.messages.shown.size(), 2);
+}
+
+void PracticeSessionTest::aBankThatFailsItsChecksumIsDamaged()
+{
+    // Every record sound as GBK and as a problem, but record 2's answer is not the one the
+    // checksum was made for.
+    Fixture f;
+    const QByteArray intro = TestFolder::Record({u"介绍"_s, u"关系"_s, QString()});
+    const QList<TestProblem> problems = TestFolder::NumberedProblems(3);
+    const QByteArray built = intro + TestFolder::Record(problems[0]) +
+                             TestFolder::Record(problems[1]) + TestFolder::Record(problems[2]);
+    f.folder.writeBankBytes(built);
+    QByteArray changed = built;
+    changed[470 + 461] = changed[470 + 461] == '1' ? '2' : '1';
+    QFile checksum(BankChecksumPath(f.settings.bankPath()));
+    QVERIFY(checksum.open(QIODevice::WriteOnly));
+    checksum.write(BankChecksumText(changed, u"tm1.dat"_s));
+    checksum.close();
+    QVERIFY(!f.session.nextProblem());
+    QCOMPARE(f.services.messages.shown, QList<Message>{DamagedBankMessage()});
+    // The checksum of the bank as it stands: sound again.
+    QVERIFY(checksum.open(QIODevice::WriteOnly));
+    checksum.write(BankChecksumText(built, u"tm1.dat"_s));
+    checksum.close();
+    f.session.load();
+    QVERIFY(f.session.nextProblem());
+    QCOMPARE(f.session.problemNo(), 2);
 }
 
 void PracticeSessionTest::theRateNeverExceedsAHundredAfterTheBankStartsAgain()

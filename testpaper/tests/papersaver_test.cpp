@@ -16,7 +16,14 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 
+#include <functional>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -39,6 +46,95 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
+
+/// Runs check in a child process as a user without the superuser's right to write anywhere;
+/// its exit code.
+int AsOrdinaryUser(const std::function<int()> &check)
+{
+    constexpr uid_t Nobody = 65534;
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+            _exit(NoSmallFilesystem);
+        _exit(check());
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+/// Makes the home folder as setup describes, in a fresh folder of the user running check;
+/// then whether saving in its documents' paper folder fails for the reason expected.
+int PaperFolderFailure(const QString &setup, const QString &expected)
+{
+    const QTemporaryDir dir(QDir::tempPath() + u"/lumaro-folder-XXXXXX"_s);
+    const QString home = dir.path() + u"/home"_s;
+    const QString documents = home + u"/Documents"_s;
+    if (!dir.isValid() || !QDir().mkpath(setup == u"home read-only"_s ? home : documents))
+        return 20;
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+    if (setup == u"home read-only"_s)
+        QFile::setPermissions(home, readOnly);
+    else if (setup == u"documents read-only"_s)
+        QFile::setPermissions(documents, readOnly);
+    else if (setup == u"a file in its place"_s)
+        QFile(documents + u"/cssj"_s).open(QIODevice::WriteOnly);
+    else if (setup == u"a link to nowhere"_s)
+        QFile::link(home + u"/gone"_s, documents + u"/cssj"_s);
+    else if (setup == u"a loop of links"_s)
+        QFile::link(documents + u"/cssj"_s, documents + u"/cssj"_s);
+    const PaperStore store(documents + u"/cssj"_s);
+    const bool made = store.makeFolder();
+    const SaveOutcome outcome = store.save(Paper, u"期末"_s);
+    QFile::setPermissions(home, readOnly | QFile::WriteOwner);
+    QFile::setPermissions(documents, readOnly | QFile::WriteOwner);
+    if (made || !outcome.Error.startsWith(expected)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(setup), qPrintable(outcome.Error));
+        return 21;
+    }
+    return 0;
+}
+
+/// Writes into path until the disk holds no more.
+bool FillDisk(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    return QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable() == 0;
+}
+
+/// A file on a disk with room for only so many more bytes: what does not fit fails as the
+/// system fails it, with the error number set, while the file itself notices nothing, as a
+/// buffered write that failed goes unnoticed by QSaveFile.
+class FullDiskFile final : public QSaveFile {
+public:
+    FullDiskFile(const QString &path, qint64 room, int cause)
+        : QSaveFile(path), m_room(room), m_cause(cause)
+    {
+    }
+
+protected:
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        const qint64 fits = std::min(len, m_room);
+        const qint64 written = fits > 0 ? QSaveFile::writeData(data, fits) : 0;
+        m_room -= std::max<qint64>(written, 0);
+        if (written == len)
+            return written;
+        errno = m_cause;
+        return written > 0 ? written : -1;
+    }
+
+private:
+    qint64 m_room;
+    int m_cause;
+};
 
 /// Paper storage whose disk has room for only so many bytes.
 class FullDiskStore final : public PaperStore {
@@ -160,6 +256,61 @@ private Q_SLOTS:
         const Message message = TestMessages::SaveFailed(outcome);
         QCOMPARE(message.text, u"试卷没有保存：\r\n文件夹不存在\r\n"_s + outcome.Path);
         QCOMPARE(message.icon, Message::Icon::Critical);
+    }
+
+    void aFolderThatCannotBeMadeSaysWhy_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("home read-only") << u"home read-only"_s << u"没有写入权限"_s;
+        QTest::newRow("documents read-only") << u"documents read-only"_s << u"没有写入权限"_s;
+        QTest::newRow("a file in its place")
+            << u"a file in its place"_s << u"有一个同名文件挡住了文件夹"_s;
+        QTest::newRow("a link to nowhere")
+            << u"a link to nowhere"_s << u"有一个指向不存在的地方的链接挡住了文件夹"_s;
+        QTest::newRow("a loop of links")
+            << u"a loop of links"_s << u"有一个绕成圈的链接挡住了文件夹"_s;
+    }
+
+    void aFolderThatCannotBeMadeSaysWhy()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, reason);
+        const int result = AsOrdinaryUser([&] { return PaperFolderFailure(setup, reason); });
+        if (result == NoSmallFilesystem)
+            QSKIP("the superuser cannot become an ordinary user here");
+        // 21: the wrong reason, printed above.
+        QCOMPARE(result, 0);
+    }
+
+    void aReadOnlyDiskIsNamed()
+    {
+        const QString mountPoint = m_dir.filePath(u"read-only-disk"_s);
+        QVERIFY(QDir().mkpath(mountPoint));
+        const int result = InSmallFilesystem(
+            mountPoint,
+            [&mountPoint] {
+                const PaperStore store(mountPoint + u"/Documents/cssj"_s);
+                const SaveOutcome outcome = store.save(Paper, u"期末"_s);
+                return outcome.Error.startsWith(u"磁盘只读"_s) ? 0 : 12;
+            },
+            MS_RDONLY);
+        if (result == NoSmallFilesystem)
+            QSKIP("no user namespace for a filesystem of the test's own");
+        QCOMPARE(result, 0);
+    }
+
+    void withoutHomeTheFolderIsTheAccountsOwn()
+    {
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("HOME");
+        const QString folder = PaperStore::DocumentsFolder();
+        qputenv("HOME", home);
+        const passwd *account = getpwuid(getuid());
+        QVERIFY(account);
+        QCOMPARE(folder,
+                 QDir::cleanPath(QFile::decodeName(account->pw_dir)) + u"/Documents/cssj"_s);
+        QVERIFY(!PaperStore(folder).defaultPaperFileName().contains(u"//"_s));
     }
 
     void failedSaveKeepsTheEarlierPaper()

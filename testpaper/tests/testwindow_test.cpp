@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The test window on the screen: its controls at load, composing, handing in, saving, the
 // Enter key, the timers, the menu and the hand-over to the other windows.
+#include "bankchecksum.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
 #include "testbanks.h"
@@ -22,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <memory>
 
@@ -96,6 +99,14 @@ private:
             const QString stored = m_window->paper().PaperRecords()[k + 1].AnswerText.trimmed();
             answerBox(k)->setText(k < rightRows ? stored : stored + u"+1"_s);
         }
+    }
+
+    /// The window manager's close box, or Alt+F4: a close event that comes from outside.
+    void closeFromOutside()
+    {
+        QCloseEvent event;
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::sendEvent(m_window->windowHandle(), &event);
     }
 
     QString paperFolder() const { return m_dir.filePath(u"documents/cssj"_s); }
@@ -241,6 +252,29 @@ private Q_SLOTS:
         QVERIFY(mark(0)->text().isEmpty());
         QVERIFY(answerBox(0)->text().isEmpty());
         QCOMPARE(caption(u"Label5"_s), u"仔细审题认真答卷"_s);
+    }
+
+    // Changed bytes that still read as a sound record (an answer 8 turned into 9) show only
+    // against the checksum beside the bank: the paper is refused as from any damaged bank.
+    void aBankThatFailsItsChecksumIsDamaged()
+    {
+        const QString bank = m_dir.filePath(u"tm6.dat"_s);
+        QVERIFY(TestBanks::Write(bank, 30));
+        QFile file(bank);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QFile checksum(BankChecksumPath(bank));
+        QVERIFY(checksum.open(QIODevice::WriteOnly));
+        checksum.write(BankChecksumText(file.readAll(), u"tm6.dat"_s));
+        checksum.close();
+        chooseBank(u"\\tm6.dat"_s);
+        compose();
+        QVERIFY(m_services->messages.shown.isEmpty());
+        QVERIFY(file.seek(4 * RecordBytes + 460) && file.write("9") == 1);
+        file.close();
+        click(button(u"Option1"_s));
+        QCOMPARE(m_services->messages.shown, QList<Message>{DamagedBankMessage()});
+        QVERIFY(!m_window->paper().hasPaper());
+        QVERIFY(QFile::remove(checksum.fileName()) && QFile::remove(bank));
     }
 
     void aDamagedBankIsToldOnce()
@@ -561,6 +595,81 @@ private Q_SLOTS:
         QCOMPARE(m_host.handOvers, QList<WindowId>{next});
         QVERIFY(!m_window->isVisible());
         QVERIFY(!m_window->findChild<QTimer *>(u"Timer1"_s)->isActive());
+    }
+
+    // The close box ends the program: it asks first, once, where a typed paper would be lost.
+    void theCloseBoxAsksOnlyWhenWorkWouldBeLost_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("no paper") << u"type"_s << false;
+        QTest::newRow("composed, nothing typed") << u"compose"_s << false;
+        QTest::newRow("composed, blanks typed") << u"compose blanks"_s << false;
+        QTest::newRow("composed and answered") << u"compose type"_s << true;
+        QTest::newRow("handed in") << u"compose type hand-in"_s << false;
+        QTest::newRow("saved") << u"compose type save"_s << false;
+        QTest::newRow("saved, then a new paper") << u"compose save compose type"_s << true;
+    }
+
+    void theCloseBoxAsksOnlyWhenWorkWouldBeLost()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, asks);
+        for (const QString &step : before.split(u' ')) {
+            if (step == u"compose"_s)
+                compose();
+            else if (step == u"type"_s)
+                answerBox(2)->setText(u"12"_s);
+            else if (step == u"blanks"_s)
+                answerBox(2)->setText(u"  "_s);
+            else if (step == u"hand-in"_s)
+                click(button(u"Option2"_s));
+            else if (step == u"save"_s)
+                click(button(u"Option3"_s));
+        }
+        const QList<Message> shownBefore = m_services->messages.shown;
+        closeFromOutside();
+        QCOMPARE(m_services->messages.asked.size(), asks ? 1 : 0);
+        QCOMPARE(m_services->messages.shown, shownBefore);
+        if (asks)
+            QCOMPARE(m_services->messages.asked.first(), LeaveUnfinishedTestQuestion());
+        // 取消 keeps the paper, the answers and the running clock.
+        QCOMPARE(m_window->isVisible(), asks);
+        QCOMPARE(m_window->findChild<QTimer *>(u"Timer1"_s)->isActive(), asks);
+        if (asks)
+            QCOMPARE(answerBox(2)->text(), u"12"_s);
+    }
+
+    void leavingAfterTheQuestionClosesTheWindow()
+    {
+        compose();
+        answerBox(0)->setText(u"7"_s);
+        m_services->messages.goAhead = true;
+        closeFromOutside();
+        QCOMPARE(m_services->messages.asked.size(), 1);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    void theWindowsOwnWaysOutNeverAsk_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("back") << u"Option8"_s;
+        QTest::newRow("practice") << u"Option4"_s;
+        QTest::newRow("examples") << u"Option7"_s;
+        QTest::newRow("the program's end") << QString();
+    }
+
+    void theWindowsOwnWaysOutNeverAsk()
+    {
+        QFETCH(QString, way);
+        compose();
+        answerBox(0)->setText(u"7"_s);
+        if (way.isEmpty())
+            m_window->close(); // as the exit entry closes every window
+        else
+            click(button(way));
+        QVERIFY(m_services->messages.asked.isEmpty());
+        QVERIFY(!m_window->isVisible());
     }
 
     void openingAgainStartsAfresh()

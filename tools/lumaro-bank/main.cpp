@@ -2,6 +2,7 @@
 // lumaro-bank: judge answers and build, check and read problem banks from the command line.
 #include "answercheck.h"
 #include "bankcheck.h"
+#include "bankchecksum.h"
 #include "banksource.h"
 #include "evaluator.h"
 #include "narration.h"
@@ -38,8 +39,10 @@ const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输�
   grade 答案 回答        按测试试卷一行的规则判断，输出同上
   dump 题库              输出记录数和每条记录（题目、解答截到“&”，答案）；
                          无法打开题库时说明原因，退出码为 1
-  check 题库             列出题库中每个违反约定之处及其记录号；有则退出码为 1
-  build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK）；
+  check 题库             列出题库中每个违反约定之处及其记录号，题库与校验文件不符时
+                         指出该题库；有则退出码为 1
+  build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK），并在旁边
+                         写出它的 SHA-256 校验文件（tm1.dat 的是 tm1.sha256）；
                          源文件有错时逐条列出原因（记录号和原因），不写题库，退出码为 1
   narrate 题库 目录 前缀 [读音表]
                          为每条记录写出语音引擎的输入：目录/前缀k.txt（只在内容改变时重写），
@@ -144,6 +147,9 @@ int Check(const QStringList &args)
         Out() << violation << Qt::endl;
     if (violations.isEmpty())
         Out() << u"ok: "_s << BankRecordCount(args[0]) << u" records"_s << Qt::endl;
+    if (!HasBankChecksum(args[0]))
+        Err() << args[0] << u": 没有校验文件 "_s << BankChecksumPath(args[0])
+              << u"，只检查了记录（lumaro-bank build 会生成它）"_s << Qt::endl;
     return violations.isEmpty() ? 0 : 1;
 }
 
@@ -169,8 +175,15 @@ int Build(const QStringList &args)
     if (!errors.isEmpty())
         return 1;
     QString error;
-    if (!WriteAtomically(args[1], CompileBankSource(parsed.Source), error)) {
+    const QByteArray bank = CompileBankSource(parsed.Source);
+    if (!WriteAtomically(args[1], bank, error)) {
         Err() << args[1] << u": "_s << error << Qt::endl;
+        return 1;
+    }
+    // Its own checksum beside it, so the windows take a rebuilt bank as sound.
+    const QString checksum = BankChecksumPath(args[1]);
+    if (!WriteAtomically(checksum, BankChecksumText(bank, QFileInfo(args[1]).fileName()), error)) {
+        Err() << checksum << u": "_s << error << Qt::endl;
         return 1;
     }
     Out() << args[1] << u": "_s << parsed.Source.Problems.size() + 1 << u" records"_s << Qt::endl;
