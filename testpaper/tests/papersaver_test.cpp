@@ -97,45 +97,6 @@ int PaperFolderFailure(const QString &setup, const QString &expected)
     return 0;
 }
 
-/// Writes into path until the disk holds no more.
-bool FillDisk(const QString &path)
-{
-    QFile filler(path);
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size()) {
-    }
-    return QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable() == 0;
-}
-
-/// A file on a disk with room for only so many more bytes: what does not fit fails as the
-/// system fails it, with the error number set, while the file itself notices nothing, as a
-/// buffered write that failed goes unnoticed by QSaveFile.
-class FullDiskFile final : public QSaveFile {
-public:
-    FullDiskFile(const QString &path, qint64 room, int cause)
-        : QSaveFile(path), m_room(room), m_cause(cause)
-    {
-    }
-
-protected:
-    qint64 writeData(const char *data, qint64 len) override
-    {
-        const qint64 fits = std::min(len, m_room);
-        const qint64 written = fits > 0 ? QSaveFile::writeData(data, fits) : 0;
-        m_room -= std::max<qint64>(written, 0);
-        if (written == len)
-            return written;
-        errno = m_cause;
-        return written > 0 ? written : -1;
-    }
-
-private:
-    qint64 m_room;
-    int m_cause;
-};
-
 /// Paper storage whose disk has room for only so many bytes.
 class FullDiskStore final : public PaperStore {
 public:
