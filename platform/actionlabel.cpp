@@ -117,28 +117,29 @@ void ActionLabel::focusOutEvent(QFocusEvent *event)
 
 void ActionLabel::paintEvent(QPaintEvent *event)
 {
-    if (!hasFocus()) {
-        CaptionLabel::paintEvent(event);
-        return;
-    }
     // A caption is lit up in the hover yellow, its text kept in its own colour so that it
-    // stays easy to read (a text in the hover yellow itself gets a dark backing); a swatch,
-    // which has no text, keeps its colour inside the ring.
+    // stays easy to read; a swatch, which has no text, keeps its colour inside the ring.
+    const bool lit = hasFocus() && !text().isEmpty();
     if (!text().isEmpty()) {
         QPainter background(this);
-        background.fillRect(rect(), colorFromBgr(Bgr::Yellow));
+        if (ContrastRatio(textColor(), fillUnderText()) < LeastCaptionContrast)
+            background.fillRect(rect(), ReadableBacking());
+        else if (lit)
+            background.fillRect(rect(), colorFromBgr(Bgr::Yellow));
     }
     CaptionLabel::paintEvent(event);
-    QPainter painter(this);
-    PaintFocusRing(painter, rect());
+    if (hasFocus()) {
+        QPainter painter(this);
+        PaintFocusRing(painter, rect());
+    }
 }
 
-std::optional<QColor> ActionLabel::fillUnderText() const
+QColor ActionLabel::fillUnderText() const
 {
     if (hasFocus() && !text().isEmpty())
         return colorFromBgr(Bgr::Yellow);
-    if (const std::optional<QColor> own = CaptionLabel::fillUnderText())
-        return own;
+    if (autoFillBackground())
+        return palette().color(QPalette::Window);
     // A see-through label that lights up under the mouse stands on its window's colour.
     return parentWidget() ? parentWidget()->palette().color(QPalette::Window)
                           : palette().color(QPalette::Window);

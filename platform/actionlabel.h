@@ -19,10 +19,14 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    /// Draws the caption; where its colour would not stand out from what it is drawn on (the
+    /// hover yellow on a pale label, or on the focus yellow), a dark backing goes under it.
     void paintEvent(QPaintEvent *event) override;
-    std::optional<QColor> fillUnderText() const override;
 
 private:
+    /// The colour the caption is drawn on.
+    QColor fillUnderText() const;
+
     // Space presses on its release, as a push button does, so that a key held down or
     // released in the next window presses nothing there.
     bool m_spaceDown = false;

@@ -74,23 +74,6 @@ void CaptionLabel::mouseMoveEvent(QMouseEvent *event)
     Q_EMIT mouseMoved();
 }
 
-void CaptionLabel::paintEvent(QPaintEvent *event)
-{
-    const std::optional<QColor> under = fillUnderText();
-    if (!text().isEmpty() && under && ContrastRatio(textColor(), *under) < LeastCaptionContrast) {
-        QPainter backing(this);
-        backing.fillRect(rect(), ReadableBacking());
-    }
-    QLabel::paintEvent(event);
-}
-
-std::optional<QColor> CaptionLabel::fillUnderText() const
-{
-    if (!autoFillBackground())
-        return std::nullopt;
-    return palette().color(QPalette::Window);
-}
-
 namespace {
 
 double RelativeLuminance(const QColor &color)

@@ -35,11 +35,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    /// Draws the caption; where its colour would not stand out from the fill beneath (the
-    /// hover yellow on a pale label), a dark backing goes under the text first.
-    void paintEvent(QPaintEvent *event) override;
-    /// The colour the caption is drawn on, when the label fills its own background.
-    virtual std::optional<QColor> fillUnderText() const;
 };
 
 /// The contrast ratio of two colours, 1 (none) to 21 (black on white).
