@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -34,10 +35,12 @@ protected:
 
 private:
     QRect pictureArea() const;
-    void paintSurround(QPainter &painter, const QRect &inner);
+    QPixmap composedPicture();
+    void paintSurround(QPainter &painter, const QRect &inner, const QImage &picture);
 
     QColor m_color = Qt::white;
     QString m_picturePath;
     QRect m_pictureArea;
-    QPixmap m_picture; // rendered once per size, at the device's pixels; null until needed
+    QPixmap m_picture; // the whole backdrop's picture, made once per size, at the device's
+                       // pixels; null until needed
 };
