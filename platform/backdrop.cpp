@@ -6,8 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
-
 Backdrop::Backdrop(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -69,48 +67,24 @@ void Backdrop::paintBackdrop(QPainter &painter, const QRect &area)
                                                    area.size() * m_picture.devicePixelRatio()));
 }
 
-/// The whole backdrop's picture, made once per size: the picture over its area, its edges
-/// around it.
+/// The whole backdrop's picture, made once per size: the picture over its area, and a drawing's
+/// scene carried on around it.
 QPixmap Backdrop::composedPicture()
 {
     const QRect inner = pictureArea();
+    if (inner == rect())
+        return Pictures::render(m_picturePath, size(), devicePixelRatioF());
+    QPixmap whole = Pictures::renderBeyondFrame(m_picturePath, size(), inner, devicePixelRatioF());
+    if (!whole.isNull())
+        return whole;
+    // A picture that cannot carry on stands in its area on the back colour.
     const QPixmap picture = Pictures::render(m_picturePath, inner.size(), devicePixelRatioF());
-    if (picture.isNull() || inner == rect())
+    if (picture.isNull())
         return picture;
-    QPixmap whole(size() * devicePixelRatioF());
+    whole = QPixmap(size() * devicePixelRatioF());
     whole.setDevicePixelRatio(devicePixelRatioF());
     whole.fill(m_color);
     QPainter painter(&whole);
     painter.drawPixmap(inner, picture);
-    paintSurround(painter, inner, picture.toImage());
     return whole;
-}
-
-/// Fills the backdrop around the picture with the picture's own edges, mirrored as in a
-/// looking-glass standing at each edge, so the scene carries on without a seam.
-void Backdrop::paintSurround(QPainter &painter, const QRect &inner, const QImage &picture)
-{
-    const QRect whole = rect();
-    const double ratio = picture.devicePixelRatio();
-    const int lefts[] = {whole.left(), inner.left(), inner.right() + 1};
-    const int widths[] = {inner.left() - whole.left(), inner.width(), whole.right() - inner.right()};
-    const int tops[] = {whole.top(), inner.top(), inner.bottom() + 1};
-    const int heights[] = {inner.top() - whole.top(), inner.height(),
-                           whole.bottom() - inner.bottom()};
-    for (int column = 0; column < 3; ++column) {
-        for (int row = 0; row < 3; ++row) {
-            if ((column == 1 && row == 1) || widths[column] <= 0 || heights[row] <= 0)
-                continue;
-            // The strip of the picture next to this band, as wide as the band (or the picture).
-            const int w = std::min(picture.width(), qRound(widths[column] * ratio));
-            const int h = std::min(picture.height(), qRound(heights[row] * ratio));
-            const int x = column == 2 ? picture.width() - w : 0;
-            const int y = row == 2 ? picture.height() - h : 0;
-            const QImage strip = picture.copy(column == 1 ? 0 : x, row == 1 ? 0 : y,
-                                              column == 1 ? picture.width() : w,
-                                              row == 1 ? picture.height() : h)
-                                     .mirrored(column != 1, row != 1);
-            painter.drawImage(QRect(lefts[column], tops[row], widths[column], heights[row]), strip);
-        }
-    }
 }

@@ -2,15 +2,14 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 /// The background of a window or a box: a back colour, and optionally a picture. The picture
-/// covers the whole area, or, for a window whose design is scaled whole, the design's area;
-/// around that area its edges carry on to the window's edges, so no bare band shows.
+/// covers the whole area, or, for a window whose design is scaled whole, the design's area; a
+/// drawing's scene carries on around that area to the window's edges, so no bare band shows.
 class Backdrop : public QWidget {
     Q_OBJECT
 public:
@@ -36,7 +35,6 @@ protected:
 private:
     QRect pictureArea() const;
     QPixmap composedPicture();
-    void paintSurround(QPainter &painter, const QRect &inner, const QImage &picture);
 
     QColor m_color = Qt::white;
     QString m_picturePath;

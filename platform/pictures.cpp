@@ -59,6 +59,30 @@ QPixmap render(const QString &path, const QSize &size, double devicePixelRatio)
     return picture;
 }
 
+QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
+                          double devicePixelRatio)
+{
+    if (area.isEmpty() || frame.isEmpty() || !isSvg(path) || !QFileInfo::exists(path))
+        return {};
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return {};
+    const QRectF box = renderer.viewBoxF();
+    const double xScale = frame.width() / box.width();
+    const double yScale = frame.height() / box.height();
+    renderer.setViewBox(QRectF(box.x() - frame.x() / xScale, box.y() - frame.y() / yScale,
+                               area.width() / xScale, area.height() / yScale));
+    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    QImage image((QSizeF(area) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
 QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback, double scale)
 {
     const int side = std::max(8, qRound(32 * scale));

@@ -20,6 +20,12 @@ bool exists(const QString &path);
 /// pixels, so it stays sharp.
 QPixmap render(const QString &path, const QSize &size, double devicePixelRatio = 1.0);
 
+/// The picture drawn so that its own frame fills frame, a rectangle of an area of the given
+/// size, and what the picture holds beyond its frame fills the rest of the area (a scene that
+/// carries on). Only drawings (SVG) can; for any other picture, a null pixmap.
+QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
+                          double devicePixelRatio = 1.0);
+
 /// A mouse cursor made from a picture of 32 × 32 pixels with the given hot spot, both at the
 /// given scale, or the fallback shape when the picture cannot be drawn.
 QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback,

@@ -148,13 +148,14 @@ void ControlsTest::aSurfaceViewShowsWhatWasPrinted()
 void ControlsTest::aPictureAreaCarriesItsEdgesToTheBorder()
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(u"halves.svg"_s);
+    const QString path = folder.filePath(u"scene.svg"_s);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" viewBox="0 0 40 30">
-                  <rect width="40" height="15" fill="#0000ff"/>
-                  <rect y="15" width="40" height="15" fill="#00ff00"/></svg>)");
+    // Sky and grass reach past the frame; a red mark stands at the frame's left edge.
+    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" viewBox="0 0 40 30">
+                  <rect x="-100" y="-100" width="240" height="115" fill="#0000ff"/>
+                  <rect x="-100" y="15" width="240" height="115" fill="#00ff00"/>
+                  <rect x="0" y="0" width="2" height="30" fill="#ff0000"/></svg>)");
     file.close();
     Backdrop backdrop;
     backdrop.resize(100, 30);
@@ -162,11 +163,13 @@ void ControlsTest::aPictureAreaCarriesItsEdgesToTheBorder()
     backdrop.setPicture(path);
     backdrop.setPictureArea(QRect(30, 0, 40, 30));
     const QImage shot = backdrop.grab().toImage();
-    // No bare band beside the picture: the sky and the grass carry on to both edges.
+    // No bare band beside the picture: the sky and the grass carry on to both edges, and the
+    // picture itself stands in its area.
     for (int x : {0, 15, 50, 85, 99}) {
         QCOMPARE(shot.pixelColor(x, 2), QColor(0, 0, 255));
         QCOMPARE(shot.pixelColor(x, 27), QColor(0, 255, 0));
     }
+    QCOMPARE(shot.pixelColor(30, 10), QColor(255, 0, 0));
 }
 
 void ControlsTest::aStageScalesPlacesAndFonts()
