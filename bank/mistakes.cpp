@@ -60,7 +60,8 @@ std::optional<MistakeNote> NoteFromLine(const QString &line, int recordCount)
 std::optional<QList<MistakeNote>> NotesFromBody(QByteArrayView body, int recordCount)
 {
     const QString text = DecodeGbk(body);
-    if (text.contains(QChar::ReplacementCharacter) || (!text.isEmpty() && !text.endsWith(u"\r\n"_s)))
+    if (text.contains(QChar::ReplacementCharacter) ||
+        (!text.isEmpty() && !text.endsWith(u"\r\n"_s)))
         return std::nullopt;
     QList<MistakeNote> notes;
     QStringList lines = text.split(u"\r\n"_s);
@@ -181,8 +182,7 @@ QStringList NoteReasons(const MistakeNote &note, const QStringList &listedWrongL
     if (!listedWrongLines.contains(note.WrongLine))
         reasons.append(quoted % u" 不是本题 wrong 里的错误答案"_s);
     if (note.Explanation.size() > MaxExplanationLength)
-        reasons.append(quoted % u" 超过 "_s % QString::number(MaxExplanationLength) %
-                       u" 个字"_s);
+        reasons.append(quoted % u" 超过 "_s % QString::number(MaxExplanationLength) % u" 个字"_s);
     if (!FitsOnNoteLine(note.WrongLine) || !FitsOnNoteLine(note.Explanation) ||
         !EncodeGbk(note.Explanation))
         reasons.append(quoted % u" 为空、含制表符或换行，或有不能用 GBK 写出的字"_s);

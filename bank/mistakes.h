@@ -16,9 +16,9 @@ inline constexpr qsizetype MaxExplanationLength = 40;
 
 /// What a pupil who wrote a typical wrong line is told about it.
 struct MistakeNote {
-    int Record = 0;       ///< the problem's record number in its bank
-    QString WrongLine;    ///< the wrong line, as the bank source lists it
-    QString Explanation;  ///< at most MaxExplanationLength characters
+    int Record = 0;      ///< the problem's record number in its bank
+    QString WrongLine;   ///< the wrong line, as the bank source lists it
+    QString Explanation; ///< at most MaxExplanationLength characters
     bool operator==(const MistakeNote &) const = default;
 };
 

@@ -37,8 +37,17 @@ struct Bench {
     RecordingMessages messages;
     RecordingPrinter printer;
     std::optional<QList<ProblemRecord>> composed;
-    PaperPreview preview{pages,   [this] { return paper; },   [this] { return settings; }, messages,
-                         printer, [this] { return composed; }};
+    bool handedIn = true;
+    PaperPreview preview{
+        pages,   [this] { return paper; },        [this] { return settings; }, messages,
+        printer, [this] { return paperForKey(); }};
+
+    std::optional<PaperForKey> paperForKey() const
+    {
+        if (!composed)
+            return std::nullopt;
+        return PaperForKey{*composed, handedIn};
+    }
 };
 
 ProblemRecord recordOf(const QString &problem, const QString &solution, const QString &answer)

@@ -20,7 +20,7 @@ struct SourceProblem {
     /// The answer stands in the text on purpose, so copying it is not a way to score.
     bool AnswerInText = false;
     /// What a pupil who writes one of the wrong lines is told: wrong line, explanation.
-    QList<QPair<QString, QString>> Mistakes;
+    QList<QPair<QString, QString>> Mistakes = {};
 };
 
 /// A readable bank source: the type's introduction (record 1) and its problems.
