@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -36,6 +38,18 @@ bool FitsOnNoteLine(const QString &text)
            !text.contains(u'\n');
 }
 
+/// Text a pupil can read: bytes that are no GBK character decode to the replacement
+/// character or to the private-use area, and control characters other than the file's own
+/// separators show as boxes.
+bool IsReadableText(QStringView text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        const QChar::Category category = c.category();
+        return c == QChar::ReplacementCharacter || category == QChar::Other_PrivateUse ||
+               (category == QChar::Other_Control && c != u'\t' && c != u'\r' && c != u'\n');
+    });
+}
+
 MistakeBook Damaged(const QString &reason)
 {
     return {MistakeBook::State::Damaged, reason, {}};
@@ -60,8 +74,7 @@ std::optional<MistakeNote> NoteFromLine(const QString &line, int recordCount)
 std::optional<QList<MistakeNote>> NotesFromBody(QByteArrayView body, int recordCount)
 {
     const QString text = DecodeGbk(body);
-    if (text.contains(QChar::ReplacementCharacter) ||
-        (!text.isEmpty() && !text.endsWith(u"\r\n"_s)))
+    if (!IsReadableText(text) || (!text.isEmpty() && !text.endsWith(u"\r\n"_s)))
         return std::nullopt;
     QList<MistakeNote> notes;
     QStringList lines = text.split(u"\r\n"_s);
@@ -184,7 +197,8 @@ QStringList NoteReasons(const MistakeNote &note, const QStringList &listedWrongL
     if (note.Explanation.size() > MaxExplanationLength)
         reasons.append(quoted % u" 超过 "_s % QString::number(MaxExplanationLength) % u" 个字"_s);
     if (!FitsOnNoteLine(note.WrongLine) || !FitsOnNoteLine(note.Explanation) ||
-        !EncodeGbk(note.Explanation))
+        !IsReadableText(note.Explanation) || !EncodeGbk(note.Explanation) ||
+        !EncodeGbk(note.WrongLine))
         reasons.append(quoted % u" 为空、含制表符或换行，或有不能用 GBK 写出的字"_s);
     if (CheckAnswer(note.WrongLine, answerText).Right)
         reasons.append(quoted % u" 在练习中被判为对"_s);
