@@ -55,6 +55,10 @@ public:
     const TestClock &clock() const { return m_clock; }
     const SmileyBob &smiley() const { return m_bob; }
 
+    /// What went wrong in row k (0 … 9) after the hand-in: shown when its mark is pointed at
+    /// or its answer box is focused; empty when the row has no explanation.
+    QString rowExplanation(int k) const;
+
     // Event handlers, one per control event.
     void Option1_Click();
     void Option2_Click();
@@ -76,10 +80,6 @@ Q_SIGNALS:
     void printPreviewRequested();
     /// "页面设置": show the print settings, beside this window.
     void pageSetupRequested();
-
-    /// What went wrong in row k (0 … 9) after the hand-in: shown when its mark is pointed at
-    /// or its answer box is focused; empty when the row has no explanation.
-    QString rowExplanation(int k) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
