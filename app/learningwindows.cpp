@@ -29,12 +29,14 @@ std::unique_ptr<HostedWindow> MakeTest(WindowHost &host, const PlatformServices 
     desk->setParent(test);
     QObject::connect(test, &TestWindow::pageSetupRequested, desk, &PrintingDesk::openPageSetup);
     QObject::connect(test, &TestWindow::printPreviewRequested, desk, &PrintingDesk::openPreview);
-    // The key follows the problems drawn, whatever the pupil typed into the paper box.
-    desk->setAnswerKeySource([test]() -> std::optional<QList<ProblemRecord>> {
+    // The key follows the problems drawn, whatever the pupil typed into the paper box, and
+    // opens once the paper is handed in: from then on a teacher can print it.
+    desk->setAnswerKeySource([test]() -> std::optional<PaperForKey> {
         if (!test->paper().hasPaper())
             return std::nullopt;
         const auto &records = test->paper().PaperRecords();
-        return QList<ProblemRecord>(records.begin() + 1, records.end());
+        return PaperForKey{QList<ProblemRecord>(records.begin() + 1, records.end()),
+                           test->paper().state() == TestPaper::State::Graded};
     });
     return window;
 }

@@ -24,6 +24,11 @@ QString ChecksumName(int type)
     return u"\\tm"_s + QString::number(type) + u".sha256"_s;
 }
 
+QString MistakesName(int type)
+{
+    return u"\\tm"_s + QString::number(type) + u".mistakes.txt"_s;
+}
+
 QString NarrationName(int type, int record)
 {
     return u"\\jiangjie"_s + QString::number(type) + QString::number(record) + u".wav"_s;
@@ -54,6 +59,14 @@ QStringList ProgramFileNames(const QString &programFolder)
         for (int record = 1; record <= records; ++record)
             names << NarrationName(type, record);
     }
+    return names;
+}
+
+QStringList OptionalProgramFileNames()
+{
+    QStringList names;
+    for (int type = 1; type <= BankCount; ++type)
+        names << MistakesName(type);
     return names;
 }
 

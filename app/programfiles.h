@@ -12,6 +12,10 @@ class QTextStream;
 /// files).
 QStringList ProgramFileNames(const QString &programFolder);
 
+/// The names of the files the program reads when they are there and does without otherwise:
+/// the explanations of each bank's typical mistakes.
+QStringList OptionalProgramFileNames();
+
 /// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a wave file.
 QStringList MissingProgramFiles(const QString &programFolder);
 

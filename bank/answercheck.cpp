@@ -152,6 +152,15 @@ Verdict CheckAnswer(const QString &line, const ProblemRecord &record)
     return CheckAnswer(line, record.AnswerText);
 }
 
+Verdict CheckAgainstValue(const QString &line, double value)
+{
+    if (line.isEmpty())
+        return {};
+    const QString working = NormalisedAnswerLine(line);
+    const qsizetype equals = working.indexOf(u'=');
+    return equals < 0 ? CheckExpression(working, value) : CheckEquation(working, equals, value);
+}
+
 Verdict GradeRow(const QString &answer, const QString &answerText)
 {
     const QString working = NormalisedAnswerLine(answer);

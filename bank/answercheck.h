@@ -29,6 +29,10 @@ bool ValuesEqual(double a, double b);
 Verdict CheckAnswer(const QString &line, const QString &answerText);
 Verdict CheckAnswer(const QString &line, const ProblemRecord &record);
 
+/// The practice check of a line against a value instead of a stored answer: what a line
+/// would score if the answer were that value.
+Verdict CheckAgainstValue(const QString &line, double value);
+
 /// The value the test reads from a stored AnswerText: the text evaluated as an expression,
 /// "%" read as "/100", so 25% is 0.25 and 3/4 is 0.75. Nothing when the text is not arithmetic
 /// on plain numbers (blank, letters, "1.2.3", a NUL byte), has unmatched brackets or aborts.

@@ -39,6 +39,8 @@ void PracticeSession::load()
     m_record = ProblemRecord::Blank();
     m_lastVerdict.reset();
     m_inputHint.clear();
+    m_mistakeExplanation.clear();
+    m_mistakeNotes.clear();
     m_started = false;
     m_problemLogEnabled = true;
     m_damageTold = false;
@@ -105,6 +107,8 @@ bool PracticeSession::nextProblem()
     m_problemLogEnabled = true;
     m_lastVerdict.reset();
     m_inputHint.clear();
+    m_mistakeExplanation.clear();
+    m_mistakeNotes = NotesOfRecord(ReadMistakeBook(m_settings.bankPath()).Notes, m_problemNo);
     m_started = true;
     m_problemSurface.clear();
     m_solutionSurface.clear();
@@ -141,6 +145,8 @@ bool PracticeSession::submitAnswer(const QString &line)
         m_messages.show(ExpressionErrorMessage());
     m_lastVerdict = verdict.Right;
     m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), m_record, verdict.Right);
+    m_mistakeExplanation =
+        verdict.Right ? QString() : ExplanationFor(m_mistakeNotes, line.left(MaxAnswerLength));
     const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
     if (!sound.isEmpty())
         m_sound.play(sound);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "answercheck.h"
+#include "mistakes.h"
 #include "practicetally.h"
 #include "problemrecord.h"
 #include "textsurface.h"
@@ -83,6 +84,15 @@ public:
     /// left on, a decimal comma, a left-out multiplication sign, a missing "%"): one hint at a
     /// time. Empty after a right answer, and from the next problem on.
     const QString &inputHint() const { return m_inputHint; }
+    /// What went wrong, when the line just judged wrong has the value of one of the problem's
+    /// typical wrong lines. Empty after a right answer, and from the next problem on.
+    const QString &mistakeExplanation() const { return m_mistakeExplanation; }
+    /// The one note shown beside the verdict: the input hint when there is one (a line not
+    /// read as meant says nothing about the method behind it), else the explanation.
+    const QString &verdictNote() const
+    {
+        return m_inputHint.isEmpty() ? m_mistakeExplanation : m_inputHint;
+    }
     Face face() const;
     const QString &doneCaption() const { return m_doneCaption; }
     const QString &rightCaption() const { return m_rightCaption; }
@@ -125,6 +135,8 @@ private:
     ProblemRecord m_record = ProblemRecord::Blank();
     std::optional<bool> m_lastVerdict;
     QString m_inputHint;
+    QString m_mistakeExplanation;
+    QList<MistakeNote> m_mistakeNotes; // of the problem in hand
     bool m_started = false;
     bool m_problemLogEnabled = true;
     bool m_damageTold = false;

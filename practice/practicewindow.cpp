@@ -106,7 +106,7 @@ void PracticeWindow::showSession()
     m_text1->setEnabled(m_session.answerEnabled());
     m_text3->setEnabled(m_session.problemLogEnabled());
     setCaptionFitting(*m_label10, m_session.verdictMark());
-    setCaptionFitting(*m_inputHint, m_session.inputHint());
+    setCaptionFitting(*m_inputHint, m_session.verdictNote());
     m_image1->setVisible(m_session.face() == PracticeSession::Face::Smile);
     m_image2->setVisible(m_session.face() == PracticeSession::Face::Frown);
     setCaptionFitting(*m_label11, m_session.doneCaption());

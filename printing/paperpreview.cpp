@@ -120,12 +120,16 @@ PaperPreview::Drawing PaperPreview::drawKey(const QList<AnswerKeyEntry> &key, bo
 
 std::optional<QList<AnswerKeyEntry>> PaperPreview::answerKey()
 {
-    const std::optional<QList<ProblemRecord>> problems = m_answerKey ? m_answerKey() : std::nullopt;
-    if (!problems || problems->isEmpty()) {
+    const std::optional<PaperForKey> paper = m_answerKey ? m_answerKey() : std::nullopt;
+    if (!paper || paper->problems.isEmpty()) {
         m_messages.show(PrintingMessages::noPaperForKey());
         return std::nullopt;
     }
-    return AnswerKeyOf(*problems);
+    if (!paper->handedIn) {
+        m_messages.show(PrintingMessages::keyBeforeHandIn());
+        return std::nullopt;
+    }
+    return AnswerKeyOf(paper->problems);
 }
 
 void PaperPreview::tell(const Drawing &drawing)

@@ -18,9 +18,15 @@ struct PrinterFound;
 using PaperSource = std::function<QString()>;
 /// Gives the print settings' texts as they stand at the moment of drawing.
 using SettingsSource = std::function<PrintSettings()>;
-/// Gives the problems of the composed paper, problem 1 first, as they were drawn from the
-/// bank; nothing while no paper has been composed.
-using AnswerKeySource = std::function<std::optional<QList<ProblemRecord>>()>;
+/// The composed paper as its key needs it: its problems, problem 1 first, as they were drawn
+/// from the bank, and whether the paper has been handed in. Before that the key stays shut:
+/// a pupil could otherwise read every answer from the preview.
+struct PaperForKey {
+    QList<ProblemRecord> problems;
+    bool handedIn = false;
+};
+/// Gives the composed paper for its key; nothing while no paper has been composed.
+using AnswerKeySource = std::function<std::optional<PaperForKey>()>;
 
 /// What the print preview does, apart from its windows: it keeps the page scale, draws the
 /// test paper or its answer key on the pages, prints them and exports them. The paper, the

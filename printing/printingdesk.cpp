@@ -53,7 +53,7 @@ PreviewWindow &PrintingDesk::previewWindow()
         m_previewWindow = new PreviewWindow(
             m_paper, [this] { return printSettings(); }, m_messages, *m_printer, m_choosePdf,
             m_owner,
-            [this]() -> std::optional<QList<ProblemRecord>> {
+            [this]() -> std::optional<PaperForKey> {
                 if (!m_answerKey)
                     return std::nullopt;
                 return m_answerKey();

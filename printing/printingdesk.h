@@ -33,8 +33,8 @@ public:
                  PdfPathChooser choosePdf, QWidget *owner = nullptr);
     ~PrintingDesk() override;
 
-    /// Where the answer key comes from: the problems of the composed paper. Without it the
-    /// preview says there is no paper to give a key of.
+    /// Where the answer key comes from: the problems of the composed paper and whether it
+    /// was handed in. Without it the preview says there is no paper to give a key of.
     void setAnswerKeySource(AnswerKeySource answerKey) { m_answerKey = std::move(answerKey); }
 
     /// "页面设置": shows the print settings window.

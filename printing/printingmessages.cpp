@@ -61,6 +61,12 @@ Message noPaperForKey()
                    Message::Icon::Information};
 }
 
+Message keyBeforeHandIn()
+{
+    return Message{u"答案"_s, u"交卷以后才能看答案。\r\n请先做完试卷，在测试窗口里点“交  卷”。"_s,
+                   Message::Icon::Information};
+}
+
 Message printFailed(int taken, int asked)
 {
     const QString asking = u"要打印 "_s + QString::number(asked) + u" 份，"_s;

@@ -21,6 +21,8 @@ Message nothingPrinted();
 Message notAllPlaced(const QString &what);
 /// The answer key was asked for before a paper was composed.
 Message noPaperForKey();
+/// The answer key is asked for before the paper is handed in.
+Message keyBeforeHandIn();
 /// The printer took only taken of the copies asked for.
 Message printFailed(int taken, int asked);
 /// The print service did not answer in time, so nothing was printed.

@@ -21,6 +21,9 @@ done
 
 for type in 1 2 3 4 5; do
     [ -f "$program_dir/tm$type.sha256" ] || fail "tm$type.sha256 is missing beside tm$type.dat"
+    # Without it the program runs, but no pupil is told what went wrong.
+    [ -f "$program_dir/tm$type.mistakes.txt" ] ||
+        fail "tm$type.mistakes.txt is missing beside tm$type.dat"
     "$root/usr/bin/lumaro-bank" check "$program_dir/tm$type.dat" >/dev/null ||
         fail "lumaro-bank check tm$type.dat failed"
 done

@@ -2,6 +2,7 @@
 #include "grading.h"
 
 #include "inputhint.h"
+#include "numbertext.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,9 +27,16 @@ QString MarkText(bool right)
     return right ? u"√"_s : u"×"_s;
 }
 
+QString RightAnswerText(const QString &answerText)
+{
+    const std::optional<double> value = StoredAnswerValue(answerText);
+    return value ? u"答案："_s % NumberText(*value) : QString();
+}
+
 Grading GradePaper(const QStringList &answers,
                    const std::array<QString, PaperProblems> &expectedAnswers,
-                   const std::array<QString, PaperProblems> &problemTexts)
+                   const std::array<QString, PaperProblems> &problemTexts,
+                   const std::array<QList<MistakeNote>, PaperProblems> &notes)
 {
     Grading grading;
     QList<AnswerHint> rowHints;
@@ -46,6 +54,10 @@ Grading GradePaper(const QStringList &answers,
             return GradeRow(changed, expected).Right;
         };
         rowHints.append(HintForWrongLine(answer, problemTexts[row], judge));
+        grading.RightAnswers[row] = RightAnswerText(expected);
+        // A line not read as meant says nothing about the method behind it.
+        if (rowHints.last().Kind == HintKind::None)
+            grading.Explanations[row] = ExplanationFor(notes[row], answer);
     }
     grading.Band = ResultBandFor(grading.Score);
     grading.InputHint = PaperInputHint(rowHints);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "answercheck.h"
+#include "mistakes.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,11 +44,23 @@ struct Grading {
     /// How to write the wrong rows' answers, one hint at a time (PaperInputHint); empty when
     /// no wrong row has one.
     QString InputHint;
+    /// For each wrong row that has the value of a typical wrong line, and no hint: what
+    /// went wrong. Empty for the other rows.
+    std::array<QString, PaperProblems> Explanations{};
+    /// For each wrong row, its right answer as the pupil reads it ("答案：53"); empty for
+    /// right rows, and for a row whose stored answer cannot be read.
+    std::array<QString, PaperProblems> RightAnswers{};
 };
+
+/// The right answer shown under a wrong row: "答案：" and the value the row is graded
+/// against; empty when the stored answer cannot be read.
+QString RightAnswerText(const QString &answerText);
 
 /// Grades ten answers (row k against expectedAnswers[k], the stored AnswerText of problem
 /// k + 1): each row by value, ten points per right row. A missing answer counts as empty.
-/// The problems' texts tell the hints which questions ask for a percentage.
+/// The problems' texts tell the hints which questions ask for a percentage; the problems'
+/// notes explain the typical mistakes.
 Grading GradePaper(const QStringList &answers,
                    const std::array<QString, PaperProblems> &expectedAnswers,
-                   const std::array<QString, PaperProblems> &problemTexts = {});
+                   const std::array<QString, PaperProblems> &problemTexts = {},
+                   const std::array<QList<MistakeNote>, PaperProblems> &notes = {});

@@ -27,6 +27,7 @@ bool TestPaper::compose(const QString &bankPath)
         return false;
     // Every number drawn so far, damaged records included, so none is drawn twice.
     QList<int> drawn;
+    const QList<MistakeNote> notes = ReadMistakeBook(bankPath).Notes;
     for (int i = 1; i <= PaperProblems; ++i) {
         const std::optional<ProblemRecord> record = drawSoundRecord(bankPath, drawn);
         if (!record) {
@@ -35,6 +36,7 @@ bool TestPaper::compose(const QString &bankPath)
         }
         m_recordNumbers[i] = drawn.last();
         m_records[i] = PaperRecordOf(*record);
+        m_notes[i - 1] = NotesOfRecord(notes, m_recordNumbers[i]);
         m_paperText += PaperBlock(i, m_records[i]);
     }
     m_state = State::Composed;
@@ -76,7 +78,7 @@ std::optional<Grading> TestPaper::handIn(const QStringList &answers)
         expected[i - 1] = m_records[i].AnswerText;
         problems[i - 1] = m_records[i].ProblemText;
     }
-    Grading grading = GradePaper(answers, expected, problems);
+    Grading grading = GradePaper(answers, expected, problems, m_notes);
     m_score = grading.Score;
     m_state = State::Graded;
     return grading;

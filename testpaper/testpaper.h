@@ -34,8 +34,9 @@ public:
     /// Whether the last compose() met a damaged record.
     bool damageFound() const { return m_damageFound; }
 
-    /// Grades the answers of rows 0 … 9 (row k belongs to problem k + 1). Without a paper
-    /// there is nothing to grade: returns nothing and changes nothing.
+    /// Grades the answers of rows 0 … 9 (row k belongs to problem k + 1), explaining a typical
+    /// mistake from the notes beside the bank as it was when the paper was composed. Without a
+    /// paper there is nothing to grade: returns nothing and changes nothing.
     std::optional<Grading> handIn(const QStringList &answers);
 
     State state() const { return m_state; }
@@ -68,4 +69,6 @@ private:
     int m_poolSize = 0;
     std::array<int, PaperProblems + 1> m_recordNumbers{};
     std::array<ProblemRecord, PaperProblems + 1> m_records{};
+    /// The explanations of each problem's typical mistakes, read with the paper.
+    std::array<QList<MistakeNote>, PaperProblems> m_notes{};
 };

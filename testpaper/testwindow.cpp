@@ -20,6 +20,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QToolTip>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -109,6 +112,8 @@ void TestWindow::clearAnswers()
     for (int k = 0; k < PaperProblems; ++k) {
         m_answerBoxes[k]->clear();
         m_marks[k]->setCaption(QString());
+        m_rightAnswers[k]->setCaption(QString());
+        showExplanation(k, QString());
     }
     m_inputHint->setCaption(QString());
 }
@@ -204,6 +209,8 @@ void TestWindow::showGrading(const Grading &grading)
         for (int error = 0; error < grading.Rows[k].BracketErrors; ++error)
             m_services.messages.show(ExpressionErrorMessage());
         m_marks[k]->setCaption(MarkText(grading.Rows[k].Right));
+        m_rightAnswers[k]->setCaption(grading.RightAnswers[k]);
+        showExplanation(k, grading.Explanations[k]);
     }
     m_inputHint->setCaption(grading.InputHint);
     showScore(ScoreText(grading.Score));
@@ -219,6 +226,34 @@ void TestWindow::showGrading(const Grading &grading)
     const QString &sound = m_sounds.pathFor(grading.Band.Sound);
     if (!sound.isEmpty())
         m_services.sound.play(sound);
+}
+
+void TestWindow::showExplanation(int k, const QString &explanation)
+{
+    // Pointing at the mark shows it; a screen reader reads it with the mark and with the
+    // row's answer box.
+    m_marks[k]->setToolTip(explanation);
+    m_marks[k]->setAccessibleDescription(explanation);
+    m_answerBoxes[k]->setAccessibleDescription(explanation);
+}
+
+QString TestWindow::rowExplanation(int k) const
+{
+    return k >= 0 && k < PaperProblems ? m_marks[k]->toolTip() : QString();
+}
+
+bool TestWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto box = std::find(m_answerBoxes.begin(), m_answerBoxes.end(), watched);
+        const int k = int(box - m_answerBoxes.begin());
+        if (box != m_answerBoxes.end() && !rowExplanation(k).isEmpty()) {
+            const CaptionLabel &mark = *m_marks[k];
+            QToolTip::showText(mark.mapToGlobal(mark.rect().bottomLeft()), rowExplanation(k),
+                               m_marks[k]);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TestWindow::Option3_Click()

@@ -55,6 +55,10 @@ public:
     const TestClock &clock() const { return m_clock; }
     const SmileyBob &smiley() const { return m_bob; }
 
+    /// What went wrong in row k (0 … 9) after the hand-in: shown when its mark is pointed at
+    /// or its answer box is focused; empty when the row has no explanation.
+    QString rowExplanation(int k) const;
+
     // Event handlers, one per control event.
     void Option1_Click();
     void Option2_Click();
@@ -79,6 +83,8 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    /// An answer box that gains focus after the hand-in shows its row's explanation.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -100,6 +106,7 @@ private:
     void showMotto();
     void showScore(const QString &text);
     void showGrading(const Grading &grading);
+    void showExplanation(int k, const QString &explanation);
     void setTimersEnabled(bool enabled);
     QStringList answers() const;
     void goTo(WindowId next);
@@ -115,10 +122,11 @@ private:
     Backdrop *m_page = nullptr;
     DesignStage *m_stage = nullptr;       // the design screen, scaled into the window
     QPlainTextEdit *m_paperBox = nullptr; // Text1
-    std::array<CaptionLabel *, PaperProblems> m_rowLabels{}; // Label2(0) … Label2(9)
-    std::array<QLineEdit *, PaperProblems> m_answerBoxes{};  // Text2(0) … Text2(9)
-    std::array<CaptionLabel *, PaperProblems> m_marks{};     // Label7(0) … Label7(9)
-    CaptionLabel *m_inputHint = nullptr;                     // below the marks
+    std::array<CaptionLabel *, PaperProblems> m_rowLabels{};    // Label2(0) … Label2(9)
+    std::array<QLineEdit *, PaperProblems> m_answerBoxes{};     // Text2(0) … Text2(9)
+    std::array<CaptionLabel *, PaperProblems> m_marks{};        // Label7(0) … Label7(9)
+    std::array<CaptionLabel *, PaperProblems> m_rightAnswers{}; // under each wrong row
+    CaptionLabel *m_inputHint = nullptr;                        // below the marks
     LatchingButtons *m_actions = nullptr;
     QPushButton *m_composeButton = nullptr;  // Option1
     QPushButton *m_handInButton = nullptr;   // Option2

@@ -28,6 +28,8 @@ constexpr quint32 FormBackColor = 0x00FFC0C0;
 constexpr quint32 PaperBackColor = 0x00E0E0E0;
 constexpr quint32 AnswerBackColor = 0x00C0E0FF;
 constexpr double FaceSide = 480; // twips
+/// How far below its row's top a right answer stands: just under the answer box.
+constexpr double RightAnswerDrop = 375;
 
 QColor red()
 {
@@ -134,6 +136,10 @@ void TestWindow::buildAnswerRows(QWidget &page)
         m_answerBoxes[k] = box;
         m_marks[k] =
             makeLabel(page, arrayName(u"Label7"_s, k), Fonts::designFont(u"宋体"_s, 26.25));
+        m_rightAnswers[k] =
+            makeLabel(page, arrayName(u"RightAnswer"_s, k), Fonts::designFont(u"宋体"_s, 9));
+        m_rightAnswers[k]->setTextColor(colorFromBgr(0x00FF0000));
+        box->installEventFilter(this);
     }
     m_inputHint = makeLabel(page, u"InputHint"_s, Fonts::designFont(u"宋体"_s, 10.5));
     m_inputHint->setTextColor(colorFromBgr(0x00FF0000));
@@ -238,6 +244,9 @@ void TestWindow::placeControls(const TestLayout &layout)
         place(*m_rowLabels[k], layout.label2Left, top, 630, 210);
         place(*m_answerBoxes[k], layout.text2Left, top, 900, 350);
         place(*m_marks[k], layout.label7Left, top, 540, 525);
+        // Below the row's label and answer box, clear of the mark and of the next row.
+        place(*m_rightAnswers[k], layout.label2Left, top + RightAnswerDrop,
+              layout.label7Left - layout.label2Left - 60, 300);
     }
     // Under the last row, clear of the sound frame in the right-hand column.
     place(*m_inputHint, layout.label2Left, AnswerRowTop(PaperProblems),

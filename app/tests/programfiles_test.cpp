@@ -73,6 +73,7 @@ private Q_SLOTS:
     void whatIsMissingIsNamed_data();
     void whatIsMissingIsNamed();
     void theReportNamesFullPathsOnePerLine();
+    void theExplanationsAreOptional();
 };
 
 void ProgramFilesTest::whatIsMissingIsNamed_data()
@@ -141,6 +142,23 @@ void ProgramFilesTest::theReportNamesFullPathsOnePerLine()
     text.clear();
     ReportMissingProgramFiles(complete.path(), out);
     QCOMPARE(text, QString());
+}
+
+// Without the explanations beside the banks the program runs as before, so a folder that
+// lacks them lacks nothing it must have.
+void ProgramFilesTest::theExplanationsAreOptional()
+{
+    QTemporaryDir folder;
+    QVERIFY(LayOutProgramFolder(QDir(folder.path())));
+    const QStringList optional = OptionalProgramFileNames();
+    QCOMPARE(optional.size(), 5);
+    QCOMPARE(optional.first(), u"\\tm1.mistakes.txt"_s);
+    QCOMPARE(optional.last(), u"\\tm5.mistakes.txt"_s);
+    for (const QString &name : optional) {
+        QVERIFY(!ProgramFileNames(folder.path()).contains(name));
+        QVERIFY(!QFile::exists(JoinProgramPath(folder.path(), name)));
+    }
+    QVERIFY(MissingProgramFiles(folder.path()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ProgramFilesTest)

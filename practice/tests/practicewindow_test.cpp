@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
+#include "mistakes.h"
 #include "practicewindow.h"
 #include "precisetimer.h"
 #include "recordingservices.h"
 #include "testbank.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -98,6 +100,8 @@ private Q_SLOTS:
     void theAnswerBoxTakesTwoHundredCharacters();
     void aHintShowsBesideAWrongVerdict_data();
     void aHintShowsBesideAWrongVerdict();
+    void aTypicalMistakeIsExplainedBesideTheVerdict_data();
+    void aTypicalMistakeIsExplainedBesideTheVerdict();
     void theClockRunsFromLoad();
     void theSoundChoiceSurvivesReopening();
     void aSwatchReplacesTheBackground_data();
@@ -321,6 +325,51 @@ void PracticeWindowTest::aHintShowsBesideAWrongVerdict()
     for (int tick = 0; tick < 300 && !f.control<QPushButton>(u"Command1"_s).isEnabled(); ++tick)
         f.window.Timer3_Timer();
     QCOMPARE(f.caption(u"InputHint"_s), hint);
+    f.startAndWriteProblem();
+    QVERIFY(f.caption(u"InputHint"_s).isEmpty());
+}
+
+void PracticeWindowTest::aTypicalMistakeIsExplainedBesideTheVerdict_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("note");
+    const QString added = u"还剩的页数要用减法，不能用加法。"_s;
+    const QString reversed = u"要用总页数减去看了的页数。"_s;
+    QTest::newRow("the wrong line itself") << u"128+75"_s << added;
+    QTest::newRow("its value") << u"203"_s << added;
+    QTest::newRow("its value in an equation") << u"x-75=128"_s << added;
+    QTest::newRow("the second wrong line") << u"75-128"_s << reversed;
+    QTest::newRow("another wrong line") << u"128*75"_s << QString();
+    // Typed with an input method on, the line was not read as meant: the hint comes first.
+    QTest::newRow("input method") << u"128＋75"_s
+                                  << u"提示：请用英文输入法输入 + - * / ( ) 和数字"_s;
+    QTest::newRow("right") << u"128-75"_s << QString();
+}
+
+void PracticeWindowTest::aTypicalMistakeIsExplainedBesideTheVerdict()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, note);
+    Fixture f;
+    QFile bank(f.folder.bankPath());
+    QVERIFY(bank.open(QIODevice::ReadOnly));
+    const QList<MistakeNote> notes = {{2, u"128+75"_s, u"还剩的页数要用减法，不能用加法。"_s},
+                                      {2, u"75-128"_s, u"要用总页数减去看了的页数。"_s},
+                                      {3, u"3+4"_s, u"3盒每盒4支，要用乘法。"_s}};
+    QFile file(MistakesPath(f.folder.bankPath()));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(MistakesFileBytes(notes, bank.readAll()));
+    file.close();
+    f.startAndWriteProblem();
+    QLineEdit &box = f.control<QLineEdit>(u"Text1"_s);
+    box.setText(line);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(f.caption(u"InputHint"_s), note);
+    QVERIFY(note.isEmpty() || f.shown(u"InputHint"_s));
+    // It stays while the solution is written, and goes with the next problem.
+    for (int tick = 0; tick < 300 && !f.control<QPushButton>(u"Command1"_s).isEnabled(); ++tick)
+        f.window.Timer3_Timer();
+    QCOMPARE(f.caption(u"InputHint"_s), note);
     f.startAndWriteProblem();
     QVERIFY(f.caption(u"InputHint"_s).isEmpty());
 }

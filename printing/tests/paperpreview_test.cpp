@@ -37,8 +37,17 @@ struct Bench {
     RecordingMessages messages;
     RecordingPrinter printer;
     std::optional<QList<ProblemRecord>> composed;
-    PaperPreview preview{pages,   [this] { return paper; },   [this] { return settings; }, messages,
-                         printer, [this] { return composed; }};
+    bool handedIn = true;
+    PaperPreview preview{
+        pages,   [this] { return paper; },        [this] { return settings; }, messages,
+        printer, [this] { return paperForKey(); }};
+
+    std::optional<PaperForKey> paperForKey() const
+    {
+        if (!composed)
+            return std::nullopt;
+        return PaperForKey{*composed, handedIn};
+    }
 };
 
 ProblemRecord recordOf(const QString &problem, const QString &solution, const QString &answer)
@@ -120,6 +129,7 @@ private Q_SLOTS:
     void withoutADefaultPrinterTheFirstPrintsAndTheUserIsTold();
     void textThatFindsNoPlaceIsReported();
     void withoutAComposedPaperThereIsNoKey();
+    void theKeyOpensOnlyAfterTheHandIn();
     void theKeyIsOfTheComposedPaperNotOfTheBox();
     void theKeyPrintsOnceAsOneDocument();
     void theKeyExportsAsPdf();
@@ -585,6 +595,28 @@ void PaperPreviewTest::withoutAComposedPaperThereIsNoKey()
     QVERIFY(!QFile::exists(folder.filePath(u"答案.pdf"_s)));
     QCOMPARE(bench.page.text().runs().size(), shown);
     QCOMPARE(bench.preview.shown(), PaperPreview::Shown::Paper);
+}
+
+void PaperPreviewTest::theKeyOpensOnlyAfterTheHandIn()
+{
+    QTemporaryDir folder;
+    Bench bench;
+    bench.composed = tenProblems();
+    bench.handedIn = false;
+    bench.preview.load();
+    QVERIFY(!bench.preview.showAnswerKey());
+    QVERIFY(!bench.preview.printAnswerKey());
+    QVERIFY(!bench.preview.exportAnswerKeyPdf(folder.filePath(u"答案.pdf"_s)));
+    QCOMPARE(bench.messages.shown, QList<Message>(3, PrintingMessages::keyBeforeHandIn()));
+    QVERIFY(bench.printer.documents.isEmpty());
+    QVERIFY(!QFile::exists(folder.filePath(u"答案.pdf"_s)));
+    QCOMPARE(bench.preview.shown(), PaperPreview::Shown::Paper);
+    // Handed in, the key is there for the pupil and for a teacher's printer.
+    bench.handedIn = true;
+    QVERIFY(bench.preview.showAnswerKey());
+    QVERIFY(bench.preview.printAnswerKey());
+    QCOMPARE(bench.printer.documents.size(), 1);
+    QCOMPARE(bench.messages.shown.size(), 3);
 }
 
 void PaperPreviewTest::theKeyIsOfTheComposedPaperNotOfTheBox()

@@ -363,8 +363,8 @@ void PreviewWindowTest::theAnswerMenuShowsPrintsAndLeavesTheKey()
 {
     Desk desk;
     desk.desk.setAnswerKeySource([] {
-        return std::optional<QList<ProblemRecord>>(
-            QList<ProblemRecord>{{u"题？&"_s, u"8/2=4&"_s, u"4"_s}});
+        return std::optional<PaperForKey>(
+            PaperForKey{QList<ProblemRecord>{{u"题？&"_s, u"8/2=4&"_s, u"4"_s}}, true});
     });
     desk.desk.openPreview();
     PreviewWindow &window = desk.preview();

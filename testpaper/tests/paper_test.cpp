@@ -326,6 +326,50 @@ private Q_SLOTS:
         QCOMPARE(grading.Score, right ? 100 : 90);
     }
 
+    void wrongRowsGetTheirRightAnswerAndTheirTypicalMistake_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("rightAnswer");
+        QTest::addColumn<QString>("explanation");
+        const QString subtracted = u"鸭比鸡多，要用加法。"_s;
+        QTest::newRow("right") << u"46+18"_s << u"64"_s << QString() << QString();
+        QTest::newRow("the typical mistake")
+            << u"46-18"_s << u"64"_s << u"答案：64"_s << subtracted;
+        QTest::newRow("its value") << u"28"_s << u"64"_s << u"答案：64"_s << subtracted;
+        QTest::newRow("its value as an equation")
+            << u"x+18=46"_s << u"64"_s << u"答案：64"_s << subtracted;
+        QTest::newRow("another mistake") << u"46*18"_s << u"64"_s << u"答案：64"_s << QString();
+        QTest::newRow("empty") << QString() << u"64"_s << u"答案：64"_s << QString();
+        // Typed with an input method on: the hint speaks, the value says nothing of the method.
+        QTest::newRow("input method") << u"28＋0"_s << u"64"_s << u"答案：64"_s << QString();
+        QTest::newRow("stored percentage") << u"0.3"_s << u"25%"_s << u"答案：0.25"_s << QString();
+        QTest::newRow("unreadable stored answer") << u"5"_s << u"abc"_s << QString() << QString();
+    }
+
+    void wrongRowsGetTheirRightAnswerAndTheirTypicalMistake()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, stored);
+        QFETCH(QString, rightAnswer);
+        QFETCH(QString, explanation);
+        std::array<QString, PaperProblems> expected;
+        expected.fill(u"7"_s);
+        expected[3] = stored;
+        QStringList answers(PaperProblems, u"7"_s);
+        answers[3] = answer;
+        std::array<QList<MistakeNote>, PaperProblems> notes;
+        notes.fill({{5, u"7-1"_s, u"别的题。"_s}});
+        notes[3] = {{5, u"46-18"_s, u"鸭比鸡多，要用加法。"_s}};
+        const Grading grading = GradePaper(answers, expected, {}, notes);
+        QCOMPARE(grading.RightAnswers[3], rightAnswer);
+        QCOMPARE(grading.Explanations[3], explanation);
+        for (int row : {0, 9}) {
+            QVERIFY(grading.RightAnswers[row].isEmpty());
+            QVERIFY(grading.Explanations[row].isEmpty());
+        }
+    }
+
     void inputMethodHintNamesTheWrongRowsTypedWithAChineseInputMethod()
     {
         std::array<QString, PaperProblems> expected;

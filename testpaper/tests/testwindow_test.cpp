@@ -2,6 +2,7 @@
 // The test window on the screen: its controls at load, composing, handing in, saving, the
 // Enter key, the timers, the menu and the hand-over to the other windows.
 #include "bankchecksum.h"
+#include "mistakes.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
 #include "testbanks.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -79,6 +81,7 @@ private:
 
     QLineEdit *answerBox(int k) const { return control<QLineEdit>(u"Text2(%1)"_s.arg(k)); }
     QLabel *mark(int k) const { return control<QLabel>(u"Label7(%1)"_s.arg(k)); }
+    QLabel *rightAnswer(int k) const { return control<QLabel>(u"RightAnswer(%1)"_s.arg(k)); }
     QPushButton *button(const QString &name) const { return control<QPushButton>(name); }
     QString caption(const QString &name) const { return control<QLabel>(name)->text(); }
 
@@ -342,6 +345,67 @@ private Q_SLOTS:
         QVERIFY(caption(u"InputHint"_s).isEmpty());
         QCOMPARE(caption(u"Label1"_s), u"我的成绩100分"_s);
         QVERIFY(m_services->messages.shown.isEmpty());
+    }
+
+    void wrongRowsShowTheirRightAnswerAfterTheHandIn()
+    {
+        compose();
+        answer(6);
+        for (int k = 0; k < PaperProblems; ++k)
+            QVERIFY(rightAnswer(k)->text().isEmpty());
+        click(button(u"Option2"_s));
+        for (int k = 0; k < PaperProblems; ++k) {
+            const QString stored = m_window->paper().PaperRecords()[k + 1].AnswerText.trimmed();
+            QCOMPARE(rightAnswer(k)->text(), k < 6 ? QString() : u"答案："_s + stored);
+            QVERIFY(k < 6 || rightAnswer(k)->isVisible());
+            // The answer stands under its own row, clear of the mark and of the next row.
+            QVERIFY(!rightAnswer(k)->geometry().intersects(mark(k)->geometry()));
+            QVERIFY(!rightAnswer(k)->geometry().intersects(answerBox(k)->geometry()));
+            QVERIFY(k == 9 || !rightAnswer(k)->geometry().intersects(answerBox(k + 1)->geometry()));
+        }
+        compose();
+        for (int k = 0; k < PaperProblems; ++k)
+            QVERIFY(rightAnswer(k)->text().isEmpty());
+    }
+
+    void aTypicalMistakeIsExplainedOnTheRowAfterTheHandIn()
+    {
+        // Each problem k of tm1 asks k + 3; k - 3 is its typical mistake.
+        const QString bankPath = m_dir.filePath(u"tm1.dat"_s);
+        QFile bank(bankPath);
+        QVERIFY(bank.open(QIODevice::ReadOnly));
+        QList<MistakeNote> notes;
+        for (int k = 2; k <= 16; ++k)
+            notes.append({k, u"%1-3"_s.arg(k), u"又买来的要加上，第%1题。"_s.arg(k)});
+        QFile file(MistakesPath(bankPath));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(MistakesFileBytes(notes, bank.readAll()));
+        file.close();
+        compose();
+        QFile::remove(MistakesPath(bankPath)); // read with the paper, not at the hand-in
+        const auto &records = m_window->paper().PaperRecordNumbers();
+        answerBox(0)->setText(u"%1-3"_s.arg(records[1]));
+        answerBox(1)->setText(QString::number(records[2] - 3));
+        answerBox(2)->setText(u"%1*3"_s.arg(records[3]));
+        answerBox(3)->setText(u"%1+3"_s.arg(records[4]));
+        for (int k = 0; k < PaperProblems; ++k)
+            QVERIFY(m_window->rowExplanation(k).isEmpty());
+        click(button(u"Option2"_s));
+        const QString first = u"又买来的要加上，第%1题。"_s.arg(records[1]);
+        QCOMPARE(m_window->rowExplanation(0), first);
+        QCOMPARE(mark(0)->toolTip(), first);
+        QCOMPARE(mark(0)->accessibleDescription(), first);
+        QCOMPARE(answerBox(0)->accessibleDescription(), first);
+        QCOMPARE(m_window->rowExplanation(1), u"又买来的要加上，第%1题。"_s.arg(records[2]));
+        QVERIFY(m_window->rowExplanation(2).isEmpty()); // wrong, but not the typical mistake
+        QVERIFY(m_window->rowExplanation(3).isEmpty()); // right
+        // Focusing the row's answer box shows it as pointing at the mark does.
+        answerBox(5)->setFocus();
+        answerBox(0)->setFocus();
+        QTRY_COMPARE(QToolTip::text(), first);
+        compose();
+        QVERIFY(m_window->rowExplanation(0).isEmpty());
+        QVERIFY(answerBox(0)->accessibleDescription().isEmpty());
     }
 
     void theAnswerBoxesTakeTwoHundredCharacters()

@@ -49,6 +49,17 @@ int WholeNumberAt(const toml::node_view<const toml::node> &node)
     return int(integer->get());
 }
 
+/// A key's explanation; a value that is no text reads as empty, which validation refuses.
+QList<QPair<QString, QString>> MistakesAt(const toml::node_view<const toml::node> &node)
+{
+    QList<QPair<QString, QString>> mistakes;
+    if (const toml::table *table = node.as_table()) {
+        for (const auto &[key, value] : *table)
+            mistakes.append({FromToml(key.str()), FromToml(value.value_or(std::string_view()))});
+    }
+    return mistakes;
+}
+
 SourceProblem ProblemFrom(const toml::table &table)
 {
     const toml::node_view<const toml::node> view(table);
@@ -58,7 +69,8 @@ SourceProblem ProblemFrom(const toml::table &table)
             StringsAt(view["expressions"]),
             StringsAt(view["equations"]),
             StringsAt(view["wrong"]),
-            view["answer_in_text"].value_or(false)};
+            view["answer_in_text"].value_or(false),
+            MistakesAt(view["mistakes"])};
 }
 
 BankSource SourceFrom(const toml::table &root)
@@ -135,6 +147,13 @@ void CheckAnswerNotInText(const SourceProblem &problem, QStringList &reasons)
                        u" 也是题目里的数，照抄就能得分（确属有意时写 answer_in_text = true）"_s);
 }
 
+void CheckMistakes(const SourceProblem &problem, QStringList &reasons)
+{
+    for (const auto &[wrongLine, explanation] : problem.Mistakes) {
+        reasons.append(NoteReasons({0, wrongLine, explanation}, problem.Wrong, problem.Answer));
+    }
+}
+
 QStringList ProblemReasons(const SourceProblem &problem)
 {
     QStringList reasons;
@@ -147,6 +166,7 @@ QStringList ProblemReasons(const SourceProblem &problem)
     CheckQuestionMark(problem, reasons);
     CheckAnswerNotInText(problem, reasons);
     CheckAnswerLines(problem, reasons);
+    CheckMistakes(problem, reasons);
     return reasons;
 }
 
@@ -206,6 +226,21 @@ QStringList ValidateBankSource(const BankSource &source)
         seen.insert(problem.Text);
     }
     return errors;
+}
+
+QList<MistakeNote> CompileMistakeNotes(const BankSource &source)
+{
+    QList<MistakeNote> notes;
+    for (qsizetype i = 0; i < source.Problems.size(); ++i) {
+        const SourceProblem &problem = source.Problems[i];
+        for (const QString &wrongLine : problem.Wrong) {
+            for (const auto &[key, explanation] : problem.Mistakes) {
+                if (key == wrongLine)
+                    notes.append({int(i) + 2, wrongLine, explanation});
+            }
+        }
+    }
+    return notes;
 }
 
 QByteArray CompileBankSource(const BankSource &source)

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "mistakes.h"
+
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +19,8 @@ struct SourceProblem {
     QStringList Wrong;       ///< wrong by both checks
     /// The answer stands in the text on purpose, so copying it is not a way to score.
     bool AnswerInText = false;
+    /// What a pupil who writes one of the wrong lines is told: wrong line, explanation.
+    QList<QPair<QString, QString>> Mistakes = {};
 };
 
 /// A readable bank source: the type's introduction (record 1) and its problems.
@@ -38,6 +44,10 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 
 /// Every reason a source cannot become a bank, each naming its record.
 QStringList ValidateBankSource(const BankSource &source);
+
+/// The explanations of the typical mistakes, each with its record number, in the order of
+/// the problems and of their wrong lines.
+QList<MistakeNote> CompileMistakeNotes(const BankSource &source);
 
 /// The bank file's bytes (470 per record). Only meaningful for a source that validated.
 QByteArray CompileBankSource(const BankSource &source);

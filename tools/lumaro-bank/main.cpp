@@ -5,6 +5,7 @@
 #include "bankchecksum.h"
 #include "banksource.h"
 #include "evaluator.h"
+#include "mistakes.h"
 #include "narration.h"
 #include "numbertext.h"
 #include "problemrecord.h"
@@ -39,10 +40,11 @@ const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输�
   grade 答案 回答        按测试试卷一行的规则判断，输出同上
   dump 题库              输出记录数和每条记录（题目、解答截到“&”，答案）；
                          无法打开题库时说明原因，退出码为 1
-  check 题库             列出题库中每个违反约定之处及其记录号，题库与校验文件不符时
-                         指出该题库；有则退出码为 1
+  check 题库             列出题库中每个违反约定之处及其记录号，题库与校验文件不符、
+                         错因说明文件损坏或不符时指出该文件；有则退出码为 1
   build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK），并在旁边
-                         写出它的 SHA-256 校验文件（tm1.dat 的是 tm1.sha256）；
+                         写出它的 SHA-256 校验文件（tm1.dat 的是 tm1.sha256）和
+                         错因说明文件（tm1.mistakes.txt，GBK）；
                          源文件有错时逐条列出原因（记录号和原因），不写题库，退出码为 1
   narrate 题库 目录 前缀 [读音表]
                          为每条记录写出语音引擎的输入：目录/前缀k.txt（只在内容改变时重写），
@@ -142,7 +144,8 @@ int Dump(const QStringList &args)
 
 int Check(const QStringList &args)
 {
-    const QStringList violations = CheckBankFile(args[0]);
+    QStringList violations = CheckBankFile(args[0]);
+    violations += CheckMistakesFile(args[0]);
     for (const QString &violation : violations)
         Out() << violation << Qt::endl;
     if (violations.isEmpty())
@@ -150,6 +153,9 @@ int Check(const QStringList &args)
     if (!HasBankChecksum(args[0]))
         Err() << args[0] << u": 没有校验文件 "_s << BankChecksumPath(args[0])
               << u"，只检查了记录（lumaro-bank build 会生成它）"_s << Qt::endl;
+    if (ReadMistakeBook(args[0]).FileState == MistakeBook::State::Missing)
+        Err() << args[0] << u": 没有错因说明文件 "_s << MistakesPath(args[0])
+              << u"，练习和测试不显示错因说明"_s << Qt::endl;
     return violations.isEmpty() ? 0 : 1;
 }
 
@@ -184,6 +190,13 @@ int Build(const QStringList &args)
     const QString checksum = BankChecksumPath(args[1]);
     if (!WriteAtomically(checksum, BankChecksumText(bank, QFileInfo(args[1]).fileName()), error)) {
         Err() << checksum << u": "_s << error << Qt::endl;
+        return 1;
+    }
+    // The explanations beside it, tied to these very bytes.
+    const QString mistakes = MistakesPath(args[1]);
+    if (!WriteAtomically(mistakes, MistakesFileBytes(CompileMistakeNotes(parsed.Source), bank),
+                         error)) {
+        Err() << mistakes << u": "_s << error << Qt::endl;
         return 1;
     }
     Out() << args[1] << u": "_s << parsed.Source.Problems.size() + 1 << u" records"_s << Qt::endl;

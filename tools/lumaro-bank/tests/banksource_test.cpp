@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "answercheck.h"
 #include "banksource.h"
 #include "problemrecord.h"
 
@@ -164,6 +165,73 @@ answer_in_text = true
     EXPECT_FALSE(ParseBankSource(u"/nonexistent/tm9.toml"_s).ok());
 }
 
+TEST(ParseBankSource, ReadsTheExplanationsOfTypicalMistakes)
+{
+    const ParsedSource parsed = ParseBankSourceText(uR"([[problem]]
+text = "鸭比鸡多18只？"
+wrong = ["46-18", "18-46"]
+mistakes = { "46-18" = "鸭比鸡多，要用加法。", "18-46" = "不能用小数减大数。" }
+)"_s,
+                                                    u"t.toml"_s);
+    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
+    ASSERT_EQ(parsed.Source.Problems.size(), 1);
+    const auto &mistakes = parsed.Source.Problems[0].Mistakes;
+    ASSERT_EQ(mistakes.size(), 2);
+    EXPECT_TRUE(mistakes.contains(qMakePair(u"46-18"_s, u"鸭比鸡多，要用加法。"_s)));
+    EXPECT_TRUE(mistakes.contains(qMakePair(u"18-46"_s, u"不能用小数减大数。"_s)));
+}
+
+// An explanation reaches the pupil only for a line listed as wrong that both checks judge
+// wrong, and only in a sentence short enough to read beside the ×.
+TEST(ValidateBankSource, RefusesEachUnsoundExplanation)
+{
+    const struct {
+        const char *Rule;
+        QString WrongLine;
+        QString Explanation;
+        QString Reason;
+    } cases[] = {
+        {"not a listed wrong line", u"12-4"_s, u"要用加法。"_s, u"不是本题 wrong"_s},
+        {"longer than 40", u"12-3"_s, QString(41, u'加'), u"超过 40"_s},
+        {"empty", u"12-3"_s, QString(), u"为空"_s},
+        {"a tab", u"12-3"_s, u"要用\t加法。"_s, u"制表符"_s},
+        {"not GBK", u"12-3"_s, u"要用加法😀"_s, u"GBK"_s},
+    };
+    for (const auto &c : cases) {
+        BankSource source = GoodSource();
+        source.Problems[2].Mistakes = {{c.WrongLine, c.Explanation}};
+        const QString errors = Joined(ValidateBankSource(source));
+        EXPECT_TRUE(errors.contains(u"记录 4"_s) && errors.contains(c.Reason))
+            << c.Rule << ": " << errors.toStdString();
+    }
+}
+
+TEST(ValidateBankSource, RefusesAnExplainedLineThatIsJudgedRight)
+{
+    BankSource source = GoodSource();
+    // Listed as wrong by mistake: 12+3 is the answer.
+    source.Problems[2].Wrong.append(u"12+3"_s);
+    source.Problems[2].Mistakes = {{u"12+3"_s, u"要用减法。"_s}};
+    const QString errors = Joined(ValidateBankSource(source));
+    EXPECT_TRUE(errors.contains(u"错因说明 “12+3” 在练习中被判为对"_s)) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"错因说明 “12+3” 在测试中被判为对"_s)) << errors.toStdString();
+}
+
+TEST(CompileMistakeNotes, GivesEachExplanationItsRecordInTheOrderOfTheWrongLines)
+{
+    BankSource source = GoodSource();
+    source.Problems[0].Wrong = {u"10-3"_s, u"3-10"_s};
+    source.Problems[0].Mistakes = {{u"3-10"_s, u"小数不能减大数。"_s},
+                                   {u"10-3"_s, u"要用加法。"_s}};
+    source.Problems[4].Mistakes = {{u"14-3"_s, u"买来的要加上。"_s}};
+    ASSERT_TRUE(ValidateBankSource(source).isEmpty())
+        << Joined(ValidateBankSource(source)).toStdString();
+    const QList<MistakeNote> expected = {{2, u"10-3"_s, u"要用加法。"_s},
+                                         {2, u"3-10"_s, u"小数不能减大数。"_s},
+                                         {6, u"14-3"_s, u"买来的要加上。"_s}};
+    EXPECT_EQ(CompileMistakeNotes(source), expected);
+}
+
 // A type that is no whole number an int holds reads as 0: never as another type, and never
 // through an out-of-range conversion.
 TEST(ParseBankSource, ReadsAnOddTypeAsNone)
@@ -235,6 +303,107 @@ TEST_P(ShippedBank, EveryProblemIsJudgedAsItsSourceSays)
     EXPECT_GE(parsed.Source.Problems.size(), MinimumProblems[GetParam()]);
     for (const QString &error : ValidateBankSource(parsed.Source))
         ADD_FAILURE() << error.toStdString();
+}
+
+// Every explanation shipped belongs to a listed wrong line that both checks judge wrong.
+TEST_P(ShippedBank, EveryExplanationBelongsToAWrongLineJudgedWrong)
+{
+    const ParsedSource parsed = ParseBankSource(ShippedSourcePath(GetParam()));
+    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
+    for (qsizetype i = 0; i < parsed.Source.Problems.size(); ++i) {
+        const SourceProblem &problem = parsed.Source.Problems[i];
+        for (const auto &[line, explanation] : problem.Mistakes) {
+            const MistakeNote note{int(i) + 2, line, explanation};
+            for (const QString &reason : NoteReasons(note, problem.Wrong, problem.Answer))
+                ADD_FAILURE() << "record " << i + 2 << ": " << reason.toStdString();
+        }
+    }
+}
+
+/// The 列式 line of a worked solution as a pupil copies it: each step "expression=result"
+/// whose expression is plain arithmetic, or for an equation ("设…x…，equation，x=…") the
+/// equation alone. Steps written in words (two offers compared) are left out.
+struct WorkedLine {
+    QString Equation;
+    QList<QPair<QString, QString>> Steps; ///< expression, and the result written after "="
+};
+
+WorkedLine WorkedLineOf(const QString &solution)
+{
+    const qsizetype start = solution.indexOf(u"列式："_s);
+    if (start < 0)
+        return {};
+    QString line = solution.mid(start + 3);
+    line = line.left(line.indexOf(u'。'));
+    const QStringList steps = line.split(u'，');
+    if (line.startsWith(u'设'))
+        return {steps.size() >= 3 ? steps[1] : QString(), {}};
+    static const QRegularExpression step(u"^([0-9.+\\-*/()%: ]+)=([0-9.+\\-*/()%:]+)"_s);
+    WorkedLine worked;
+    for (const QString &text : steps) {
+        if (const QRegularExpressionMatch match = step.match(text); match.hasMatch())
+            worked.Steps.append({match.captured(1), match.captured(2)});
+    }
+    return worked;
+}
+
+TEST(WorkedLineOf, TakesEachStepOrTheEquationOfTheWorkedLine)
+{
+    using Steps = QList<QPair<QString, QString>>;
+    const struct {
+        QString Solution;
+        WorkedLine Expected;
+    } cases[] = {
+        {u"数量关系：…。列式：128-75=53（页）。答：…"_s, {{}, Steps{{u"128-75"_s, u"53"_s}}}},
+        {u"列式：10/0.8=12（朵）……0.4（米）。答：…"_s, {{}, Steps{{u"10/0.8"_s, u"12"_s}}}},
+        {u"列式：(1-5/15)/8=1/12，1/(1/12)=12（天）。"_s,
+         {{}, Steps{{u"(1-5/15)/8"_s, u"1/12"_s}, {u"1/(1/12)"_s, u"12"_s}}}},
+        {u"列式：设小明今年x岁，4*x+5=3*(x+5)，x=10。答：…"_s, {u"4*x+5=3*(x+5)"_s, {}}},
+        {u"列式：甲商店20*80=1600（元），乙商店20*75=1500（元）。"_s, {}},
+        {u"数量关系：设x，24:3=x:5，x=40。"_s, {}},
+    };
+    for (const auto &c : cases) {
+        const WorkedLine worked = WorkedLineOf(c.Solution);
+        EXPECT_EQ(worked.Equation, c.Expected.Equation) << c.Solution.toStdString();
+        EXPECT_EQ(worked.Steps, c.Expected.Steps) << c.Solution.toStdString();
+    }
+}
+
+/// Why a worked line cannot stand as the model: a step the judge does not read as the result
+/// written after it, or a last step (or equation) that is judged wrong.
+QStringList WorkedLineFaults(const WorkedLine &worked, const QString &answer)
+{
+    QStringList faults;
+    if (!worked.Equation.isEmpty() && !CheckAnswer(worked.Equation, answer).Right)
+        faults.append(worked.Equation + u" is judged wrong"_s);
+    for (const auto &[expression, result] : worked.Steps) {
+        // Read as the judge reads a line, so a ratio written after "=" keeps its value.
+        const std::optional<double> value = WrongLineValue(result);
+        if (!value || !CheckAgainstValue(expression, *value).Right)
+            faults.append(expression + u" is not "_s + result);
+    }
+    if (worked.Steps.isEmpty())
+        return faults;
+    const QString last = worked.Steps.last().first;
+    if (!CheckAnswer(last, answer).Right || !GradeRow(last, answer).Right)
+        faults.append(last + u" is judged wrong"_s);
+    return faults;
+}
+
+// The worked solution never shows as the model a line the program marks wrong: each step of
+// its 列式 line, typed as it stands, has the value written after it, and the last one is
+// right in practice and on the paper.
+TEST_P(ShippedBank, EverySolutionsLineIsJudgedRight)
+{
+    const ParsedSource parsed = ParseBankSource(ShippedSourcePath(GetParam()));
+    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
+    for (qsizetype i = 0; i < parsed.Source.Problems.size(); ++i) {
+        const SourceProblem &problem = parsed.Source.Problems[i];
+        for (const QString &fault :
+             WorkedLineFaults(WorkedLineOf(problem.Solution), problem.Answer))
+            ADD_FAILURE() << "tm" << GetParam() << " record " << i + 2 << ": "
+                          << fault.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, ShippedBank, testing::Range(1, 6));
