@@ -72,7 +72,7 @@ KnowledgeWindow::KnowledgeWindow(QWidget *parent) : Backdrop(parent)
     fitToScreen();
     buildLabels();
     m_timer = new PreciseTimer(u"Timer1"_s, 100, this);
-    connect(m_timer, &QTimer::timeout, this, &KnowledgeWindow::Timer1_Timer);
+    connect(m_timer, &PreciseTimer::ticked, this, &KnowledgeWindow::Timer1_Timer);
 }
 
 KnowledgeWindow::~KnowledgeWindow() = default;
@@ -135,6 +135,9 @@ void KnowledgeWindow::Timer1_Timer()
 {
     for (int passage : m_reveal.tick())
         m_labels[passage]->setCaption(m_reveal.revealed(passage));
+    // The whole text shown, further ticks would change nothing: the window rests.
+    if (m_reveal.complete())
+        m_timer->setEnabled(false);
 }
 
 void KnowledgeWindow::mouseReleaseEvent(QMouseEvent *event)

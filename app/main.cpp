@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lumaro: a tutor for arithmetic word problems. Starting the program loads the main window.
 #include "displaymode.h"
+#include "firstpaint.h"
 #include "learningwindows.h"
+#include "mainwindow.h"
 #include "messageboxes.h"
 #include "programfiles.h"
 #include "programsettings.h"
@@ -17,12 +19,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-int RunShell(const QString &programFolder, Sound &sound)
+/// Runs the program's windows; afterFirstPaint runs once the main window has first been
+/// painted.
+int RunShell(const QString &programFolder, Sound &sound, std::function<void()> afterFirstPaint)
 {
     WidgetMessageBoxes messages;
     UnchangedDisplayMode display;
@@ -37,6 +42,7 @@ int RunShell(const QString &programFolder, Sound &sound)
     shell.start();
     if (shell.hasEnded())
         return 0;
+    RunAfterFirstPaint(shell.mainWindow(), std::move(afterFirstPaint));
     return QApplication::exec();
 }
 
@@ -50,10 +56,11 @@ int main(int argc, char *argv[])
 
     const QString programFolder = ExecutableFolder();
     QTextStream errorOutput(stderr);
-    ReportMissingProgramFiles(programFolder, errorOutput);
     QtSoundOutput soundOutput;
     WavePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
-    const int status = RunShell(programFolder, sound);
+    // Looking through every sound file would hold up the first sight of the window.
+    const int status = RunShell(programFolder, sound,
+                                [&] { ReportMissingProgramFiles(programFolder, errorOutput); });
     if (!soundOutput.finish()) {
         // Everything is closed and kept; Qt's own clean-up would abort on the hung sound.
         std::fflush(nullptr);

@@ -18,6 +18,20 @@ int advance(int ticks, int wrap)
     return ticks >= wrap ? ticks - wrap + 1 : ticks + 1;
 }
 
+/// One Timer2 step of the caption counter: the motto it sets, if any.
+std::optional<QString> stepMotto(int &captionTicks)
+{
+    captionTicks += CaptionStep;
+    std::optional<QString> motto;
+    if (captionTicks >= 0 && captionTicks <= FirstMottoEnd)
+        motto = MainWindowLogic::FirstMotto;
+    if (captionTicks >= FirstMottoEnd && captionTicks <= SecondMottoEnd)
+        motto = MainWindowLogic::SecondMotto;
+    if (captionTicks >= SecondMottoEnd)
+        captionTicks = 0;
+    return motto;
+}
+
 } // namespace
 
 const QString MainWindowLogic::FirstMotto = u"掌握方法"_s;
@@ -57,6 +71,7 @@ MainWindowLogic::MainWindowLogic(ProgramSettings &settings) : m_settings(setting
 void MainWindowLogic::load()
 {
     m_captionTicks = 0;
+    m_shownMotto.clear();
     m_musicTicks = 0;
     m_stage = Stage::Content;
 }
@@ -78,15 +93,30 @@ void MainWindowLogic::backToContent()
 
 std::optional<QString> MainWindowLogic::mottoTick()
 {
-    m_captionTicks += CaptionStep;
-    std::optional<QString> motto;
-    if (m_captionTicks >= 0 && m_captionTicks <= FirstMottoEnd)
-        motto = FirstMotto;
-    if (m_captionTicks >= FirstMottoEnd && m_captionTicks <= SecondMottoEnd)
-        motto = SecondMotto;
-    if (m_captionTicks >= SecondMottoEnd)
-        m_captionTicks = 0;
+    std::optional<QString> motto = stepMotto(m_captionTicks);
+    if (motto)
+        m_shownMotto = *motto;
     return motto;
+}
+
+int MainWindowLogic::mottoTicksUntilChange() const
+{
+    // Within two cycles the motto changes, unless the counter was set far outside them.
+    constexpr int Horizon = 2 * (SecondMottoEnd / CaptionStep + 2);
+    int captionTicks = m_captionTicks;
+    for (int ticks = 1; ticks < Horizon; ++ticks) {
+        const std::optional<QString> motto = stepMotto(captionTicks);
+        if (motto && *motto != m_shownMotto)
+            return ticks;
+    }
+    return 1;
+}
+
+int MainWindowLogic::musicTicksUntilPlay() const
+{
+    // The counter keeps its remainder by the period when it starts over.
+    const int remainder = m_musicTicks % MusicPeriod;
+    return remainder == 0 ? 1 : MusicPeriod - remainder + 1;
 }
 
 bool MainWindowLogic::musicTick()

@@ -65,8 +65,12 @@ public:
 
     /// Timer2, every 50 ms: the motto to show now, or nothing when the caption stays.
     std::optional<QString> mottoTick();
+    /// How many more Timer2 ticks leave the motto shown as it is; the next one changes it.
+    int mottoTicksUntilChange() const;
     /// Timer3, every second: true when the title music starts (again) on this tick.
     bool musicTick();
+    /// How many more Timer3 ticks until the one that starts the title music.
+    int musicTicksUntilPlay() const;
     /// Timer4, every 500 ms: true when Image1 shows on this tick, false when Image2 does.
     bool blinkTick();
 
@@ -80,6 +84,7 @@ private:
     // 16-bit counters. The music and picture counters would outgrow 16 bits after hours on
     // screen; they start over at a multiple of their period, so the rhythm never breaks.
     int m_captionTicks = 0;
+    QString m_shownMotto; // the last motto given out since the load
     int m_musicTicks = 0;
     int m_blinkTicks = 0;
 };

@@ -98,9 +98,12 @@ void MainWindow::buildControls()
     m_mottoTimer = new PreciseTimer(u"Timer2"_s, 50, this);
     m_musicTimer = new PreciseTimer(u"Timer3"_s, 1000, this);
     m_blinkTimer = new PreciseTimer(u"Timer4"_s, 500, this);
-    connect(m_mottoTimer, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
-    connect(m_musicTimer, &QTimer::timeout, this, &MainWindow::Timer3_Timer);
-    connect(m_blinkTimer, &QTimer::timeout, this, &MainWindow::Timer4_Timer);
+    connect(m_mottoTimer, &PreciseTimer::ticked, this, &MainWindow::Timer2_Timer);
+    connect(m_musicTimer, &PreciseTimer::ticked, this, &MainWindow::Timer3_Timer);
+    connect(m_blinkTimer, &PreciseTimer::ticked, this, &MainWindow::Timer4_Timer);
+    // The motto and the music sleep through the ticks that change nothing.
+    m_mottoTimer->setTicksUntilChange([this] { return m_logic.mottoTicksUntilChange(); });
+    m_musicTimer->setTicksUntilChange([this] { return m_logic.musicTicksUntilPlay(); });
 }
 
 void MainWindow::buildMenu()

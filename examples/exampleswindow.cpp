@@ -53,8 +53,8 @@ ExamplesWindow::ExamplesWindow(WindowHost &host, const PlatformServices &service
     buildControls();
     m_problemTimer = new PreciseTimer(u"Timer1"_s, TypewriterMs, this);
     m_solutionTimer = new PreciseTimer(u"Timer2"_s, TypewriterMs, this);
-    connect(m_problemTimer, &QTimer::timeout, this, &ExamplesWindow::Timer1_Timer);
-    connect(m_solutionTimer, &QTimer::timeout, this, &ExamplesWindow::Timer2_Timer);
+    connect(m_problemTimer, &PreciseTimer::ticked, this, &ExamplesWindow::Timer1_Timer);
+    connect(m_solutionTimer, &PreciseTimer::ticked, this, &ExamplesWindow::Timer2_Timer);
     m_lesson.load();
 }
 

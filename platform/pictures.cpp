@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -94,8 +95,16 @@ QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallb
 
 QCursor handCursor(double scale)
 {
-    // The fingertip of the drawn hand.
-    return cursor(u":/art/hand-cursor.svg"_s, QPoint(10, 2), Qt::PointingHandCursor, scale);
+    // Every choice label and button shows it: it is drawn once per scale, not once per
+    // control. Kept for the whole run, as the labels keep it.
+    static auto *const drawn = new std::pair<double, QCursor>(0.0, QCursor());
+    if (drawn->first != scale) {
+        // The fingertip of the drawn hand.
+        drawn->second =
+            cursor(u":/art/hand-cursor.svg"_s, QPoint(10, 2), Qt::PointingHandCursor, scale);
+        drawn->first = scale;
+    }
+    return drawn->second;
 }
 
 } // namespace Pictures

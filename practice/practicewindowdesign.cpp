@@ -138,9 +138,9 @@ void PracticeWindow::buildControls()
     m_timer1 = new PreciseTimer(u"Timer1"_s, 1000, this);
     m_timer2 = new PreciseTimer(u"Timer2"_s, 200, this);
     m_timer3 = new PreciseTimer(u"Timer3"_s, 200, this);
-    connect(m_timer1, &QTimer::timeout, this, &PracticeWindow::Timer1_Timer);
-    connect(m_timer2, &QTimer::timeout, this, &PracticeWindow::Timer2_Timer);
-    connect(m_timer3, &QTimer::timeout, this, &PracticeWindow::Timer3_Timer);
+    connect(m_timer1, &PreciseTimer::ticked, this, &PracticeWindow::Timer1_Timer);
+    connect(m_timer2, &PreciseTimer::ticked, this, &PracticeWindow::Timer2_Timer);
+    connect(m_timer3, &PreciseTimer::ticked, this, &PracticeWindow::Timer3_Timer);
 }
 
 void PracticeWindow::buildProblemArea()

@@ -59,8 +59,8 @@ void TestWindow::connectControls()
         connect(m_answerBoxes[k], &QLineEdit::returnPressed, this,
                 [this, k] { Text2_KeyPress(k, EnterKey); });
     }
-    connect(m_clockTimer, &QTimer::timeout, this, &TestWindow::Timer1_Timer);
-    connect(m_smileyTimer, &QTimer::timeout, this, &TestWindow::Timer2_Timer);
+    connect(m_clockTimer, &PreciseTimer::ticked, this, &TestWindow::Timer1_Timer);
+    connect(m_smileyTimer, &PreciseTimer::ticked, this, &TestWindow::Timer2_Timer);
 }
 
 void TestWindow::load()

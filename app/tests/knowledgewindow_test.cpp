@@ -23,6 +23,7 @@ private Q_SLOTS:
     void ticksWriteThePassages_data();
     void ticksWriteThePassages();
     void completeTextFitsItsLabels();
+    void theTimerRestsOnceTheTextIsComplete();
     void aClickOnTheBackgroundCloses();
     void aClickOnALabelDoesNothing();
     void reopeningStartsAgain();
@@ -147,6 +148,20 @@ void KnowledgeWindowTest::completeTextFitsItsLabels()
     const QImage done = m_window->grab().toImage();
     tick(100);
     QCOMPARE(m_window->grab().toImage(), done);
+}
+
+void KnowledgeWindowTest::theTimerRestsOnceTheTextIsComplete()
+{
+    auto *timer = m_window->findChild<PreciseTimer *>(u"Timer1"_s);
+    timer->setEnabled(true);
+    tick(343);
+    QVERIFY(timer->isActive());
+    tick(1);
+    QVERIFY(!timer->isActive());
+    m_window->close();
+    m_window->open();
+    QVERIFY(timer->isActive());
+    timer->stop();
 }
 
 void KnowledgeWindowTest::aClickOnTheBackgroundCloses()

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void picturesAlternateImage2First();
     void pictureCounterSurvivesLoads();
     void countersKeepTheirRhythmPastSixteenBits();
+    void quietTicksEndExactlyAtTheNextChange_data();
+    void quietTicksEndExactlyAtTheNextChange();
     void layoutFollowsTheScreen_data();
     void layoutFollowsTheScreen();
 };
@@ -178,6 +180,47 @@ void MainLogicTest::countersKeepTheirRhythmPastSixteenBits()
         QVERIFY(logic.musicTicks() <= 32767 && logic.blinkTicks() <= 32767);
     }
     QVERIFY(lastStart > 100000 - 29);
+}
+
+void MainLogicTest::quietTicksEndExactlyAtTheNextChange_data()
+{
+    QTest::addColumn<int>("reloadAtTick");
+    QTest::newRow("from the load") << 0;
+    QTest::newRow("reloaded amid the first motto") << 20;
+    QTest::newRow("reloaded amid the second motto") << 100;
+    QTest::newRow("reloaded as the cycle ends") << 134;
+}
+
+// The window sleeps through the ticks the logic calls quiet: each must change nothing, and
+// the tick after them must change the motto or start the music.
+void MainLogicTest::quietTicksEndExactlyAtTheNextChange()
+{
+    QFETCH(int, reloadAtTick);
+    ProgramSettings settings;
+    MainWindowLogic logic(settings);
+    QString shown;
+    int mottoWait = logic.mottoTicksUntilChange();
+    int musicWait = logic.musicTicksUntilPlay();
+    for (int tick = 1; tick <= 40000; ++tick) {
+        if (tick == reloadAtTick) {
+            logic.load();
+            shown.clear();
+            mottoWait = logic.mottoTicksUntilChange();
+            musicWait = logic.musicTicksUntilPlay();
+        }
+        const std::optional<QString> motto = logic.mottoTick();
+        const bool changed = motto && *motto != shown;
+        QCOMPARE(changed, mottoWait == 1);
+        if (motto)
+            shown = *motto;
+        mottoWait = changed ? logic.mottoTicksUntilChange() : mottoWait - 1;
+        QVERIFY(mottoWait >= 1 && mottoWait <= 68);
+
+        const bool played = logic.musicTick();
+        QCOMPARE(played, musicWait == 1);
+        musicWait = played ? logic.musicTicksUntilPlay() : musicWait - 1;
+        QVERIFY(musicWait >= 1 && musicWait <= 29);
+    }
 }
 
 void MainLogicTest::layoutFollowsTheScreen_data()

@@ -43,6 +43,7 @@ private Q_SLOTS:
     void typeThenBackIsTheTwoStageChoice();
     void mottoTimerAlternatesTheMotto();
     void musicTimerPlaysTheTitleMusic();
+    void idleTimersWakeOnlyForAChange();
     void pictureTimerAlternatesThePictures();
     void hoverTurnsLabelsYellowAndFramesTurnThemRed();
     void menuShowsItsMessages_data();
@@ -250,6 +251,29 @@ void MainWindowTest::musicTimerPlaysTheTitleMusic()
     QCOMPARE(m_program->platform.sound.played.size(), 1);
     main().Timer3_Timer();
     QCOMPARE(m_program->platform.sound.played, (QStringList{music, music}));
+}
+
+void MainWindowTest::idleTimersWakeOnlyForAChange()
+{
+    auto *motto = main().findChild<PreciseTimer *>(u"Timer2"_s);
+    auto *music = main().findChild<PreciseTimer *>(u"Timer3"_s);
+    motto->setEnabled(true);
+    music->setEnabled(true);
+    const QList<std::pair<QString, int>> wakes{
+        {u"掌握方法"_s, 3300}, {u"提高能力"_s, 3400}, {u"掌握方法"_s, 3300}};
+    for (const auto &[caption, nextWakeMs] : wakes) {
+        motto->wake();
+        QCOMPARE(label(u"Label14"_s)->text(), caption);
+        QCOMPARE(motto->interval(), nextWakeMs);
+    }
+    music->wake();
+    QCOMPARE(m_program->platform.sound.played.size(), 1);
+    QCOMPARE(music->interval(), 29000);
+    music->wake();
+    QCOMPARE(m_program->platform.sound.played.size(), 2);
+    QCOMPARE(main().logic().musicTicks(), 30);
+    motto->stop();
+    music->stop();
 }
 
 void MainWindowTest::pictureTimerAlternatesThePictures()

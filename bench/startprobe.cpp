@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Linked into a program to time its start: at the first paint of its main window it prints
+// the monotonic clock and its resident memory, then ends at once. The runner compares the
+// clock with the moment it started the program.
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+long ResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+void ReportAndEnd()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    std::printf("painted_ns=%lld rss_kb=%ld\n",
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                ResidentKilobytes());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+/// Waits for the first paint of a main window; the report follows once that paint is done.
+class FirstPaintProbe final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_seen && event->type() == QEvent::Paint && qobject_cast<QMainWindow *>(watched)) {
+            m_seen = true;
+            QTimer::singleShot(0, qApp, &ReportAndEnd);
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+void InstallProbe()
+{
+    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+        qApp->installEventFilter(new FirstPaintProbe(qApp));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(InstallProbe)

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The program's start against a bare Qt window, in interleaved pairs.
+
+Each run is timed from the moment it is started to the first paint of its main window, and
+its resident memory is read at that paint. Both programs are built in bin/ of a build folder:
+
+    xvfb-run -a python3 bench/startup_ratio.py build/bin --pairs 11
+
+The ratios program / bare window are printed as minimum, median and maximum over the pairs,
+with the absolute figures beside them.
+"""
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+BARE = "lumaro-bench-bare-window"
+PROGRAM = "lumaro-bench-start"
+TIME_LIMIT_S = 20
+
+
+def run_once(path):
+    """Milliseconds from start to first paint, and kilobytes resident then."""
+    started = time.monotonic_ns()
+    done = subprocess.run([path], capture_output=True, text=True, timeout=TIME_LIMIT_S,
+                          check=False)
+    fields = dict(part.split("=", 1) for part in done.stdout.split() if "=" in part)
+    if "painted_ns" not in fields:
+        sys.exit(f"{path} ended without painting (status {done.returncode}): "
+                 f"{done.stderr.strip()[:400]}")
+    return (int(fields["painted_ns"]) - started) / 1e6, int(fields["rss_kb"])
+
+
+def spread(values, unit):
+    return (f"min {min(values):7.2f}{unit}  median {statistics.median(values):7.2f}{unit}  "
+            f"max {max(values):7.2f}{unit}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("bin", help="the build's bin folder")
+    parser.add_argument("--pairs", type=int, default=11, help="counted pairs (at least 9)")
+    parser.add_argument("--warmup", type=int, default=2, help="pairs run first, not counted")
+    args = parser.parse_args()
+    if args.pairs < 9:
+        parser.error("--pairs: at least 9")
+    if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
+        parser.error("no display: run under xvfb-run -a")
+    bare = os.path.join(args.bin, BARE)
+    program = os.path.join(args.bin, PROGRAM)
+
+    starts, memories = {BARE: [], PROGRAM: []}, {BARE: [], PROGRAM: []}
+    for pair in range(args.warmup + args.pairs):
+        # Alternate which goes first, so neither always finds the caches the other left.
+        order = [(BARE, bare), (PROGRAM, program)]
+        if pair % 2:
+            order.reverse()
+        for name, path in order:
+            ms, kb = run_once(path)
+            if pair >= args.warmup:
+                starts[name].append(ms)
+                memories[name].append(kb / 1024)
+
+    print(f"{args.pairs} interleaved pairs, {PROGRAM} / {BARE}")
+    for label, figures, unit in (("start", starts, " ms"), ("RSS", memories, " MiB")):
+        ratios = [a / b for a, b in zip(figures[PROGRAM], figures[BARE])]
+        print(f"{label:5} ratio   {spread(ratios, '')}")
+        print(f"{label:5} program {spread(figures[PROGRAM], unit)}")
+        print(f"{label:5} bare    {spread(figures[BARE], unit)}")
+
+
+if __name__ == "__main__":
+    main()
