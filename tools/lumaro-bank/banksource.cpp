@@ -2,15 +2,21 @@
 #include "banksource.h"
 
 #include "answercheck.h"
+#include "evaluator.h"
 #include "numbertext.h"
 #include "problemrecord.h"
 #include "regularfile.h"
+#include "sourcehints.h"
 #include "tomlascii.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 
+#include <algorithm>
+#include <optional>
+#include <sstream>
 #include <utility>
 
 #include <toml++/toml.h>
@@ -49,17 +55,67 @@ int WholeNumberAt(const toml::node_view<const toml::node> &node)
     return int(integer->get());
 }
 
+int LineOf(const toml::node &node)
+{
+    return int(node.source().begin.line);
+}
+
+/// A bare value as it stands in the source, so the teacher sees what to put in quotes.
+QString AsWritten(const toml::node &node)
+{
+    std::ostringstream text;
+    node.visit([&text](const auto &value) { text << value; });
+    return QString::fromStdString(text.str());
+}
+
+void ReadAnswer(const toml::table &table, SourceProblem &problem)
+{
+    const toml::node *answer = table.get("answer");
+    if (!answer) {
+        problem.AnswerForm = AnswerWritten::Missing;
+    } else if (const auto *text = answer->as_string()) {
+        problem.Answer = FromToml(text->get());
+    } else {
+        problem.AnswerForm = AnswerWritten::Unquoted;
+        problem.AnswerAsWritten = AsWritten(*answer);
+    }
+}
+
 SourceProblem ProblemFrom(const toml::table &table)
 {
     const toml::node_view<const toml::node> view(table);
-    return {StringAt(view["text"]),
-            StringAt(view["solution"]),
-            StringAt(view["answer"]),
-            StringsAt(view["expressions"]),
-            StringsAt(view["equations"]),
-            StringsAt(view["wrong"]),
-            view["answer_in_text"].value_or(false)};
+    SourceProblem problem;
+    problem.Text = StringAt(view["text"]);
+    problem.Solution = StringAt(view["solution"]);
+    problem.Expressions = StringsAt(view["expressions"]);
+    problem.Equations = StringsAt(view["equations"]);
+    problem.Wrong = StringsAt(view["wrong"]);
+    problem.AnswerInText = view["answer_in_text"].value_or(false);
+    problem.Line = LineOf(table);
+    ReadAnswer(table, problem);
+    return problem;
 }
+
+/// Names every key of a table that the program does not read: a misspelt key would
+/// otherwise leave its value silently unused.
+void CheckKeys(const toml::table &table, const QString &where, const QStringList &known,
+               QStringList &problems)
+{
+    for (const auto &[key, node] : table) {
+        const QString name = FromToml(key.str());
+        if (known.contains(name))
+            continue;
+        const QString nearest = NearestKey(name, known);
+        problems.append(
+            u"第 "_s % QString::number(key.source().begin.line) % u" 行："_s % where %
+            u"不认识键“"_s % name % u"”"_s %
+            (nearest.isEmpty() ? u"，它的值不会被使用"_s : u"，是不是“"_s % nearest % u"”？"_s));
+    }
+}
+
+const QStringList ProblemKeys = {u"text"_s,           u"solution"_s,  u"answer"_s,
+                                 u"expressions"_s,    u"equations"_s, u"wrong"_s,
+                                 u"answer_in_text"_s, u"mistakes"_s};
 
 BankSource SourceFrom(const toml::table &root)
 {
@@ -69,20 +125,27 @@ BankSource SourceFrom(const toml::table &root)
     source.Title = StringAt(view["title"]);
     source.IntroProblem = StringAt(view["intro"]["problem"]);
     source.IntroSolution = StringAt(view["intro"]["solution"]);
+    CheckKeys(root, {}, {u"type"_s, u"title"_s, u"intro"_s, u"problem"_s}, source.KeyProblems);
+    if (const toml::table *intro = view["intro"].as_table())
+        CheckKeys(*intro, u"[intro] "_s, {u"problem"_s, u"solution"_s}, source.KeyProblems);
     if (const toml::array *problems = view["problem"].as_array()) {
         for (const toml::node &node : *problems) {
-            if (const toml::table *table = node.as_table())
+            if (const toml::table *table = node.as_table()) {
                 source.Problems.append(ProblemFrom(*table));
+                CheckKeys(*table, u"[[problem]] "_s, ProblemKeys, source.KeyProblems);
+            }
         }
     }
     return source;
 }
 
-/// Names a problem for a teacher: its record number in the bank and its place in the source.
-QString RecordName(qsizetype index)
+/// Names a problem for a teacher: the line of its [[problem]], its record number in the
+/// bank and its place among the problems.
+QString RecordName(qsizetype index, int line)
 {
-    return u"记录 "_s % QString::number(index + 2) % u"（第 "_s % QString::number(index + 1) %
-           u" 题）"_s;
+    const QString record = u"记录 "_s % QString::number(index + 2) % u"（第 "_s %
+                           QString::number(index + 1) % u" 题）"_s;
+    return line > 0 ? u"第 "_s % QString::number(line) % u" 行 "_s % record : record;
 }
 
 void CheckQuestionMark(const SourceProblem &problem, QStringList &reasons)
@@ -93,21 +156,73 @@ void CheckQuestionMark(const SourceProblem &problem, QStringList &reasons)
         reasons.append(u"题目只能有结尾的一个问号（打印时问号后换行）"_s);
 }
 
+/// The lines a pupil could type; the others are named once with what to write instead.
+QStringList TypableLines(const QString &kind, const QStringList &lines, QStringList &reasons)
+{
+    QStringList typable;
+    for (const QString &line : lines) {
+        const QString reason = InputRuleReason(kind, line);
+        if (reason.isEmpty())
+            typable.append(line);
+        else
+            reasons.append(reason);
+    }
+    return typable;
+}
+
+/// The one value every listed expression gives, when they agree on one.
+std::optional<double> CommonValue(const QStringList &expressions)
+{
+    std::optional<double> common;
+    for (const QString &line : expressions) {
+        const EvalResult result = EvalBrackets(line);
+        if (result.Outcome != EvalOutcome::Value || (common && *common != result.Value))
+            return std::nullopt;
+        common = result.Value;
+    }
+    return common;
+}
+
+/// When no listed right line is judged right and the expressions agree on another value,
+/// the answer is what is wrong: said once, with both values, instead of a line per
+/// expression.
+bool ReportWrongAnswer(const SourceProblem &problem, const QStringList &expressions,
+                       const QStringList &equations, QStringList &reasons)
+{
+    const auto judgedRight = [&problem](const QString &line) {
+        return CheckAnswer(line, problem.Answer).Right || GradeRow(line, problem.Answer).Right;
+    };
+    if (expressions.isEmpty() || std::any_of(expressions.begin(), expressions.end(), judgedRight) ||
+        std::any_of(equations.begin(), equations.end(), judgedRight))
+        return false;
+    const std::optional<double> value = CommonValue(expressions);
+    if (!value)
+        return false;
+    reasons.append(u"列出的算式（如 "_s % expressions.first() % u"）得 "_s % NumberText(*value) %
+                   u"，答案却写 "_s % problem.Answer % u"：请改正 answer 或算式"_s);
+    return true;
+}
+
 void CheckAnswerLines(const SourceProblem &problem, QStringList &reasons)
 {
     if (problem.Expressions.isEmpty() || problem.Equations.isEmpty() || problem.Wrong.isEmpty())
         reasons.append(u"至少要有一个算式、一个方程和一个错误答案"_s);
-    for (const QString &line : problem.Expressions) {
+    const QStringList expressions = TypableLines(u"算式"_s, problem.Expressions, reasons);
+    const QStringList equations = TypableLines(u"方程"_s, problem.Equations, reasons);
+    const QStringList wrong = TypableLines(u"错误答案"_s, problem.Wrong, reasons);
+    if (ReportWrongAnswer(problem, expressions, equations, reasons))
+        return;
+    for (const QString &line : expressions) {
         if (!CheckAnswer(line, problem.Answer).Right)
             reasons.append(u"算式 "_s % line % u" 在练习中被判为错"_s);
         if (!GradeRow(line, problem.Answer).Right)
             reasons.append(u"算式 "_s % line % u" 在测试中被判为错"_s);
     }
-    for (const QString &line : problem.Equations) {
+    for (const QString &line : equations) {
         if (!line.contains(u'=') || !CheckAnswer(line, problem.Answer).Right)
             reasons.append(u"方程 "_s % line % u" 在练习中被判为错"_s);
     }
-    for (const QString &line : problem.Wrong) {
+    for (const QString &line : wrong) {
         if (CheckAnswer(line, problem.Answer).Right)
             reasons.append(u"错误答案 "_s % line % u" 在练习中被判为对"_s);
         if (GradeRow(line, problem.Answer).Right)
@@ -135,18 +250,57 @@ void CheckAnswerNotInText(const SourceProblem &problem, QStringList &reasons)
                        u" 也是题目里的数，照抄就能得分（确属有意时写 answer_in_text = true）"_s);
 }
 
-QStringList ProblemReasons(const SourceProblem &problem)
+/// A missing or unquoted answer, said once: nothing can be judged against it.
+bool ReportAnswerForm(const SourceProblem &problem, QStringList &reasons)
+{
+    switch (problem.AnswerForm) {
+    case AnswerWritten::Quoted:
+        return false;
+    case AnswerWritten::Missing:
+        reasons.append(u"缺少答案：请加一行 answer = \"…\"，例如 answer = \"27\""_s);
+        return true;
+    case AnswerWritten::Unquoted:
+        reasons.append(u"answer = "_s % problem.AnswerAsWritten %
+                       u" 缺少引号：答案是一段文字，请写成 answer = \""_s %
+                       problem.AnswerAsWritten % u"\""_s);
+        return true;
+    }
+    return false;
+}
+
+/// Each character no bank can hold, named at its place, instead of the record's general
+/// complaint about GBK.
+bool ReportNonGbkCharacters(const SourceProblem &problem, const QStringList &lines,
+                            QStringList &reasons)
+{
+    bool found = false;
+    for (const QString &text : {problem.Text, problem.Solution}) {
+        const QString character = FirstNonGbkCharacter(text);
+        if (!character.isEmpty()) {
+            reasons.append(NonGbkCharacterReason(character, lines, problem.Line));
+            found = true;
+        }
+    }
+    return found;
+}
+
+QStringList ProblemReasons(const SourceProblem &problem, const QStringList &lines)
 {
     QStringList reasons;
+    const bool answerMissing = ReportAnswerForm(problem, reasons);
+    const bool notGbk = ReportNonGbkCharacters(problem, lines, reasons);
     const EncodedRecord record =
         EncodeProblemRecord(problem.Text, problem.Solution, problem.Answer);
-    if (!record.ok())
+    if (!record.ok() && !notGbk && !answerMissing)
         reasons.append(record.Error);
+    if (answerMissing)
+        return reasons;
     if (!IsPlainDecimal(problem.Answer))
         reasons.append(u"答案 “"_s % problem.Answer % u"” 不是不带符号的十进制数"_s);
     CheckQuestionMark(problem, reasons);
     CheckAnswerNotInText(problem, reasons);
-    CheckAnswerLines(problem, reasons);
+    if (IsPlainDecimal(problem.Answer))
+        CheckAnswerLines(problem, reasons);
     return reasons;
 }
 
@@ -161,24 +315,76 @@ void CheckIntro(const BankSource &source, QStringList &errors)
 
 } // namespace
 
+namespace {
+
+QString PlaceOf(const QString &sourceName, int line)
+{
+    return sourceName % u":"_s % QString::number(line) % u": "_s;
+}
+
+QString AsciiError(const AsciiToml &ascii, const QString &sourceName)
+{
+    if (ascii.UnclosedQuote)
+        return PlaceOf(sourceName, ascii.ErrorLine) %
+               u"这一行的引号没有闭合：字符串要在同一行里用同样的引号结束"_s;
+    return PlaceOf(sourceName, ascii.ErrorLine) % u"字符“"_s % ascii.ErrorCharacter %
+           u"”不能写在引号外面（中文只能写在字符串或注释里）"_s;
+}
+
+/// Bytes that are a built bank rather than a source: whole records, and none of a
+/// source's section headers.
+bool LooksLikeBank(const QByteArray &bytes)
+{
+    return !bytes.isEmpty() && bytes.size() % RecordBytes == 0 && !bytes.contains("[[problem]]") &&
+           !bytes.contains("[intro]");
+}
+
+} // namespace
+
+bool LooksLikeSource(const QByteArray &bytes)
+{
+    if (bytes.contains("[[problem]]") || bytes.contains("[intro]"))
+        return true;
+    static const QRegularExpression keyLine(u"^\\s*(#|[A-Za-z_]+\\s*=)"_s);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    return !utf8.hasError() && bytes.size() % RecordBytes != 0 && keyLine.match(text).hasMatch();
+}
+
 ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
 {
     const AsciiToml ascii = ToAsciiToml(toml);
     if (!ascii.ok())
-        return {{},
-                sourceName % u":"_s % QString::number(ascii.ErrorLine) % u": 字符“"_s %
-                    ascii.ErrorCharacter % u"”不能写在引号外面（中文只能写在字符串或注释里）"_s};
+        return {{}, AsciiError(ascii, sourceName)};
     const QByteArray utf8 = ascii.Text.toUtf8();
     try {
         const toml::table root =
             toml::parse(std::string_view(utf8.constData(), utf8.size()), sourceName.toStdString());
-        return {SourceFrom(root), {}};
+        ParsedSource parsed{SourceFrom(root), {}};
+        parsed.Source.Lines = toml.split(u'\n');
+        return parsed;
     } catch (const toml::parse_error &error) {
-        const auto &where = error.source().begin;
         return {{},
-                sourceName % u":"_s % QString::number(where.line) % u": "_s %
+                PlaceOf(sourceName, int(error.source().begin.line)) %
                     FromToml(error.description())};
     }
+}
+
+ParsedSource ParseSourceBytes(const QByteArray &bytes, const QString &sourceName)
+{
+    if (LooksLikeBank(bytes))
+        return {{},
+                sourceName %
+                    u": 这是编译好的题库，不是源文件：build 要的是 .toml 源文件，"
+                    u"检查题库请用 lumaro-bank check "_s %
+                    sourceName};
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return {{},
+                sourceName % u": 文件不是 UTF-8 编码（可能存成了 GBK）：请在编辑器里把它另存为 "
+                             u"UTF-8 编码，再运行 build"_s};
+    return ParseBankSourceText(text, sourceName);
 }
 
 ParsedSource ParseBankSource(const QString &path)
@@ -186,23 +392,25 @@ ParsedSource ParseBankSource(const QString &path)
     QFile file;
     if (!OpenRegularFile(file, path))
         return {{}, path % u": 无法打开（不存在或不是普通文件）"_s};
-    return ParseBankSourceText(QString::fromUtf8(file.readAll()), path);
+    return ParseSourceBytes(file.readAll(), path);
 }
 
 QStringList ValidateBankSource(const BankSource &source)
 {
-    QStringList errors;
+    QStringList errors = source.KeyProblems;
     CheckIntro(source, errors);
-    if (source.Problems.size() < 15)
-        errors.append(u"题目太少：测试需要至少 15 道题（现有 "_s %
+    if (source.Problems.size() < MinimumProblemCount)
+        errors.append(u"题目太少：一个题库至少 "_s % QString::number(MinimumProblemCount) %
+                      u" 道题（[[problem]]），测试才能抽出不重复的题（现有 "_s %
                       QString::number(source.Problems.size()) % u" 道）"_s);
     QSet<QString> seen;
     for (qsizetype i = 0; i < source.Problems.size(); ++i) {
         const SourceProblem &problem = source.Problems[i];
-        for (const QString &reason : ProblemReasons(problem))
-            errors.append(RecordName(i) % u"："_s % reason);
+        const QString name = RecordName(i, problem.Line);
+        for (const QString &reason : ProblemReasons(problem, source.Lines))
+            errors.append(name % u"："_s % reason);
         if (seen.contains(problem.Text))
-            errors.append(RecordName(i) % u"：与前面的题目重复"_s);
+            errors.append(name % u"：与前面的题目重复"_s);
         seen.insert(problem.Text);
     }
     return errors;

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+/// How the answer stands in a problem's source: a quoted text, absent, or a bare value.
+enum class AnswerWritten { Quoted, Missing, Unquoted };
+
 /// One problem as a teacher writes it in a bank source, with the answer lines that prove
 /// the bank judges it right.
 struct SourceProblem {
@@ -15,6 +18,9 @@ struct SourceProblem {
     QStringList Wrong;       ///< wrong by both checks
     /// The answer stands in the text on purpose, so copying it is not a way to score.
     bool AnswerInText = false;
+    int Line = 0; ///< the line of its [[problem]] in the source, 0 when not read from one
+    AnswerWritten AnswerForm = AnswerWritten::Quoted;
+    QString AnswerAsWritten = {}; ///< the bare value as it stands, for an unquoted answer
 };
 
 /// A readable bank source: the type's introduction (record 1) and its problems.
@@ -24,6 +30,8 @@ struct BankSource {
     QString IntroProblem;
     QString IntroSolution;
     QList<SourceProblem> Problems;
+    QStringList Lines = {};       ///< the source's lines, to point at a character in them
+    QStringList KeyProblems = {}; ///< keys the program does not know, each with its line
 };
 
 /// A source read from TOML, or the reason it could not be read.
@@ -35,8 +43,19 @@ struct ParsedSource {
 
 ParsedSource ParseBankSource(const QString &path);
 ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName);
+/// As ParseBankSourceText, for the file's bytes: a built bank and text that is not UTF-8
+/// are each refused with what to do.
+ParsedSource ParseSourceBytes(const QByteArray &bytes, const QString &sourceName);
 
-/// Every reason a source cannot become a bank, each naming its record.
+/// Bytes that are a bank source rather than a built bank: its section headers, or UTF-8
+/// text of key lines that fills no whole number of records.
+bool LooksLikeSource(const QByteArray &bytes);
+
+/// The fewest problems a bank may hold: a test paper draws ten without repeats from the
+/// problems practice does not keep for itself.
+inline constexpr int MinimumProblemCount = 15;
+
+/// Every reason a source cannot become a bank, each naming its record and its line.
 QStringList ValidateBankSource(const BankSource &source);
 
 /// The bank file's bytes (470 per record). Only meaningful for a source that validated.

@@ -10,6 +10,7 @@
 #include "problemrecord.h"
 #include "readings.h"
 #include "regularfile.h"
+#include "systemerror.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <functional>
 #include <map>
 
@@ -33,9 +35,9 @@ const QString Usage =
 const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输出均为 UTF-8，题库文件为 GBK）
 
   eval 算式              计算算式：每个括号错误输出一行“表达式错误”，然后输出数值，
-                         括号错误时输出 empty，计算中止时输出 abort: 原因
+                         括号错误时输出“无结果”，计算中止时输出“中止：原因”
   judge 答案 回答        按练习的规则判断“回答”（算式或含 x 的方程）：先输出提示行，
-                         再输出 right 或 wrong
+                         再输出“对”或“错”
   grade 答案 回答        按测试试卷一行的规则判断，输出同上
   dump 题库              输出记录数和每条记录（题目、解答截到“&”，答案）；
                          无法打开题库时说明原因，退出码为 1
@@ -81,10 +83,10 @@ int Eval(const QStringList &args)
         break;
     case EvalOutcome::BracketError:
         PrintBracketErrors(1);
-        Out() << u"empty"_s << Qt::endl;
+        Out() << u"无结果"_s << Qt::endl;
         break;
     case EvalOutcome::Aborted:
-        Out() << u"abort: "_s << result.AbortReason << Qt::endl;
+        Out() << u"中止："_s << result.AbortReason << Qt::endl;
         break;
     }
     return 0;
@@ -93,7 +95,7 @@ int Eval(const QStringList &args)
 int PrintVerdict(const Verdict &verdict)
 {
     PrintBracketErrors(verdict.BracketErrors);
-    Out() << (verdict.Right ? u"right"_s : u"wrong"_s) << Qt::endl;
+    Out() << (verdict.Right ? u"对"_s : u"错"_s) << Qt::endl;
     return 0;
 }
 
@@ -118,8 +120,9 @@ QString UnreadableBankReason(const QString &path)
         return u"不是普通文件"_s;
     // Opened as the windows open it, so a file swapped for a FIFO meanwhile cannot block.
     QFile bank;
+    errno = 0;
     if (!OpenBankFile(bank, path))
-        return bank.errorString().isEmpty() ? u"不是普通文件"_s : bank.errorString();
+        return errno == 0 ? u"不是普通文件"_s : SystemErrorText(errno);
     return {};
 }
 
@@ -130,23 +133,37 @@ int Dump(const QStringList &args)
         return 1;
     }
     const int count = BankRecordCount(args[0]);
-    Out() << u"records: "_s << count << Qt::endl;
+    Out() << u"记录数："_s << count << Qt::endl;
     for (int k = 1; k <= count; ++k) {
         const ProblemRecord record = ReadProblemRecord(args[0], k);
-        Out() << u"["_s << k << u"]\nproblem: "_s << TextBeforeMarker(record.ProblemText)
-              << u"\nsolution: "_s << TextBeforeMarker(record.SolutionText) << u"\nanswer: "_s
+        Out() << u"["_s << k << u"]\n题目："_s << TextBeforeMarker(record.ProblemText)
+              << u"\n解答："_s << TextBeforeMarker(record.SolutionText) << u"\n答案："_s
               << record.AnswerText.trimmed() << Qt::endl;
     }
     return 0;
 }
 
+/// A source given where a bank belongs is said so in one sentence, not checked record by
+/// record as if it were one.
+bool IsSourceGivenAsBank(const QString &path)
+{
+    QFile file;
+    if (!OpenBankFile(file, path) || !LooksLikeSource(file.read(64 * 1024)))
+        return false;
+    Err() << path << u": 这是题库源文件（TOML），不是编译好的题库：请先用 lumaro-bank build "_s
+          << path << u" tm1.dat 编译（tm1 … tm5 按题型），再检查 .dat 文件"_s << Qt::endl;
+    return true;
+}
+
 int Check(const QStringList &args)
 {
+    if (IsSourceGivenAsBank(args[0]))
+        return 1;
     const QStringList violations = CheckBankFile(args[0]);
     for (const QString &violation : violations)
         Out() << violation << Qt::endl;
     if (violations.isEmpty())
-        Out() << u"ok: "_s << BankRecordCount(args[0]) << u" records"_s << Qt::endl;
+        Out() << u"正常：共 "_s << BankRecordCount(args[0]) << u" 条记录"_s << Qt::endl;
     if (!HasBankChecksum(args[0]))
         Err() << args[0] << u": 没有校验文件 "_s << BankChecksumPath(args[0])
               << u"，只检查了记录（lumaro-bank build 会生成它）"_s << Qt::endl;
@@ -156,9 +173,10 @@ int Check(const QStringList &args)
 bool WriteAtomically(const QString &path, const QByteArray &bytes, QString &error)
 {
     QSaveFile file(path);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    error = file.errorString();
+    error = errno == 0 ? u"无法写入"_s : SystemErrorText(errno);
     return false;
 }
 
@@ -186,7 +204,8 @@ int Build(const QStringList &args)
         Err() << checksum << u": "_s << error << Qt::endl;
         return 1;
     }
-    Out() << args[1] << u": "_s << parsed.Source.Problems.size() + 1 << u" records"_s << Qt::endl;
+    Out() << args[1] << u": 已写入，共 "_s << parsed.Source.Problems.size() + 1 << u" 条记录"_s
+          << Qt::endl;
     return 0;
 }
 
@@ -205,8 +224,9 @@ bool LoadReadings(const QStringList &args, qsizetype at, ReadingTable &readings)
     if (args.size() <= at)
         return true;
     QFile file(args[at]);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        Err() << args[at] << u": "_s << file.errorString() << Qt::endl;
+        Err() << args[at] << u": "_s << SystemErrorText(errno) << Qt::endl;
         return false;
     }
     QStringList errors;

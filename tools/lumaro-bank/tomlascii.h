@@ -15,6 +15,9 @@ struct AsciiToml {
     /// 1, and the character itself ("U+001A" for a control character).
     int ErrorLine = 0;
     QString ErrorCharacter;
+    /// The error is a one-line string whose closing quote is missing; ErrorLine is the line
+    /// where it opens, not the later line where a parser would notice.
+    bool UnclosedQuote = false;
     bool ok() const { return ErrorLine == 0; }
 };
 
