@@ -5,18 +5,19 @@
 #include "bankchecksum.h"
 #include "banksource.h"
 #include "evaluator.h"
+#include "fileoutput.h"
 #include "narration.h"
 #include "numbertext.h"
 #include "problemrecord.h"
 #include "readings.h"
 #include "regularfile.h"
-#include "systemerror.h"
+#include "teacherfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cerrno>
@@ -29,7 +30,8 @@ namespace {
 
 const QString Usage =
     u"用法：lumaro-bank eval 算式 | judge 答案 回答 | grade 答案 回答 | dump 题库 | "
-    "check 题库 | build 源文件 题库 | narrate 题库 目录 前缀 [读音表] | speech 题库 [读音表] | "
+    "check 题库 | build 源文件 题库 | folder 目录 源文件… [--silent] | narrate 题库 目录 前缀 "
+    "[读音表] | speech 题库 [读音表] | "
     "--help"_s;
 
 const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输出均为 UTF-8，题库文件为 GBK）
@@ -45,7 +47,13 @@ const QString Help = uR"(lumaro-bank：Lumaro 题库与判题工具（输入输�
                          指出该题库；有则退出码为 1
   build 源文件 题库      把 TOML 题库源文件编译成题库（每条 470 字节，GBK），并在旁边
                          写出它的 SHA-256 校验文件（tm1.dat 的是 tm1.sha256）；
-                         源文件有错时逐条列出原因（记录号和原因），不写题库，退出码为 1
+                         源文件有错时逐条列出原因（行号、记录号和原因），不写题库，
+                         退出码为 1；一个题库至少 15 道题
+  folder 目录 源文件… [--silent]
+                         为自己的题库建一个可以运行的程序文件夹：链接安装的程序和声音，
+                         编译各源文件（按其中的 type 成为 tm1.dat … tm5.dat），重新朗读
+                         例题讲解（需要 espeak-ng 和 sox；--silent 或缺少它们时讲解无声），
+                         并在菜单里加上“Lumaro（文件夹名）”；再运行一次即更新
   narrate 题库 目录 前缀 [读音表]
                          为每条记录写出语音引擎的输入：目录/前缀k.txt（只在内容改变时重写），
                          并把引擎及其参数逐行写入 目录/前缀.engine；narrate.sh 按此朗读
@@ -170,16 +178,6 @@ int Check(const QStringList &args)
     return violations.isEmpty() ? 0 : 1;
 }
 
-bool WriteAtomically(const QString &path, const QByteArray &bytes, QString &error)
-{
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = errno == 0 ? u"无法写入"_s : SystemErrorText(errno);
-    return false;
-}
-
 int Build(const QStringList &args)
 {
     const ParsedSource parsed = ParseBankSource(args[0]);
@@ -194,27 +192,20 @@ int Build(const QStringList &args)
         return 1;
     QString error;
     const QByteArray bank = CompileBankSource(parsed.Source);
-    if (!WriteAtomically(args[1], bank, error)) {
+    if (!WriteFileAtomically(args[1], bank, error)) {
         Err() << args[1] << u": "_s << error << Qt::endl;
         return 1;
     }
     // Its own checksum beside it, so the windows take a rebuilt bank as sound.
     const QString checksum = BankChecksumPath(args[1]);
-    if (!WriteAtomically(checksum, BankChecksumText(bank, QFileInfo(args[1]).fileName()), error)) {
+    if (!WriteFileAtomically(checksum, BankChecksumText(bank, QFileInfo(args[1]).fileName()),
+                             error)) {
         Err() << checksum << u": "_s << error << Qt::endl;
         return 1;
     }
     Out() << args[1] << u": 已写入，共 "_s << parsed.Source.Problems.size() + 1 << u" 条记录"_s
           << Qt::endl;
     return 0;
-}
-
-bool WriteIfChanged(const QString &path, const QByteArray &bytes, QString &error)
-{
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
-        return true;
-    return WriteAtomically(path, bytes, error);
 }
 
 /// The shipped readings, with a teacher's table on top when one is named.
@@ -250,21 +241,10 @@ int Narrate(const QStringList &args)
     const int count = OpenedBankCount(args[0]);
     if (count == 0 || !LoadReadings(args, 3, readings))
         return 1;
-    QDir().mkpath(args[1]);
-    const QDir dir(args[1]);
     QString error;
-    const QString engine = dir.filePath(args[2] + u".engine"_s);
-    if (!WriteIfChanged(engine, (SpeechEngineCommand().join(u'\n') + u'\n').toUtf8(), error)) {
-        Err() << engine << u": "_s << error << Qt::endl;
+    if (!WriteNarrationInputs(args[0], count, args[1], args[2], readings, error)) {
+        Err() << error << Qt::endl;
         return 1;
-    }
-    for (int k = 1; k <= count; ++k) {
-        const QString path = dir.filePath(args[2] + QString::number(k) + u".txt"_s);
-        const QString input = EngineInput(NarrationParts(args[0], k, count), readings);
-        if (!WriteIfChanged(path, input.toUtf8(), error)) {
-            Err() << path << u": "_s << error << Qt::endl;
-            return 1;
-        }
     }
     return 0;
 }
@@ -284,6 +264,40 @@ int Speech(const QStringList &args)
     return 0;
 }
 
+/// narrate.sh where the package installs it beside the program folder, else beside the
+/// sources this tool was built from.
+QString NarrateScript(const QString &shippedFolder)
+{
+    const QStringList candidates = {
+        QDir(shippedFolder).filePath(u"../../share/lumaro/banks/narrate.sh"_s),
+        QStringLiteral(LUMARO_SOURCE_NARRATE_SCRIPT)};
+    for (const QString &candidate : candidates) {
+        if (QFileInfo(candidate).isFile())
+            return QDir::cleanPath(candidate);
+    }
+    return {};
+}
+
+int Folder(const QStringList &args)
+{
+    TeacherFolderRequest request;
+    request.Folder = args[0];
+    for (const QString &arg : args.mid(1)) {
+        if (arg == u"--silent"_s)
+            request.Silent = true;
+        else
+            request.Sources.append(arg);
+    }
+    if (request.Sources.isEmpty()) {
+        Err() << Usage << Qt::endl;
+        return 2;
+    }
+    request.ShippedFolder = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    request.NarrateScript = NarrateScript(request.ShippedFolder);
+    request.MenuFolder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    return MakeTeacherFolder(request, Out(), Err());
+}
+
 struct Command {
     int Arguments;
     std::function<int(const QStringList &)> Run;
@@ -293,9 +307,11 @@ struct Command {
 const std::map<QString, Command> &Commands()
 {
     static const std::map<QString, Command> commands = {
-        {u"eval"_s, {1, Eval}},          {u"judge"_s, {2, Judge}},     {u"grade"_s, {2, Grade}},
-        {u"dump"_s, {1, Dump}},          {u"check"_s, {1, Check}},     {u"build"_s, {2, Build}},
-        {u"narrate"_s, {3, Narrate, 1}}, {u"speech"_s, {1, Speech, 1}}};
+        {u"eval"_s, {1, Eval}},          {u"judge"_s, {2, Judge}},
+        {u"grade"_s, {2, Grade}},        {u"dump"_s, {1, Dump}},
+        {u"check"_s, {1, Check}},        {u"build"_s, {2, Build}},
+        {u"narrate"_s, {3, Narrate, 1}}, {u"speech"_s, {1, Speech, 1}},
+        {u"folder"_s, {2, Folder, 5}}};
     return commands;
 }
 

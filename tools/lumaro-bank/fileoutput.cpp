@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "systemerror.h"
+#include "fileoutput.h"
+
+#include <QFile>
+#include <QSaveFile>
 
 #include <cerrno>
 #include <map>
@@ -29,4 +32,22 @@ QString SystemErrorText(int errorNumber)
     if (text != texts.end())
         return text->second;
     return u"系统错误（错误号 "_s + QString::number(errorNumber) + u"）"_s;
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString &error)
+{
+    QSaveFile file(path);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = errno == 0 ? u"无法写入"_s : SystemErrorText(errno);
+    return false;
+}
+
+bool WriteFileIfChanged(const QString &path, const QByteArray &bytes, QString &error)
+{
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    return WriteFileAtomically(path, bytes, error);
 }
