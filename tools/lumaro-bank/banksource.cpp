@@ -366,7 +366,7 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
     } catch (const toml::parse_error &error) {
         return {{},
                 PlaceOf(sourceName, int(error.source().begin.line)) %
-                    FromToml(error.description())};
+                    TomlErrorText(FromToml(error.description()))};
     }
 }
 

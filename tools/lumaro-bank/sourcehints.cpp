@@ -4,6 +4,7 @@
 #include "problemrecord.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <utility>
@@ -105,4 +106,32 @@ QString NearestKey(const QString &key, const QStringList &known)
         }
     }
     return nearest;
+}
+
+QString TomlErrorText(const QString &description)
+{
+    static const QRegularExpression quotedName(u"'([^']*)'"_s);
+    if (description.contains(u"redefine"_s)) {
+        const QString key = quotedName.match(description).captured(1);
+        return u"键“"_s % key %
+               u"”写了两次：每个键在一节里只能写一次（每道题另起一个 [[problem]]）"_s;
+    }
+    const struct {
+        QString Said;
+        QString Meant;
+    } known[] = {
+        {u"expected value"_s, u"等号后面缺少值（文字要写在引号里，例如 title = \"加减应用题\"）"_s},
+        {u"expected comma or closing ']'"_s,
+         u"方括号里的各项之间要用半角逗号“,”隔开，最后用“]”结束"_s},
+        {u"expected '='"_s, u"键和值之间缺少等号“=”（键名里也不能有空格）"_s},
+        {u"table header"_s, u"节的名称写得不完整：应为 [intro] 或 [[problem]]"_s},
+        {u"escape sequence"_s, u"引号里的“\\”后面不能跟这个字符：要写“\\”本身请写成“\\\\”"_s},
+        {u"floating-point"_s, u"数写得不对（答案之类的文字要写在引号里）"_s},
+        {u"integer"_s, u"数写得不对（答案之类的文字要写在引号里）"_s},
+    };
+    for (const auto &[said, meant] : known) {
+        if (description.contains(said))
+            return meant;
+    }
+    return u"TOML 语法错误：请检查这一行的引号、方括号、逗号和等号"_s;
 }

@@ -17,3 +17,6 @@ QString InputRuleReason(const QString &kind, const QString &line);
 
 /// The known key nearest to an unknown one, when it looks like a slip of the pen.
 QString NearestKey(const QString &key, const QStringList &known);
+
+/// The TOML parser's account of a syntax error (English), said in Chinese with what to do.
+QString TomlErrorText(const QString &description);

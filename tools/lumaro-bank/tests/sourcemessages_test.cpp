@@ -114,6 +114,31 @@ TEST(SourceMessages, EachSlipIsSaidOnceAtItsLineWithWhatToDo)
     }
 }
 
+// The parser's English never reaches a teacher: each syntax slip is said in Chinese at the
+// line where it stands.
+TEST(SourceMessages, SyntaxSlipsAreSaidInChinese)
+{
+    const struct {
+        QString Line;
+        QString Said;
+    } cases[] = {
+        {u"type = "_s, u"t.toml:1: 等号后面缺少值"_s},
+        {u"wrong = [\"1\" \"2\"]"_s, u"t.toml:1: 方括号里的各项之间要用半角逗号"_s},
+        {u"answer \"3\""_s, u"t.toml:1: 键和值之间缺少等号"_s},
+        {u"[[problem]"_s, u"t.toml:1: 节的名称写得不完整"_s},
+        {u"x = \"a\\q\""_s, u"t.toml:1: 引号里的“\\”后面不能跟这个字符"_s},
+        {u"y = 1.2.3"_s, u"t.toml:1: 数写得不对"_s},
+        {u"title = \"x\"\ntitle = \"y\""_s, u"t.toml:2: 键“title”写了两次"_s},
+    };
+    for (const auto &c : cases) {
+        const QStringList messages = Messages(c.Line + u"\n"_s);
+        ASSERT_EQ(messages.size(), 1) << c.Line.toStdString();
+        EXPECT_TRUE(messages[0].startsWith(c.Said))
+            << c.Line.toStdString() << ": " << messages[0].toStdString();
+        EXPECT_FALSE(messages[0].contains(u"parsing"_s)) << messages[0].toStdString();
+    }
+}
+
 TEST(SourceMessages, AGoodSourceSaysNothing)
 {
     EXPECT_TRUE(Messages(SourceToml()).isEmpty())
