@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 #include <utility>
 
 #include <toml++/toml.h>
@@ -60,15 +59,16 @@ int LineOf(const toml::node &node)
     return int(node.source().begin.line);
 }
 
-/// A bare value as it stands in the source, so the teacher sees what to put in quotes.
-QString AsWritten(const toml::node &node)
+/// A bare number as it stands in its line (1.50 stays 1.50), so the teacher sees exactly
+/// what to put in quotes.
+QString NumberAsWritten(const toml::node &number, const QStringList &lines)
 {
-    std::ostringstream text;
-    node.visit([&text](const auto &value) { text << value; });
-    return QString::fromStdString(text.str());
+    const QString line = lines.value(LineOf(number) - 1);
+    const qsizetype equals = line.indexOf(u'=');
+    return line.mid(equals + 1).section(u'#', 0, 0).trimmed();
 }
 
-void ReadAnswer(const toml::table &table, SourceProblem &problem)
+void ReadAnswer(const toml::table &table, const QStringList &lines, SourceProblem &problem)
 {
     const toml::node *answer = table.get("answer");
     if (!answer) {
@@ -77,11 +77,12 @@ void ReadAnswer(const toml::table &table, SourceProblem &problem)
         problem.Answer = FromToml(text->get());
     } else {
         problem.AnswerForm = AnswerWritten::Unquoted;
-        problem.AnswerAsWritten = AsWritten(*answer);
+        if (answer->is_number())
+            problem.AnswerAsWritten = NumberAsWritten(*answer, lines);
     }
 }
 
-SourceProblem ProblemFrom(const toml::table &table)
+SourceProblem ProblemFrom(const toml::table &table, const QStringList &lines)
 {
     const toml::node_view<const toml::node> view(table);
     SourceProblem problem;
@@ -92,7 +93,7 @@ SourceProblem ProblemFrom(const toml::table &table)
     problem.Wrong = StringsAt(view["wrong"]);
     problem.AnswerInText = view["answer_in_text"].value_or(false);
     problem.Line = LineOf(table);
-    ReadAnswer(table, problem);
+    ReadAnswer(table, lines, problem);
     return problem;
 }
 
@@ -117,7 +118,7 @@ const QStringList ProblemKeys = {u"text"_s,           u"solution"_s,  u"answer"_
                                  u"expressions"_s,    u"equations"_s, u"wrong"_s,
                                  u"answer_in_text"_s, u"mistakes"_s};
 
-BankSource SourceFrom(const toml::table &root)
+BankSource SourceFrom(const toml::table &root, const QStringList &lines)
 {
     const toml::node_view<const toml::node> view(root);
     BankSource source;
@@ -131,7 +132,7 @@ BankSource SourceFrom(const toml::table &root)
     if (const toml::array *problems = view["problem"].as_array()) {
         for (const toml::node &node : *problems) {
             if (const toml::table *table = node.as_table()) {
-                source.Problems.append(ProblemFrom(*table));
+                source.Problems.append(ProblemFrom(*table, lines));
                 CheckKeys(*table, u"[[problem]] "_s, ProblemKeys, source.KeyProblems);
             }
         }
@@ -260,6 +261,10 @@ bool ReportAnswerForm(const SourceProblem &problem, QStringList &reasons)
         reasons.append(u"缺少答案：请加一行 answer = \"…\"，例如 answer = \"27\""_s);
         return true;
     case AnswerWritten::Unquoted:
+        if (problem.AnswerAsWritten.isEmpty()) {
+            reasons.append(u"answer 要写成引号里的十进制数，例如 answer = \"27\""_s);
+            return true;
+        }
         reasons.append(u"answer = "_s % problem.AnswerAsWritten %
                        u" 缺少引号：答案是一段文字，请写成 answer = \""_s %
                        problem.AnswerAsWritten % u"\""_s);
@@ -360,8 +365,9 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
     try {
         const toml::table root =
             toml::parse(std::string_view(utf8.constData(), utf8.size()), sourceName.toStdString());
-        ParsedSource parsed{SourceFrom(root), {}};
-        parsed.Source.Lines = toml.split(u'\n');
+        const QStringList lines = toml.split(u'\n');
+        ParsedSource parsed{SourceFrom(root, lines), {}};
+        parsed.Source.Lines = lines;
         return parsed;
     } catch (const toml::parse_error &error) {
         return {{},
