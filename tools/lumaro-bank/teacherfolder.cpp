@@ -78,31 +78,31 @@ bool ReadTeacherBanks(const QStringList &sources, TeacherBanks &banks, QTextStre
     return ok;
 }
 
+/// The type a bank, checksum or narration file belongs to, or 0 for any other file.
+int TypeOfFile(const QString &name)
+{
+    static const QRegularExpression typed(
+        u"^(?:tm([1-5])\\.(?:dat|sha256)|jiangjie([1-5])\\d+\\.wav)$"_s);
+    const QRegularExpressionMatch match = typed.match(name);
+    if (!match.hasMatch())
+        return 0;
+    return (match.captured(1).isEmpty() ? match.captured(2) : match.captured(1)).toInt();
+}
+
 /// The shipped files the teacher's folder borrows: the sounds, and the banks and narration
 /// of the types the teacher does not replace.
 bool IsBorrowed(const QString &name, const TeacherBanks &banks)
 {
     static const QStringList sounds = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s};
-    static const QRegularExpression typed(
-        u"^(?:tm([1-5])\\.(?:dat|sha256)|jiangjie([1-5])\\d+\\.wav)$"_s);
-    if (sounds.contains(name))
-        return true;
-    const QRegularExpressionMatch match = typed.match(name);
-    if (!match.hasMatch())
-        return false;
-    const QString type = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
-    return !banks.contains(type.toInt());
+    const int type = TypeOfFile(name);
+    return sounds.contains(name) || (type != 0 && !banks.contains(type));
 }
 
 /// A file of the teacher's types left from an earlier run, which would speak or judge the
 /// old bank.
 bool IsOfTeacherType(const QString &name, const TeacherBanks &banks)
 {
-    static const QRegularExpression typed(
-        u"^(?:tm([1-5])\\.(?:dat|sha256)|jiangjie([1-5])\\d+\\.wav)$"_s);
-    const QRegularExpressionMatch match = typed.match(name);
-    const QString type = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
-    return match.hasMatch() && banks.contains(type.toInt());
+    return banks.contains(TypeOfFile(name));
 }
 
 bool Fail(QTextStream &err, const QString &path, const QString &reason)
@@ -192,7 +192,8 @@ bool WriteSilentNarration(const QString &folder, int type, int records, QTextStr
     return true;
 }
 
-bool SpeakNarration(const TeacherFolderRequest &request, int type, int records, QTextStream &err)
+bool SpeakNarration(const TeacherFolderRequest &request, int type, int records, QTextStream &out,
+                    QTextStream &err)
 {
     const QString bank = QDir(request.Folder).filePath(BankFileName(type));
     const QString texts = QDir(request.Folder).filePath(u".narration"_s);
@@ -202,6 +203,8 @@ bool SpeakNarration(const TeacherFolderRequest &request, int type, int records, 
         err << error << Qt::endl;
         return false;
     }
+    out << u"正在朗读 "_s << BankFileName(type) << u" 的 "_s << records << u" 段例题讲解……"_s
+        << Qt::endl;
     QProcess speak;
     speak.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     speak.start(u"bash"_s, {request.NarrateScript, texts, NarrationPrefix(type), request.Folder});
@@ -228,7 +231,7 @@ bool NarrateTeacherBanks(const TeacherFolderRequest &request, const TeacherBanks
             << Qt::endl;
     for (auto bank = banks.begin(); bank != banks.end(); ++bank) {
         const bool made =
-            speak ? SpeakNarration(request, bank.key(), bank->Records, err)
+            speak ? SpeakNarration(request, bank.key(), bank->Records, out, err)
                   : WriteSilentNarration(request.Folder, bank.key(), bank->Records, err);
         if (!made)
             return false;
@@ -238,6 +241,9 @@ bool NarrateTeacherBanks(const TeacherFolderRequest &request, const TeacherBanks
 
 bool WriteMenuEntry(const TeacherFolderRequest &request, QTextStream &out, QTextStream &err)
 {
+    if (request.MenuFolder.isEmpty())
+        return Fail(err, request.Folder,
+                    u"找不到用户的菜单文件夹（没有设置 HOME），没有建菜单项"_s);
     const QString entry = DesktopEntryText(request.Folder);
     if (entry.isEmpty())
         return Fail(err, request.Folder, u"路径中有换行，无法做菜单项；请换一个文件夹名"_s);
@@ -342,6 +348,6 @@ int MakeTeacherFolder(const TeacherFolderRequest &request, QTextStream &out, QTe
                       WriteMenuEntry(request, out, err);
     if (made)
         out << u"程序文件夹已建好：从菜单启动“"_s << MenuName(request.Folder) << u"”，或运行 "_s
-            << QDir(request.Folder).filePath(u"lumaro"_s) << Qt::endl;
+            << QDir(QFileInfo(request.Folder).absoluteFilePath()).filePath(u"lumaro"_s) << Qt::endl;
     return made ? 0 : 1;
 }
