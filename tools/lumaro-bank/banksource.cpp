@@ -127,8 +127,10 @@ BankSource SourceFrom(const toml::table &root, const QStringList &lines)
     source.IntroProblem = StringAt(view["intro"]["problem"]);
     source.IntroSolution = StringAt(view["intro"]["solution"]);
     CheckKeys(root, {}, {u"type"_s, u"title"_s, u"intro"_s, u"problem"_s}, source.KeyProblems);
-    if (const toml::table *intro = view["intro"].as_table())
+    if (const toml::table *intro = view["intro"].as_table()) {
+        source.IntroLine = LineOf(*intro);
         CheckKeys(*intro, u"[intro] "_s, {u"problem"_s, u"solution"_s}, source.KeyProblems);
+    }
     if (const toml::array *problems = view["problem"].as_array()) {
         for (const toml::node &node : *problems) {
             if (const toml::table *table = node.as_table()) {
@@ -311,11 +313,15 @@ QStringList ProblemReasons(const SourceProblem &problem, const QStringList &line
 
 void CheckIntro(const BankSource &source, QStringList &errors)
 {
+    const QString name =
+        (source.IntroLine > 0 ? u"第 "_s % QString::number(source.IntroLine) % u" 行 "_s
+                              : QString()) %
+        u"记录 1（类型介绍）："_s;
     if (source.IntroProblem.isEmpty() || source.IntroSolution.isEmpty())
-        errors.append(u"记录 1（类型介绍）：[intro] 需要 problem 和 solution"_s);
+        errors.append(name % u"[intro] 需要 problem 和 solution"_s);
     const EncodedRecord intro = EncodeProblemRecord(source.IntroProblem, source.IntroSolution, {});
     if (!intro.ok())
-        errors.append(u"记录 1（类型介绍）："_s % intro.Error);
+        errors.append(name % intro.Error);
 }
 
 } // namespace
@@ -332,7 +338,8 @@ QString AsciiError(const AsciiToml &ascii, const QString &sourceName)
     if (ascii.UnclosedQuote)
         return PlaceOf(sourceName, ascii.ErrorLine) %
                u"这一行的引号没有闭合：字符串要在同一行里用同样的引号结束"_s;
-    return PlaceOf(sourceName, ascii.ErrorLine) % u"字符“"_s % ascii.ErrorCharacter %
+    return PlaceOf(sourceName, ascii.ErrorLine) % u"第 "_s % QString::number(ascii.ErrorColumn) %
+           u" 列的字符“"_s % ascii.ErrorCharacter %
            u"”不能写在引号外面（中文只能写在字符串或注释里）"_s;
 }
 

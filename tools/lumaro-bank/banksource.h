@@ -30,6 +30,7 @@ struct BankSource {
     QString IntroProblem;
     QString IntroSolution;
     QList<SourceProblem> Problems;
+    int IntroLine = 0;            ///< the line of [intro], 0 when there is none
     QStringList Lines = {};       ///< the source's lines, to point at a character in them
     QStringList KeyProblems = {}; ///< keys the program does not know, each with its line
 };

@@ -96,6 +96,10 @@ private:
     void refuse(const QString &character)
     {
         m_result.ErrorLine = m_line;
+        qsizetype lineStart = m_at;
+        while (lineStart > 0 && m_in[lineStart - 1] != U'\n')
+            --lineStart;
+        m_result.ErrorColumn = int(m_at - lineStart) + 1;
         m_result.ErrorCharacter = character;
     }
 
