@@ -82,21 +82,6 @@ void ReadAnswer(const toml::table &table, const QStringList &lines, SourceProble
     }
 }
 
-SourceProblem ProblemFrom(const toml::table &table, const QStringList &lines)
-{
-    const toml::node_view<const toml::node> view(table);
-    SourceProblem problem;
-    problem.Text = StringAt(view["text"]);
-    problem.Solution = StringAt(view["solution"]);
-    problem.Expressions = StringsAt(view["expressions"]);
-    problem.Equations = StringsAt(view["equations"]);
-    problem.Wrong = StringsAt(view["wrong"]);
-    problem.AnswerInText = view["answer_in_text"].value_or(false);
-    problem.Line = LineOf(table);
-    ReadAnswer(table, lines, problem);
-    return problem;
-}
-
 /// Names every key of a table that the program does not read: a misspelt key would
 /// otherwise leave its value silently unused.
 void CheckKeys(const toml::table &table, const QString &where, const QStringList &known,
@@ -118,6 +103,29 @@ const QStringList ProblemKeys = {u"text"_s,           u"solution"_s,  u"answer"_
                                  u"expressions"_s,    u"equations"_s, u"wrong"_s,
                                  u"answer_in_text"_s, u"mistakes"_s};
 
+SourceProblem ProblemFrom(const toml::table &table, const QStringList &lines)
+{
+    const toml::node_view<const toml::node> view(table);
+    SourceProblem problem;
+    problem.Text = StringAt(view["text"]);
+    problem.Solution = StringAt(view["solution"]);
+    problem.Expressions = StringsAt(view["expressions"]);
+    problem.Equations = StringsAt(view["equations"]);
+    problem.Wrong = StringsAt(view["wrong"]);
+    problem.AnswerInText = view["answer_in_text"].value_or(false);
+    problem.Line = LineOf(table);
+    ReadAnswer(table, lines, problem);
+    CheckKeys(table, {}, ProblemKeys, problem.KeyProblems);
+    // A misspelt answer key is one slip: named as a key, not again as a missing answer.
+    if (problem.AnswerForm == AnswerWritten::Missing) {
+        for (const auto &[key, node] : table) {
+            if (NearestKey(FromToml(key.str()), ProblemKeys) == u"answer"_s)
+                problem.AnswerForm = AnswerWritten::Misspelt;
+        }
+    }
+    return problem;
+}
+
 BankSource SourceFrom(const toml::table &root, const QStringList &lines)
 {
     const toml::node_view<const toml::node> view(root);
@@ -135,7 +143,6 @@ BankSource SourceFrom(const toml::table &root, const QStringList &lines)
         for (const toml::node &node : *problems) {
             if (const toml::table *table = node.as_table()) {
                 source.Problems.append(ProblemFrom(*table, lines));
-                CheckKeys(*table, u"[[problem]] "_s, ProblemKeys, source.KeyProblems);
             }
         }
     }
@@ -259,6 +266,8 @@ bool ReportAnswerForm(const SourceProblem &problem, QStringList &reasons)
     switch (problem.AnswerForm) {
     case AnswerWritten::Quoted:
         return false;
+    case AnswerWritten::Misspelt:
+        return true;
     case AnswerWritten::Missing:
         reasons.append(u"缺少答案：请加一行 answer = \"…\"，例如 answer = \"27\""_s);
         return true;
@@ -293,7 +302,7 @@ bool ReportNonGbkCharacters(const SourceProblem &problem, const QStringList &lin
 
 QStringList ProblemReasons(const SourceProblem &problem, const QStringList &lines)
 {
-    QStringList reasons;
+    QStringList reasons = problem.KeyProblems;
     const bool answerMissing = ReportAnswerForm(problem, reasons);
     const bool notGbk = ReportNonGbkCharacters(problem, lines, reasons);
     const EncodedRecord record =

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 /// How the answer stands in a problem's source: a quoted text, absent, or a bare value.
-enum class AnswerWritten { Quoted, Missing, Unquoted };
+enum class AnswerWritten { Quoted, Missing, Unquoted, Misspelt };
 
 /// One problem as a teacher writes it in a bank source, with the answer lines that prove
 /// the bank judges it right.
@@ -20,6 +20,7 @@ struct SourceProblem {
     bool AnswerInText = false;
     int Line = 0; ///< the line of its [[problem]] in the source, 0 when not read from one
     AnswerWritten AnswerForm = AnswerWritten::Quoted;
+    QStringList KeyProblems = {}; ///< its keys the program does not know, each with its line
     QString AnswerAsWritten = {}; ///< the bare value as it stands, for an unquoted answer
 };
 
