@@ -213,6 +213,23 @@ bool ReportWrongAnswer(const SourceProblem &problem, const QStringList &expressi
     return true;
 }
 
+/// Which of the two checks a line fails, said once for both.
+QString FailedChecks(bool inPractice, bool inTest)
+{
+    if (inPractice && inTest)
+        return u"练习和测试"_s;
+    return inPractice ? u"练习"_s : inTest ? u"测试"_s : QString();
+}
+
+/// What an expression gives, when that is not the answer, so the teacher sees why.
+QString ValueNote(const QString &line, const QString &answer)
+{
+    const EvalResult result = EvalBrackets(line);
+    if (result.Outcome != EvalOutcome::Value || NumberText(result.Value) == answer)
+        return {};
+    return u"（它得 "_s % NumberText(result.Value) % u"，答案是 "_s % answer % u"）"_s;
+}
+
 void CheckAnswerLines(const SourceProblem &problem, QStringList &reasons)
 {
     if (problem.Expressions.isEmpty() || problem.Equations.isEmpty() || problem.Wrong.isEmpty())
@@ -223,20 +240,21 @@ void CheckAnswerLines(const SourceProblem &problem, QStringList &reasons)
     if (ReportWrongAnswer(problem, expressions, equations, reasons))
         return;
     for (const QString &line : expressions) {
-        if (!CheckAnswer(line, problem.Answer).Right)
-            reasons.append(u"算式 "_s % line % u" 在练习中被判为错"_s);
-        if (!GradeRow(line, problem.Answer).Right)
-            reasons.append(u"算式 "_s % line % u" 在测试中被判为错"_s);
+        const QString failed = FailedChecks(!CheckAnswer(line, problem.Answer).Right,
+                                            !GradeRow(line, problem.Answer).Right);
+        if (!failed.isEmpty())
+            reasons.append(u"算式 "_s % line % u" 在"_s % failed % u"中被判为错"_s %
+                           ValueNote(line, problem.Answer));
     }
     for (const QString &line : equations) {
         if (!line.contains(u'=') || !CheckAnswer(line, problem.Answer).Right)
             reasons.append(u"方程 "_s % line % u" 在练习中被判为错"_s);
     }
     for (const QString &line : wrong) {
-        if (CheckAnswer(line, problem.Answer).Right)
-            reasons.append(u"错误答案 "_s % line % u" 在练习中被判为对"_s);
-        if (GradeRow(line, problem.Answer).Right)
-            reasons.append(u"错误答案 "_s % line % u" 在测试中被判为对"_s);
+        const QString failed = FailedChecks(CheckAnswer(line, problem.Answer).Right,
+                                            GradeRow(line, problem.Answer).Right);
+        if (!failed.isEmpty())
+            reasons.append(u"错误答案 "_s % line % u" 在"_s % failed % u"中被判为对"_s);
     }
 }
 
