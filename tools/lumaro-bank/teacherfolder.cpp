@@ -260,6 +260,14 @@ bool CheckFolders(const TeacherFolderRequest &request, QTextStream &err)
 {
     if (!QFileInfo(QDir(request.ShippedFolder).filePath(u"lumaro"_s)).isExecutable())
         return Fail(err, request.ShippedFolder, u"这里没有 Lumaro 程序，无法建立程序文件夹"_s);
+    // Files of the names this folder uses are replaced, so a folder holding anything else
+    // must have been made by this command before.
+    const QDir existing(request.Folder);
+    if (existing.exists() &&
+        !existing.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) &&
+        !QFileInfo(existing.filePath(u"lumaro"_s)).isFile())
+        return Fail(err, request.Folder,
+                    u"这个文件夹里已经有别的文件，不是 Lumaro 程序文件夹；请给一个新的文件夹名"_s);
     QDir().mkpath(request.Folder);
     const QFileInfo folder(request.Folder);
     if (!folder.isDir())

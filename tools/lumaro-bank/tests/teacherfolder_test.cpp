@@ -125,6 +125,8 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
     ASSERT_TRUE(Write(dir.filePath(u"mine.toml"_s), TinySource(1).toUtf8()));
     const QDir folder(dir.filePath(u"我的题库"_s));
     QDir().mkpath(folder.path());
+    // Made before, with a longer bank.
+    ASSERT_TRUE(Write(folder.filePath(u"lumaro"_s), "an older program"));
     ASSERT_TRUE(Write(folder.filePath(u"jiangjie199.wav"_s), "an old bank's narration"));
 
     const Made made = MakeFolder(dir, {dir.filePath(u"mine.toml"_s)});
@@ -157,7 +159,8 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
     EXPECT_EQ(QDir(dir.filePath(u"menu"_s)).entryList(QDir::Files).size(), 1);
 }
 
-// A faulty source, or two of one type, makes nothing: no folder, no menu entry.
+// A faulty source, two of one type, or a folder of other files makes nothing: no folder
+// (or nothing in it), no menu entry.
 TEST(TeacherFolder, MakesNothingFromAFaultySource)
 {
     const struct {
@@ -168,11 +171,17 @@ TEST(TeacherFolder, MakesNothingFromAFaultySource)
         {"a wrong answer", {TinySource(1).replace(u"\"13\""_s, u"\"14\""_s)}, u"答案却写 14"_s},
         {"two of a type", {TinySource(2), TinySource(2)}, u"每种题型只能有一个源文件"_s},
         {"no type", {TinySource(9)}, u"type 必须是 1 到 5"_s},
+        {"a folder of other files", {TinySource(1)}, u"已经有别的文件"_s},
     };
     for (const auto &c : cases) {
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath(u"shipped"_s));
         LayOutShipped(QDir(dir.filePath(u"shipped"_s)));
+        const bool occupied = c.Said.contains(u"别的文件"_s);
+        if (occupied) {
+            QDir().mkpath(dir.filePath(u"我的题库"_s));
+            ASSERT_TRUE(Write(dir.filePath(u"我的题库/alert.wav"_s), "the teacher's own"));
+        }
         QStringList paths;
         for (const QString &source : c.Sources) {
             paths.append(dir.filePath(u"s"_s + QString::number(paths.size()) + u".toml"_s));
@@ -181,7 +190,10 @@ TEST(TeacherFolder, MakesNothingFromAFaultySource)
         const Made made = MakeFolder(dir, paths);
         EXPECT_EQ(made.Status, 1) << c.Fault;
         EXPECT_TRUE(made.Err.contains(c.Said)) << c.Fault << ": " << made.Err.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"我的题库"_s))) << c.Fault;
+        EXPECT_EQ(QDir(dir.filePath(u"我的题库"_s)).entryList(QDir::Files),
+                  occupied ? QStringList{u"alert.wav"_s} : QStringList{})
+            << c.Fault;
+        EXPECT_FALSE(QFileInfo(dir.filePath(u"我的题库/alert.wav"_s)).isSymLink()) << c.Fault;
         EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"menu"_s))) << c.Fault;
     }
 }
