@@ -100,13 +100,13 @@ struct Made {
     QString Err;
 };
 
-Made MakeFolder(const QTemporaryDir &dir, const QStringList &sources)
+Made MakeFolder(const QTemporaryDir &dir, const QStringList &sources, bool silent = true)
 {
     TeacherFolderRequest request;
     request.Folder = dir.filePath(u"我的题库"_s);
     request.Sources = sources;
     request.ShippedFolder = dir.filePath(u"shipped"_s);
-    request.Silent = true;
+    request.Silent = silent;
     request.MenuFolder = dir.filePath(u"menu"_s);
     QString out;
     QString err;
@@ -157,6 +157,22 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
     }
     EXPECT_EQ(QFileInfo(folder.filePath(u"tm1.dat"_s)).size(), 16 * RecordBytes);
     EXPECT_EQ(QDir(dir.filePath(u"menu"_s)).entryList(QDir::Files).size(), 1);
+}
+
+// Without a speech engine the teacher's examples are silent, never the shipped narration,
+// and the teacher is told how to have them spoken.
+TEST(TeacherFolder, WithoutASpeechEngineTheExamplesAreSilent)
+{
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(u"shipped"_s));
+    LayOutShipped(QDir(dir.filePath(u"shipped"_s)));
+    ASSERT_TRUE(Write(dir.filePath(u"mine.toml"_s), TinySource(1).toUtf8()));
+    const Made made = MakeFolder(dir, {dir.filePath(u"mine.toml"_s)}, false);
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+    EXPECT_TRUE(made.Out.contains(u"sudo apt install espeak-ng sox"_s)) << made.Out.toStdString();
+    QFile narration(dir.filePath(u"我的题库/jiangjie11.wav"_s));
+    ASSERT_TRUE(narration.open(QIODevice::ReadOnly));
+    EXPECT_EQ(narration.readAll(), SilentWave());
 }
 
 // A faulty source, two of one type, or a folder of other files makes nothing: no folder
