@@ -134,8 +134,22 @@ QString UnreadableBankReason(const QString &path)
     return {};
 }
 
+/// A source given where a bank belongs is said so in one sentence, not checked record by
+/// record as if it were one.
+bool IsSourceGivenAsBank(const QString &path)
+{
+    QFile file;
+    if (!OpenBankFile(file, path) || !LooksLikeSource(file.read(64 * 1024)))
+        return false;
+    Err() << path << u": 这是题库源文件（TOML），不是编译好的题库：请先用 lumaro-bank build "_s
+          << path << u" tm1.dat 编译（tm1 … tm5 按题型），再检查 .dat 文件"_s << Qt::endl;
+    return true;
+}
+
 int Dump(const QStringList &args)
 {
+    if (IsSourceGivenAsBank(args[0]))
+        return 1;
     if (const QString reason = UnreadableBankReason(args[0]); !reason.isEmpty()) {
         Err() << args[0] << u": 无法打开题库（"_s << reason << u"）"_s << Qt::endl;
         return 1;
@@ -149,18 +163,6 @@ int Dump(const QStringList &args)
               << record.AnswerText.trimmed() << Qt::endl;
     }
     return 0;
-}
-
-/// A source given where a bank belongs is said so in one sentence, not checked record by
-/// record as if it were one.
-bool IsSourceGivenAsBank(const QString &path)
-{
-    QFile file;
-    if (!OpenBankFile(file, path) || !LooksLikeSource(file.read(64 * 1024)))
-        return false;
-    Err() << path << u": 这是题库源文件（TOML），不是编译好的题库：请先用 lumaro-bank build "_s
-          << path << u" tm1.dat 编译（tm1 … tm5 按题型），再检查 .dat 文件"_s << Qt::endl;
-    return true;
 }
 
 int Check(const QStringList &args)
