@@ -142,7 +142,8 @@ bool IsSourceGivenAsBank(const QString &path)
     if (!OpenBankFile(file, path) || !LooksLikeSource(file.read(64 * 1024)))
         return false;
     Err() << path << u": 这是题库源文件（TOML），不是编译好的题库：请先用 lumaro-bank build "_s
-          << path << u" tm1.dat 编译（tm1 … tm5 按题型），再检查 .dat 文件"_s << Qt::endl;
+          << path << u" tm1.dat 编译（tm1 … tm5 按题型），再对编译出的 .dat 文件运行本命令"_s
+          << Qt::endl;
     return true;
 }
 
