@@ -141,9 +141,8 @@ BankSource SourceFrom(const toml::table &root, const QStringList &lines)
     }
     if (const toml::array *problems = view["problem"].as_array()) {
         for (const toml::node &node : *problems) {
-            if (const toml::table *table = node.as_table()) {
+            if (const toml::table *table = node.as_table())
                 source.Problems.append(ProblemFrom(*table, lines));
-            }
         }
     }
     return source;
