@@ -308,9 +308,12 @@ QString DesktopEntryText(const QString &folder)
     if (absolute.contains(u'\n') || absolute.contains(u'\r'))
         return {};
     const QString program = QDir(absolute).filePath(u"lumaro"_s);
+    QString programText = program;
+    programText.replace(u"\\"_s, u"\\\\"_s);
+    // TryExec hides the entry once the folder is gone.
     return u"[Desktop Entry]\nType=Application\nName="_s % MenuName(absolute) %
-           u"\nComment=用自己的题库学习应用题："_s % absolute % u"\nExec="_s %
-           QuotedExecArgument(program) %
+           u"\nComment=用自己的题库学习应用题："_s % absolute % u"\nTryExec="_s % programText %
+           u"\nExec="_s % QuotedExecArgument(program) %
            u"\nIcon=org.lumaro.Lumaro\nTerminal=false\n"
            u"Categories=Education;Math;\n"_s;
 }

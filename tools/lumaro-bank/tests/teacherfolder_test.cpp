@@ -48,6 +48,8 @@ TEST(TeacherFolder, TheMenuEntryStartsTheFolderItIsNamedAfter)
             EXPECT_TRUE(lines.contains(c.Name)) << entry.toStdString();
         }
     }
+    EXPECT_TRUE(
+        DesktopEntryText(u"/home/t/a\\b"_s).contains(u"\nTryExec=/home/t/a\\\\b/lumaro\n"_s));
     EXPECT_NE(DesktopEntryFileName(u"/home/t/甲"_s), DesktopEntryFileName(u"/home/t/乙"_s));
 }
 
