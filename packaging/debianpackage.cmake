@@ -17,8 +17,9 @@ five problem types, narrated worked examples, practice with every answer
 judged at once, and ten-problem tests that are graded, saved and printed.
 The interface is in Simplified Chinese.
 
-The package also holds lumaro-bank, which judges answers and builds,
-checks and lists problem banks, and the sources of the five banks, for
+The package also holds lumaro-bank, which judges answers, builds,
+checks and lists problem banks, and makes a program folder with its own
+menu entry for a teacher's banks, and the sources of the five banks, for
 teachers who write banks of their own.")
 set(CPACK_STRIP_FILES TRUE)
 

@@ -6,7 +6,7 @@
 set -euo pipefail
 text_dir=$1 prefix=$2 out_dir=$3
 engine_file="$text_dir/$prefix.engine"
-[ -s "$engine_file" ] || { echo "$engine_file: missing; run lumaro-bank narrate first" >&2; exit 1; }
+[ -s "$engine_file" ] || { echo "$engine_file：没有这个文件；请先运行 lumaro-bank narrate" >&2; exit 1; }
 mapfile -t engine <"$engine_file"
 mkdir -p "$out_dir"
 

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+/// How the answer stands in a problem's source: a quoted text, absent, or a bare value.
+enum class AnswerWritten { Quoted, Missing, Unquoted, Misspelt };
+
 /// One problem as a teacher writes it in a bank source, with the answer lines that prove
 /// the bank judges it right.
 struct SourceProblem {
@@ -21,6 +24,10 @@ struct SourceProblem {
     bool AnswerInText = false;
     /// What a pupil who writes one of the wrong lines is told: wrong line, explanation.
     QList<QPair<QString, QString>> Mistakes = {};
+    int Line = 0; ///< the line of its [[problem]] in the source, 0 when not read from one
+    AnswerWritten AnswerForm = AnswerWritten::Quoted;
+    QStringList KeyProblems = {}; ///< its keys the program does not know, each with its line
+    QString AnswerAsWritten = {}; ///< the bare value as it stands, for an unquoted answer
 };
 
 /// A readable bank source: the type's introduction (record 1) and its problems.
@@ -30,6 +37,9 @@ struct BankSource {
     QString IntroProblem;
     QString IntroSolution;
     QList<SourceProblem> Problems;
+    int IntroLine = 0;            ///< the line of [intro], 0 when there is none
+    QStringList Lines = {};       ///< the source's lines, to point at a character in them
+    QStringList KeyProblems = {}; ///< keys the program does not know, each with its line
 };
 
 /// A source read from TOML, or the reason it could not be read.
@@ -41,8 +51,19 @@ struct ParsedSource {
 
 ParsedSource ParseBankSource(const QString &path);
 ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName);
+/// As ParseBankSourceText, for the file's bytes: a built bank and text that is not UTF-8
+/// are each refused with what to do.
+ParsedSource ParseSourceBytes(const QByteArray &bytes, const QString &sourceName);
 
-/// Every reason a source cannot become a bank, each naming its record.
+/// Bytes that are a bank source rather than a built bank: its section headers, or UTF-8
+/// text of key lines that fills no whole number of records.
+bool LooksLikeSource(const QByteArray &bytes);
+
+/// The fewest problems a bank may hold: a test paper draws ten without repeats from the
+/// problems practice does not keep for itself.
+inline constexpr int MinimumProblemCount = 15;
+
+/// Every reason a source cannot become a bank, each naming its record and its line.
 QStringList ValidateBankSource(const BankSource &source);
 
 /// The explanations of the typical mistakes, each with its record number, in the order of

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "narration.h"
 
+#include "fileoutput.h"
 #include "problemrecord.h"
 #include "readings.h"
 #include "spokennumber.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
@@ -225,4 +227,26 @@ QStringList SpeechEngineCommand()
 {
     return {u"espeak-ng"_s, u"-v"_s, u"cmn-latn-pinyin"_s, u"-m"_s, u"-s"_s, u"165"_s,
             u"-p"_s,        u"55"_s};
+}
+
+bool WriteNarrationInputs(const QString &bankPath, int count, const QString &folder,
+                          const QString &prefix, const ReadingTable &readings, QString &error)
+{
+    QDir().mkpath(folder);
+    const QDir dir(folder);
+    QString reason;
+    const QString engine = dir.filePath(prefix + u".engine"_s);
+    if (!WriteFileIfChanged(engine, (SpeechEngineCommand().join(u'\n') + u'\n').toUtf8(), reason)) {
+        error = engine % u": "_s % reason;
+        return false;
+    }
+    for (int k = 1; k <= count; ++k) {
+        const QString path = dir.filePath(prefix + QString::number(k) + u".txt"_s);
+        const QString input = EngineInput(NarrationParts(bankPath, k, count), readings);
+        if (!WriteFileIfChanged(path, input.toUtf8(), reason)) {
+            error = path % u": "_s % reason;
+            return false;
+        }
+    }
+    return true;
 }

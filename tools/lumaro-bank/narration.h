@@ -35,3 +35,9 @@ QString SpeakableProblem(const QString &text);
 
 /// The whole fractions a/b a problem text states, as written ("3/5").
 QStringList StatedFractions(const QString &problemText);
+
+/// Writes the engine's input for every record of a bank of `count` records to
+/// folder/prefixk.txt and the engine command, one word a line, to folder/prefix.engine, each
+/// only when its text changed. On failure, names the file and the reason in `error`.
+bool WriteNarrationInputs(const QString &bankPath, int count, const QString &folder,
+                          const QString &prefix, const ReadingTable &readings, QString &error);

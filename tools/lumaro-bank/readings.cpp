@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "readings.h"
 
+#include "sourcehints.h"
 #include "tomlascii.h"
 
 #include <QRegularExpression>
@@ -80,15 +81,17 @@ ReadingTable ReadingTable::FromToml(const QString &toml, QStringList &errors)
     const AsciiToml ascii = ToAsciiToml(toml);
     if (!ascii.ok()) {
         errors.append(
-            u"第%1行：字符 %2 不在字符串中"_s.arg(ascii.ErrorLine).arg(ascii.ErrorCharacter));
+            ascii.UnclosedQuote
+                ? u"第%1行：引号没有闭合"_s.arg(ascii.ErrorLine)
+                : u"第%1行：字符 %2 不在字符串中"_s.arg(ascii.ErrorLine).arg(ascii.ErrorCharacter));
         return table;
     }
     toml::table root;
     try {
         root = toml::parse(ascii.Text.toStdString());
     } catch (const toml::parse_error &error) {
-        errors.append(
-            u"第%1行：%2"_s.arg(error.source().begin.line).arg(TomlText(error.description())));
+        errors.append(u"第%1行：%2"_s.arg(error.source().begin.line)
+                          .arg(TomlErrorText(TomlText(error.description()))));
         return table;
     }
     const toml::table *rows = root["readings"].as_table();

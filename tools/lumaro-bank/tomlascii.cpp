@@ -25,6 +25,10 @@ public:
     {
         while (m_at < m_in.size() && m_result.ok())
             step();
+        if (m_result.ok() && m_where != Where::Outside && m_where != Where::Comment) {
+            m_result.ErrorLine = m_openedOn;
+            m_result.UnclosedQuote = true;
+        }
         return std::move(m_result);
     }
 
@@ -72,6 +76,7 @@ private:
             m_at += multi ? 3 : 1;
             m_where = c == U'"' ? (multi ? Where::MultiBasic : Where::Basic)
                                 : (multi ? Where::MultiLiteral : Where::Literal);
+            m_openedOn = m_line;
             return;
         }
         if (c == U'#')
@@ -91,6 +96,10 @@ private:
     void refuse(const QString &character)
     {
         m_result.ErrorLine = m_line;
+        qsizetype lineStart = m_at;
+        while (lineStart > 0 && m_in[lineStart - 1] != U'\n')
+            --lineStart;
+        m_result.ErrorColumn = int(m_at - lineStart) + 1;
         m_result.ErrorCharacter = character;
     }
 
@@ -111,8 +120,20 @@ private:
         return true;
     }
 
+    /// A one-line string that runs into the end of its line never closed.
+    bool unclosed(char32_t c)
+    {
+        if ((c != U'\n' && c != U'\r') || (m_where != Where::Basic && m_where != Where::Literal))
+            return false;
+        m_result.ErrorLine = m_openedOn;
+        m_result.UnclosedQuote = true;
+        return true;
+    }
+
     void basic(char32_t c)
     {
+        if (unclosed(c))
+            return;
         if (closes(U'"', m_where == Where::MultiBasic))
             return;
         if (c == U'\\') {
@@ -133,6 +154,8 @@ private:
 
     void literal(char32_t c)
     {
+        if (unclosed(c))
+            return;
         const bool multi = m_where == Where::MultiLiteral;
         if (peek() == U'\'' && (!multi || opens(U'\''))) {
             closes(U'\'', multi);
@@ -147,6 +170,7 @@ private:
     QList<uint> m_in;
     qsizetype m_at = 0;
     int m_line = 1;
+    int m_openedOn = 1;
     Where m_where = Where::Outside;
     AsciiToml m_result;
 };

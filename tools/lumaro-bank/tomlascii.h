@@ -15,6 +15,10 @@ struct AsciiToml {
     /// 1, and the character itself ("U+001A" for a control character).
     int ErrorLine = 0;
     QString ErrorCharacter;
+    int ErrorColumn = 0; ///< the character's column, counted in characters from 1
+    /// The error is a one-line string whose closing quote is missing; ErrorLine is the line
+    /// where it opens, not the later line where a parser would notice.
+    bool UnclosedQuote = false;
     bool ok() const { return ErrorLine == 0; }
 };
 

@@ -226,6 +226,25 @@ TEST(ReadingTable, NamesEveryRowThatIsNoReading)
     EXPECT_EQ(errors.size(), 4);
 }
 
+// A teacher's table that is no TOML is named at its line in Chinese.
+TEST(ReadingTable, SaysInChineseWhereATableIsNoToml)
+{
+    const struct {
+        QString Toml;
+        QString Said;
+    } cases[] = {
+        {u"[readings]\n\"银行\" = \"yin2 hang2\n"_s, u"第2行：引号没有闭合"_s},
+        {u"[readings]\n\"银行\" = \n"_s, u"第2行：等号后面缺少值"_s},
+        {u"[readings]\n\"银行\" \"yin2 hang2\"\n"_s, u"第2行：键和值之间缺少等号"_s},
+    };
+    for (const auto &c : cases) {
+        QStringList errors;
+        ReadingTable::FromToml(c.Toml, errors);
+        ASSERT_EQ(errors.size(), 1) << c.Toml.toStdString();
+        EXPECT_TRUE(errors[0].startsWith(c.Said)) << errors[0].toStdString();
+    }
+}
+
 TEST(ReadingTable, ATeachersRowOverridesTheShippedOne)
 {
     QStringList errors;
