@@ -5,8 +5,8 @@
 #include "bankchecksum.h"
 #include "banksource.h"
 #include "evaluator.h"
-#include "mistakes.h"
 #include "fileoutput.h"
+#include "mistakes.h"
 #include "narration.h"
 #include "numbertext.h"
 #include "problemrecord.h"
@@ -214,8 +214,8 @@ int Build(const QStringList &args)
     }
     // The explanations beside it, tied to these very bytes.
     const QString mistakes = MistakesPath(args[1]);
-    if (!WriteAtomically(mistakes, MistakesFileBytes(CompileMistakeNotes(parsed.Source), bank),
-                         error)) {
+    if (!WriteFileAtomically(mistakes, MistakesFileBytes(CompileMistakeNotes(parsed.Source), bank),
+                             error)) {
         Err() << mistakes << u": "_s << error << Qt::endl;
         return 1;
     }
