@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lumaro: a tutor for arithmetic word problems. Starting the program loads the main window.
+#include "desktopidentity.h"
 #include "displaymode.h"
 #include "learningwindows.h"
 #include "messageboxes.h"
@@ -45,14 +46,14 @@ int RunShell(const QString &programFolder, Sound &sound)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Lumaro"_s);
+    SetDesktopIdentity();
     InstallChineseQtTexts(app);
 
     const QString programFolder = ExecutableFolder();
     QTextStream errorOutput(stderr);
     ReportMissingProgramFiles(programFolder, errorOutput);
     QtSoundOutput soundOutput;
-    WavePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
+    SoundFilePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
     const int status = RunShell(programFolder, sound);
     if (!soundOutput.finish()) {
         // Everything is closed and kept; Qt's own clean-up would abort on the hung sound.

@@ -12,7 +12,8 @@ class QTextStream;
 /// files).
 QStringList ProgramFileNames(const QString &programFolder);
 
-/// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a wave file.
+/// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a whole sound
+/// file the program can play.
 QStringList MissingProgramFiles(const QString &programFolder);
 
 /// Writes one line per missing program file, naming its full path, and nothing when all are
