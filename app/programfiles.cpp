@@ -43,7 +43,7 @@ bool IsSoundName(const QString &name)
 bool IsPresent(const QString &programFolder, const QString &name)
 {
     const QString path = JoinProgramPath(programFolder, name);
-    return IsSoundName(name) ? SoundFilePlayer::isPlayableFile(path) : IsReadableFile(path);
+    return IsSoundName(name) ? SoundFilePlayer::looksPlayable(path) : IsReadableFile(path);
 }
 
 } // namespace

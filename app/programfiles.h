@@ -12,8 +12,9 @@ class QTextStream;
 /// files).
 QStringList ProgramFileNames(const QString &programFolder);
 
-/// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a whole sound
-/// file the program can play.
+/// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a sound file
+/// the program can play, cut short, or damaged at either end. A narration file damaged in the
+/// middle is found only when it is played, and plays the alert sound then.
 QStringList MissingProgramFiles(const QString &programFolder);
 
 /// Writes one line per missing program file, naming its full path, and nothing when all are

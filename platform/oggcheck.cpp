@@ -10,6 +10,7 @@
 namespace {
 
 constexpr qsizetype PageHeaderBytes = 27;
+constexpr qsizetype MaxPageBytes = PageHeaderBytes + 255 + 255 * 255;
 constexpr quint8 ContinuedPacket = 0x01;
 constexpr quint8 FirstPage = 0x02;
 constexpr quint8 LastPage = 0x04;
@@ -152,7 +153,50 @@ private:
     bool m_ended = false;
 };
 
+/// The page that ends the file, found in its last tailBytes: the last capture pattern from
+/// which a whole page with a right checksum runs exactly to the end.
+std::optional<Page> ReadLastPage(QIODevice &device, qint64 tailBytes)
+{
+    const qint64 tailStart = qMax<qint64>(0, device.size() - tailBytes);
+    if (!device.seek(tailStart))
+        return std::nullopt;
+    const QByteArray tail = device.read(tailBytes);
+    for (qsizetype at = tail.lastIndexOf("OggS"); at >= 0; at = tail.lastIndexOf("OggS", at - 1)) {
+        if (!device.seek(tailStart + at))
+            return std::nullopt;
+        std::optional<Page> page = ReadPage(device);
+        if (page && device.atEnd())
+            return page;
+        if (at == 0)
+            break;
+    }
+    return std::nullopt;
+}
+
+/// The last page, looked for first where it nearly always lies, a second of speech or less.
+std::optional<Page> ReadLastPage(QIODevice &device)
+{
+    constexpr qint64 UsualTailBytes = 4096;
+    std::optional<Page> page = ReadLastPage(device, UsualTailBytes);
+    if (!page && device.size() > UsualTailBytes)
+        page = ReadLastPage(device, MaxPageBytes);
+    return page;
+}
+
 } // namespace
+
+bool HasWholeOggOpusEnds(QIODevice &device)
+{
+    if (device.size() > MaxFileBytes)
+        return false;
+    const std::optional<Page> first = ReadPage(device);
+    const std::optional<quint16> preSkip = first ? ReadOpusHead(*first) : std::nullopt;
+    if (!preSkip)
+        return false;
+    const std::optional<Page> last = ReadLastPage(device);
+    return last && last->Serial == first->Serial && last->Sequence > 1 &&
+           (last->Flags & LastPage) && !last->endsInsidePacket() && last->Granule > *preSkip;
+}
 
 bool IsPlayableOggOpus(QIODevice &device)
 {

@@ -27,6 +27,16 @@ void SoundFilePlayer::play(const QString &path)
     m_output.stop();
 }
 
+bool SoundFilePlayer::looksPlayable(const QString &path)
+{
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return false;
+    const QByteArray magic = file.peek(4);
+    return (magic == "RIFF" && IsPlayableWave(file)) ||
+           (magic == "OggS" && HasWholeOggOpusEnds(file));
+}
+
 std::optional<SoundFormat> SoundFilePlayer::playableFormat(const QString &path)
 {
     QFile file;

@@ -106,6 +106,8 @@ private Q_SLOTS:
     void onlyWholePlayableWavesAreHandedOn();
     void onlyWholeOggOpusFilesAreHandedOn_data();
     void onlyWholeOggOpusFilesAreHandedOn();
+    void aQuickLookChecksBothEnds_data();
+    void aQuickLookChecksBothEnds();
     void eachFormatIsToldByItsContent_data();
     void eachFormatIsToldByItsContent();
     void aFifoIsNoWaveFile();
@@ -436,6 +438,47 @@ void SoundTest::onlyWholeOggOpusFilesAreHandedOn()
     SoundFilePlayer player(output, file(u"alert.wav"_s));
     player.play(file(u"test.ogg"_s));
     QCOMPARE(output.calls.value(0), u"start "_s + file(playable ? u"test.ogg"_s : u"alert.wav"_s));
+}
+
+// The start-up report looks over every narration file at once: it reads the first and the last
+// page only, and misses a page spoilt in the middle, which the full check refuses at play time.
+void SoundTest::aQuickLookChecksBothEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("looksPlayable");
+    const QByteArray whole = OggPages::Whole().bytes();
+    QTest::newRow("whole") << whole << true;
+    QTest::newRow("a wave file") << WaveBytes().bytes() << true;
+    QTest::newRow("a wave file cut short") << WaveBytes().bytes().left(1000) << false;
+    QTest::newRow("cut short as by head -c") << whole.left(whole.size() - 100) << false;
+    QTest::newRow("last page lost")
+        << Spoilt([](OggPages &o) { o.pages.removeLast(); }).bytes() << false;
+    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().Flags = 0; }).bytes()
+                                  << false;
+    QTest::newRow("last page's checksum wrong")
+        << Spoilt([](OggPages &o) { o.pages.back().BadCrc = true; }).bytes() << false;
+    QTest::newRow("last page of another stream")
+        << Spoilt([](OggPages &o) { o.pages.back().Serial = 7; }).bytes() << false;
+    QTest::newRow("no sound past the pre-skip")
+        << Spoilt([](OggPages &o) { o.pages.back().Granule = OggPages::PreSkip; }).bytes() << false;
+    QTest::newRow("bytes after the last page") << whole + QByteArray(10, '\0') << false;
+    QTest::newRow("the capture pattern inside the last page")
+        << Spoilt([](OggPages &o) { o.pages.back().Packets.append("OggS and more"); }).bytes()
+        << true;
+    QTest::newRow("Vorbis, not Opus")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
+        << false;
+    QTest::newRow("spoilt in the middle: found only when played")
+        << Spoilt([](OggPages &o) { o.pages[3].BadCrc = true; }).bytes() << true;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void SoundTest::aQuickLookChecksBothEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, looksPlayable);
+    writeText(file(u"quick.ogg"_s), bytes);
+    QCOMPARE(SoundFilePlayer::looksPlayable(file(u"quick.ogg"_s)), looksPlayable);
 }
 
 // The output plays a wave file and Ogg Opus each its own way; the content decides, not the name.
