@@ -518,6 +518,7 @@ void SoundTest::playingNeverBlocksEvenWithoutADevice()
     clock.start();
     for (int i = 0; i < 50; ++i) {
         player.play(file(u"dui.wav"_s));
+        player.play(file(u"jiangjie13.ogg"_s));
         player.play(u"d:\\"_s);
         player.play(QString());
     }
