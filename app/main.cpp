@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lumaro: a tutor for arithmetic word problems. Starting the program loads the main window.
+#include "desktopidentity.h"
 #include "displaymode.h"
 #include "firstpaint.h"
 #include "learningwindows.h"
@@ -51,13 +52,13 @@ int RunShell(const QString &programFolder, Sound &sound, std::function<void()> a
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"Lumaro"_s);
+    SetDesktopIdentity();
     InstallChineseQtTexts(app);
 
     const QString programFolder = ExecutableFolder();
     QTextStream errorOutput(stderr);
     QtSoundOutput soundOutput;
-    WavePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
+    SoundFilePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
     // Looking through every sound file would hold up the first sight of the window.
     const int status = RunShell(programFolder, sound,
                                 [&] { ReportMissingProgramFiles(programFolder, errorOutput); });

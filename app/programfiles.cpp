@@ -31,7 +31,7 @@ QString MistakesName(int type)
 
 QString NarrationName(int type, int record)
 {
-    return u"\\jiangjie"_s + QString::number(type) + QString::number(record) + u".wav"_s;
+    return u"\\jiangjie"_s + QString::number(type) + QString::number(record) + u".ogg"_s;
 }
 
 bool IsReadableFile(const QString &path)
@@ -40,10 +40,15 @@ bool IsReadableFile(const QString &path)
     return info.isFile() && info.isReadable();
 }
 
+bool IsSoundName(const QString &name)
+{
+    return name.endsWith(u".wav"_s) || name.endsWith(u".ogg"_s);
+}
+
 bool IsPresent(const QString &programFolder, const QString &name)
 {
     const QString path = JoinProgramPath(programFolder, name);
-    return name.endsWith(u".wav"_s) ? WavePlayer::isWaveFile(path) : IsReadableFile(path);
+    return IsSoundName(name) ? SoundFilePlayer::looksPlayable(path) : IsReadableFile(path);
 }
 
 } // namespace

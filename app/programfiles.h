@@ -16,7 +16,9 @@ QStringList ProgramFileNames(const QString &programFolder);
 /// the explanations of each bank's typical mistakes.
 QStringList OptionalProgramFileNames();
 
-/// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a wave file.
+/// Those of ProgramFileNames that are missing, unreadable, or (for a sound) not a sound file
+/// the program can play, cut short, or damaged at either end. A narration file damaged in the
+/// middle is found only when it is played, and plays the alert sound then.
 QStringList MissingProgramFiles(const QString &programFolder);
 
 /// Writes one line per missing program file, naming its full path, and nothing when all are

@@ -63,7 +63,7 @@ QString ExampleLesson::nextCaption() const
 
 QString ExampleLesson::NarrationPath(const ProgramSettings &settings, int record)
 {
-    return settings.path(settings.ExampleSoundPrefix % QString::number(record) % u".wav"_s);
+    return settings.path(settings.ExampleSoundPrefix % QString::number(record) % u".ogg"_s);
 }
 
 void ExampleLesson::nextExample(const ProgramSettings &settings)

@@ -2,7 +2,9 @@
 #include "qtsoundoutput.h"
 
 #include <QAudioDevice>
+#include <QAudioOutput>
 #include <QMediaDevices>
+#include <QMediaPlayer>
 #include <QMutex>
 #include <QSoundEffect>
 #include <QThread>
@@ -17,10 +19,16 @@ constexpr int StopWaitMs = 1000;
 
 } // namespace
 
-/// The latest request not yet taken by the sound thread; an empty path stops the sound.
+/// One play request; an empty path stops the sound.
+struct SoundRequest {
+    QString Path;
+    SoundFormat Format = SoundFormat::Wave;
+};
+
+/// The latest request not yet taken by the sound thread.
 struct SoundRequests {
     QMutex Mutex;
-    std::optional<QString> Latest;
+    std::optional<SoundRequest> Latest;
     bool Posted = false;
 };
 
@@ -33,14 +41,14 @@ public:
 
     void takeLatest()
     {
-        std::optional<QString> path;
+        std::optional<SoundRequest> request;
         {
             const QMutexLocker lock(&m_requests->Mutex);
-            path.swap(m_requests->Latest);
+            request.swap(m_requests->Latest);
             m_requests->Posted = false;
         }
-        if (path)
-            play(*path);
+        if (request)
+            play(*request);
     }
 
     /// Ends the thread once Qt Multimedia has let go of everything it holds: it tears the
@@ -49,25 +57,51 @@ public:
     {
         delete m_effect;
         m_effect = nullptr;
+        delete m_player;
+        m_player = nullptr;
         QMetaObject::invokeMethod(
             this, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
     }
 
 private:
-    void play(const QString &path)
+    void play(const SoundRequest &request)
     {
         if (m_effect)
             m_effect->stop();
-        if (path.isEmpty() || QMediaDevices::defaultAudioOutput().isNull())
+        // Letting go of the source stops the narration and closes its stream on the audio
+        // server; a stopped player would keep it open.
+        if (m_player && !m_player->source().isEmpty())
+            m_player->setSource(QUrl());
+        if (request.Path.isEmpty() || QMediaDevices::defaultAudioOutput().isNull())
             return;
+        if (request.Format == SoundFormat::OggOpus)
+            playCompressed(request.Path);
+        else
+            playWave(request.Path);
+    }
+
+    void playWave(const QString &path)
+    {
         if (!m_effect)
             m_effect = new QSoundEffect(this);
         m_effect->setSource(QUrl::fromLocalFile(path));
         m_effect->play();
     }
 
+    // Made on first use: the interface sounds alone never load the media player's pipeline.
+    void playCompressed(const QString &path)
+    {
+        if (!m_player) {
+            m_player = new QMediaPlayer(this);
+            m_player->setAudioOutput(new QAudioOutput(m_player));
+        }
+        m_player->setSource(QUrl::fromLocalFile(path));
+        m_player->play();
+    }
+
     std::shared_ptr<SoundRequests> m_requests;
     QSoundEffect *m_effect = nullptr;
+    QMediaPlayer *m_player = nullptr;
 };
 
 QtSoundOutput::QtSoundOutput(QObject *parent)
@@ -100,22 +134,22 @@ bool QtSoundOutput::finish()
     return true;
 }
 
-void QtSoundOutput::start(const QString &wavePath)
+void QtSoundOutput::start(const QString &path, SoundFormat format)
 {
-    request(wavePath);
+    request(path, format);
 }
 
 void QtSoundOutput::stop()
 {
-    request(QString());
+    request(QString(), SoundFormat::Wave);
 }
 
-void QtSoundOutput::request(const QString &wavePath)
+void QtSoundOutput::request(const QString &path, SoundFormat format)
 {
     if (m_closing)
         return;
     const QMutexLocker lock(&m_requests->Mutex);
-    m_requests->Latest = wavePath;
+    m_requests->Latest = SoundRequest{path, format};
     if (m_requests->Posted)
         return;
     m_requests->Posted = true;

@@ -11,16 +11,17 @@ class QThread;
 class SoundWorker;
 struct SoundRequests;
 
-/// Plays wave files through Qt Multimedia, one at a time, on a thread of its own: a request
-/// only leaves word for that thread and never waits, even when the audio stack stalls (then
-/// only the latest request is kept). Without an audio device it stays silent.
+/// Plays sound files through Qt Multimedia, one at a time, on a thread of its own: wave files
+/// through QSoundEffect, which starts them at once, and Ogg Opus through a QMediaPlayer. A
+/// request only leaves word for that thread and never waits, even when the audio stack stalls
+/// (then only the latest request is kept). Without an audio device it stays silent.
 class QtSoundOutput final : public QObject, public SoundOutput {
     Q_OBJECT
 public:
     explicit QtSoundOutput(QObject *parent = nullptr);
     ~QtSoundOutput() override;
 
-    void start(const QString &wavePath) override;
+    void start(const QString &path, SoundFormat format) override;
     void stop() override;
 
     /// Ends the sound thread, waiting a moment at most; later requests are ignored. False
@@ -28,7 +29,7 @@ public:
     bool finish();
 
 private:
-    void request(const QString &wavePath);
+    void request(const QString &path, SoundFormat format);
 
     std::shared_ptr<SoundRequests> m_requests;
     QThread *m_thread;

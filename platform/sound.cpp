@@ -1,35 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound.h"
 
+#include "oggcheck.h"
 #include "regularfile.h"
 #include "wavecheck.h"
 
 #include <QFile>
 
-WavePlayer::WavePlayer(SoundOutput &output, QString alertPath)
+SoundFilePlayer::SoundFilePlayer(SoundOutput &output, QString alertPath)
     : m_output(output), m_alertPath(std::move(alertPath))
 {
 }
 
-void WavePlayer::play(const QString &path)
+void SoundFilePlayer::play(const QString &path)
 {
     if (path.isEmpty()) {
         m_output.stop();
         return;
     }
-    if (isWaveFile(path)) {
-        m_output.start(path);
-        return;
-    }
-    if (isWaveFile(m_alertPath)) {
-        m_output.start(m_alertPath);
-        return;
+    for (const QString &candidate : {path, m_alertPath}) {
+        if (const std::optional<SoundFormat> format = playableFormat(candidate)) {
+            m_output.start(candidate, *format);
+            return;
+        }
     }
     m_output.stop();
 }
 
-bool WavePlayer::isWaveFile(const QString &path)
+bool SoundFilePlayer::looksPlayable(const QString &path)
 {
     QFile file;
-    return OpenRegularFile(file, path) && IsPlayableWave(file);
+    if (!OpenRegularFile(file, path))
+        return false;
+    const QByteArray magic = file.peek(4);
+    return (magic == "RIFF" && IsPlayableWave(file)) ||
+           (magic == "OggS" && HasWholeOggOpusEnds(file));
+}
+
+std::optional<SoundFormat> SoundFilePlayer::playableFormat(const QString &path)
+{
+    QFile file;
+    if (!OpenRegularFile(file, path))
+        return std::nullopt;
+    const QByteArray magic = file.peek(4);
+    if (magic == "RIFF")
+        return IsPlayableWave(file) ? std::optional(SoundFormat::Wave) : std::nullopt;
+    if (magic == "OggS")
+        return IsPlayableOggOpus(file) ? std::optional(SoundFormat::OggOpus) : std::nullopt;
+    return std::nullopt;
 }

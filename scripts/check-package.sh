@@ -61,15 +61,15 @@ fi
 # one checksum and one narration file, started through a link from elsewhere.
 copy=$work/copy
 cp -r "$program_dir" "$copy"
-rm "$copy/tm3.dat" "$copy/tm4.sha256" "$copy/jiangjie12.wav"
+rm "$copy/tm3.dat" "$copy/tm4.sha256" "$copy/jiangjie12.ogg"
 mkdir "$work/bin"
 ln -s "$copy/lumaro" "$work/bin/lumaro"
 report=$(start_program "$work/bin/lumaro")
 expected="Lumaro：程序文件夹中缺少文件 $copy/tm3.dat
 Lumaro：程序文件夹中缺少文件 $copy/tm4.sha256
-Lumaro：程序文件夹中缺少文件 $copy/jiangjie12.wav"
+Lumaro：程序文件夹中缺少文件 $copy/jiangjie12.ogg"
 [ "$(grep '缺少' <<<"$report" | sort)" = "$(sort <<<"$expected")" ] ||
-    fail "a copy lacking tm3.dat, tm4.sha256 and jiangjie12.wav reported: $report"
+    fail "a copy lacking tm3.dat, tm4.sha256 and jiangjie12.ogg reported: $report"
 
 # A bank changed after it was built, in bytes that still read as GBK, is named by the check.
 printf '\260\241' | dd of="$copy/tm1.dat" bs=1 seek=470 conv=notrunc 2>/dev/null
@@ -78,10 +78,23 @@ if "$copy/lumaro-bank" check "$copy/tm1.dat" >"$work/damaged.out" 2>&1 ||
     fail "a damaged tm1.dat passed lumaro-bank check: $(cat "$work/damaged.out")"
 fi
 
+# The narration ships as Ogg Opus only; the short interface sounds stay wave files.
+narration=$(compgen -G "$program_dir/jiangjie*.ogg" | wc -l)
+[ "$narration" -ge 5 ] || fail "only $narration narration files in Ogg Opus"
+! compgen -G "$program_dir/jiangjie*.wav" >/dev/null || fail "narration shipped as wave files"
+file -b "$program_dir/jiangjie11.ogg" | grep -q 'Ogg data, Opus audio' ||
+    fail "jiangjie11.ogg is not Ogg Opus: $(file -b "$program_dir/jiangjie11.ogg")"
+
+# Sound comes out through PulseAudio's interface, which one of these provides.
+[ "$(dpkg-deb -f "$deb" Recommends)" = "pulseaudio | pipewire-pulse" ] ||
+    fail "the package does not recommend a sound server"
+grep -qx 'StartupWMClass=Lumaro' "$root/usr/share/applications/org.lumaro.Lumaro.desktop" ||
+    fail "the menu entry does not name the windows' class"
+
 desktop-file-validate "$root/usr/share/applications/org.lumaro.Lumaro.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.lumaro.Lumaro.metainfo.xml" >/dev/null ||
     fail "appstreamcli validate failed"
-for size in 48 64 128 256; do
+for size in 16 22 32 48 64 128 256; do
     [ "$(identify -format %wx%h "$root/usr/share/icons/hicolor/${size}x${size}/apps/org.lumaro.Lumaro.png")" = "${size}x${size}" ] ||
         fail "the ${size}px icon is not ${size}x${size}"
 done

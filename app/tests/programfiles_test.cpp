@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "oggpages.h"
 #include "programfiles.h"
 #include "programsettings.h"
 
@@ -57,8 +58,8 @@ bool LayOutProgramFolder(const QDir &dir)
                     QByteArray(Records[t] * RecordBytes, ' '));
         ok &= Write(dir.filePath(u"tm"_s + type + u".sha256"_s), "checksum");
         for (int k = 1; k <= Records[t]; ++k)
-            ok &=
-                Write(dir.filePath(u"jiangjie"_s + type + QString::number(k) + u".wav"_s), Wave());
+            ok &= Write(dir.filePath(u"jiangjie"_s + type + QString::number(k) + u".ogg"_s),
+                        OggPages::Whole().bytes());
     }
     for (const QString &sound : {u"ptq"_s, u"dui"_s, u"zhadan"_s, u"alert"_s})
         ok &= Write(dir.filePath(sound + u".wav"_s), Wave());
@@ -87,16 +88,21 @@ void ProgramFilesTest::whatIsMissingIsNamed_data()
     QTest::newRow("a bank's checksum")
         << u"tm4.sha256"_s << QByteArray() << QStringList{u"\\tm4.sha256"_s};
     QTest::newRow("the first narration")
-        << u"jiangjie21.wav"_s << QByteArray() << QStringList{u"\\jiangjie21.wav"_s};
+        << u"jiangjie21.ogg"_s << QByteArray() << QStringList{u"\\jiangjie21.ogg"_s};
     QTest::newRow("the closing words, the last record's")
-        << u"jiangjie54.wav"_s << QByteArray() << QStringList{u"\\jiangjie54.wav"_s};
+        << u"jiangjie54.ogg"_s << QByteArray() << QStringList{u"\\jiangjie54.ogg"_s};
+    QTest::newRow("a narration cut short")
+        << u"jiangjie32.ogg"_s << OggPages::Whole().bytes().left(3000)
+        << QStringList{u"\\jiangjie32.ogg"_s};
+    QTest::newRow("a narration left as a wave file")
+        << u"jiangjie31.ogg"_s << Wave() << QStringList();
     QTest::newRow("the title music") << u"ptq.wav"_s << QByteArray() << QStringList{u"\\ptq.wav"_s};
     QTest::newRow("a sound that is no wave file")
         << u"dui.wav"_s << QByteArray("not a sound") << QStringList{u"\\dui.wav"_s};
     QTest::newRow("an empty alert sound")
         << u"alert.wav"_s << QByteArray("") << QStringList{u"\\alert.wav"_s};
     QTest::newRow("a bank grown by a record wants its narration")
-        << u"tm1.dat"_s << QByteArray(4 * RecordBytes, ' ') << QStringList{u"\\jiangjie14.wav"_s};
+        << u"tm1.dat"_s << QByteArray(4 * RecordBytes, ' ') << QStringList{u"\\jiangjie14.ogg"_s};
     QTest::newRow("a bank shorter than a record asks for no narration")
         << u"tm2.dat"_s << QByteArray(RecordBytes - 1, ' ') << QStringList();
 }

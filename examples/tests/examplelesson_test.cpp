@@ -118,7 +118,7 @@ void ExampleLessonTest::showsTheIntroductionThenTheExamplesThenTheClosingWords()
     QCOMPARE(lines(m_surface), QStringList{u"例题讲解结束"_s});
     // The last record's narration says the closing words.
     QCOMPARE(m_sound.played.size(), 5);
-    QVERIFY(m_sound.played.last().endsWith(u"jiangjie15.wav"_s));
+    QVERIFY(m_sound.played.last().endsWith(u"jiangjie15.ogg"_s));
 }
 
 void ExampleLessonTest::endsOnReachingTheLastRecord_data()
@@ -329,11 +329,11 @@ void ExampleLessonTest::requestsTheNarrationOfEachRecord_data()
         const QString prefix = u"jiangjie%1"_s.arg(type);
         QStringList files;
         for (int record = 1; record <= 4; ++record)
-            files.append(prefix + QString::number(record) + u".wav"_s);
+            files.append(prefix + QString::number(record) + u".ogg"_s);
         QTest::addRow("type %d", type) << type << u"\\"_s + prefix << files;
     }
     QTest::newRow("no prefix") << 3 << QString()
-                               << QStringList{u"1.wav"_s, u"2.wav"_s, u"3.wav"_s, u"4.wav"_s};
+                               << QStringList{u"1.ogg"_s, u"2.ogg"_s, u"3.ogg"_s, u"4.ogg"_s};
 }
 
 void ExampleLessonTest::requestsTheNarrationOfEachRecord()

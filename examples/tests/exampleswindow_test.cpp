@@ -165,7 +165,7 @@ void ExamplesWindowTest::writesAnExampleWhileItsNarrationPlays()
     QPushButton *next = button(u"Command1"_s);
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(m_services.sound.played, QStringList{m_host.programSettings.ProgramFolder +
-                                                  QDir::separator() + u"jiangjie21.wav"_s});
+                                                  QDir::separator() + u"jiangjie21.ogg"_s});
     QVERIFY(timer(u"Timer1"_s)->isActive());
     QVERIFY(!timer(u"Timer2"_s)->isActive());
     QVERIFY(!next->isEnabled());
@@ -190,7 +190,7 @@ void ExamplesWindowTest::writesAnExampleWhileItsNarrationPlays()
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(m_window->lesson().exampleNo(), 2);
     QCOMPARE(m_services.sound.played.size(), 2);
-    QVERIFY(m_services.sound.played.last().endsWith(u"jiangjie22.wav"_s));
+    QVERIFY(m_services.sound.played.last().endsWith(u"jiangjie22.ogg"_s));
 }
 
 void ExamplesWindowTest::theClosingWordsLeaveOnlyTheWaysOut()

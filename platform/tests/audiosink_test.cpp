@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioOutput>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QMediaPlayer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSoundEffect>
@@ -41,14 +43,35 @@ int playingStreams()
     return int(pactl.readAllStandardOutput().count('\n'));
 }
 
-/// A narration cut short as by head -c 1000: its header promises samples it lacks.
-QString cutShort(const QTemporaryDir &dir)
+/// The streams the audio server is playing now, by the media names their players gave them.
+QStringList playingMedia()
 {
-    QFile whole(shipped(u"jiangjie11.wav"_s));
-    QFile cut(dir.filePath(u"ptq.wav"_s));
+    QProcess pactl;
+    pactl.start(u"pactl"_s, {u"list"_s, u"sink-inputs"_s});
+    if (!pactl.waitForFinished(5000) || pactl.exitCode() != 0)
+        return {u"pactl failed"_s};
+    QStringList names;
+    for (const QString &line : QString::fromUtf8(pactl.readAllStandardOutput()).split(u'\n')) {
+        if (line.trimmed().startsWith(u"media.name = "_s))
+            names << line.trimmed().sliced(13);
+    }
+    return names;
+}
+
+/// A shipped sound cut short as by head -c 1000: a wave header promising samples it lacks,
+/// or Ogg pages that end half way.
+QString cutShort(const QTemporaryDir &dir, const QString &name)
+{
+    QFile whole(shipped(name));
+    QFile cut(dir.filePath(name));
     if (whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly))
         cut.write(whole.read(1000));
     return cut.fileName();
+}
+
+QString cutShort(const QTemporaryDir &dir)
+{
+    return cutShort(dir, u"ptq.wav"_s);
 }
 
 } // namespace
@@ -60,6 +83,9 @@ private Q_SLOTS:
     void everyShippedSoundIsAcceptedAndLoads();
     void aPlayedSoundReachesTheServerAndStops();
     void aCutShortSoundIsNeverHandedToTheServer();
+    void eachFormatCutsTheOtherOff();
+    void theNarrationPlaysThroughTheMediaPlayer();
+    void aDamagedNarrationDoesNotHoldUpTheNext();
     void aStalledAudioStackNeverBlocksTheWindow();
 };
 
@@ -74,11 +100,25 @@ void AudioSinkTest::initTestCase()
 // the program ships: a sound refused is a sound the pupil never hears.
 void AudioSinkTest::everyShippedSoundIsAcceptedAndLoads()
 {
+    const QStringList narration =
+        QDir(QStringLiteral(LUMARO_BIN_DIR)).entryList({u"*.ogg"_s}, QDir::Files, QDir::Name);
+    QVERIFY(narration.contains(u"jiangjie11.ogg"_s));
+    for (const QString &name : narration) {
+        QCOMPARE(SoundFilePlayer::playableFormat(shipped(name)),
+                 std::optional(SoundFormat::OggOpus));
+        QMediaPlayer player;
+        QAudioOutput audio;
+        player.setAudioOutput(&audio);
+        player.setSource(QUrl::fromLocalFile(shipped(name)));
+        QTRY_VERIFY2_WITH_TIMEOUT(player.mediaStatus() == QMediaPlayer::LoadedMedia,
+                                  qPrintable(name), 10000);
+        QVERIFY2(player.duration() > 1000, qPrintable(name));
+    }
     const QStringList names =
         QDir(QStringLiteral(LUMARO_BIN_DIR)).entryList({u"*.wav"_s}, QDir::Files, QDir::Name);
     QVERIFY(names.contains(u"dui.wav"_s) && names.contains(u"alert.wav"_s));
     for (const QString &name : names) {
-        QVERIFY2(WavePlayer::isWaveFile(shipped(name)), qPrintable(name));
+        QCOMPARE(SoundFilePlayer::playableFormat(shipped(name)), std::optional(SoundFormat::Wave));
         QSoundEffect effect;
         QSignalSpy loaded(&effect, &QSoundEffect::statusChanged);
         effect.setSource(QUrl::fromLocalFile(shipped(name)));
@@ -91,12 +131,12 @@ void AudioSinkTest::everyShippedSoundIsAcceptedAndLoads()
 void AudioSinkTest::aPlayedSoundReachesTheServerAndStops()
 {
     QtSoundOutput output;
-    WavePlayer player(output, shipped(u"alert.wav"_s));
-    player.play(shipped(u"jiangjie11.wav"_s));
+    SoundFilePlayer player(output, shipped(u"alert.wav"_s));
+    player.play(shipped(u"jiangjie11.ogg"_s));
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, 10000);
     player.play(QString());
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 0, 10000);
-    player.play(shipped(u"jiangjie11.wav"_s));
+    player.play(shipped(u"jiangjie11.ogg"_s));
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, 10000);
     // Finishing silences the sound, and with the sound thread gone nothing plays any more.
     QVERIFY(output.finish());
@@ -110,12 +150,65 @@ void AudioSinkTest::aCutShortSoundIsNeverHandedToTheServer()
 {
     QTemporaryDir dir;
     QtSoundOutput output;
-    WavePlayer player(output, shipped(u"alert.wav"_s));
-    player.play(cutShort(dir));
+    SoundFilePlayer player(output, shipped(u"alert.wav"_s));
+    for (const QString &name : {u"ptq.wav"_s, u"jiangjie11.ogg"_s}) {
+        const QString cut = cutShort(dir, name);
+        QVERIFY(!SoundFilePlayer::isPlayableFile(cut));
+        player.play(cut);
+        QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, 10000);
+        player.play(shipped(u"dui.wav"_s));
+        player.play(QString());
+        QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 0, 10000);
+    }
+}
+
+// The interface sounds and the narration come out of two players; still only one sound plays.
+void AudioSinkTest::eachFormatCutsTheOtherOff()
+{
+    QtSoundOutput output;
+    SoundFilePlayer player(output, shipped(u"alert.wav"_s));
+    player.play(shipped(u"jiangjie11.ogg"_s));
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, 10000);
-    player.play(shipped(u"dui.wav"_s));
+    const QStringList narration = playingMedia();
+    player.play(shipped(u"ptq.wav"_s));
+    QTRY_VERIFY_WITH_TIMEOUT(playingMedia().size() == 1 && playingMedia() != narration, 10000);
+    const QStringList music = playingMedia();
+    player.play(shipped(u"jiangjie12.ogg"_s));
+    QTRY_VERIFY_WITH_TIMEOUT(playingMedia().size() == 1 && playingMedia() != music, 10000);
     player.play(QString());
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 0, 10000);
+}
+
+// What the sound thread does with the narration, step by step where a test can see it: the
+// media player reaches the playing state on the server and its position moves on.
+void AudioSinkTest::theNarrationPlaysThroughTheMediaPlayer()
+{
+    QMediaPlayer player;
+    QAudioOutput audio;
+    player.setAudioOutput(&audio);
+    player.setSource(QUrl::fromLocalFile(shipped(u"jiangjie11.ogg"_s)));
+    player.play();
+    QTRY_COMPARE_WITH_TIMEOUT(player.playbackState(), QMediaPlayer::PlayingState, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(player.position() > 300, 10000);
+    QCOMPARE(player.error(), QMediaPlayer::NoError);
+    QCOMPARE(playingStreams(), 1);
+    // Stopped, the player keeps its stream, paused; without a source it closes it.
+    player.setSource(QUrl());
+    QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 0, 10000);
+}
+
+// Should a damaged narration slip past the check, the media player gives up on it, and the
+// next request plays as ever.
+void AudioSinkTest::aDamagedNarrationDoesNotHoldUpTheNext()
+{
+    QTemporaryDir dir;
+    QtSoundOutput output;
+    output.start(cutShort(dir, u"jiangjie11.ogg"_s), SoundFormat::OggOpus);
+    output.start(shipped(u"jiangjie12.ogg"_s), SoundFormat::OggOpus);
+    QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, 10000);
+    output.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 0, 10000);
+    QVERIFY(output.finish());
 }
 
 // A cut-short file handed straight to Qt Multimedia, followed by another sound, once left the
@@ -126,23 +219,23 @@ void AudioSinkTest::aStalledAudioStackNeverBlocksTheWindow()
     stalledStackLeft = true;
     QTemporaryDir dir;
     auto output = std::make_unique<QtSoundOutput>();
-    output->start(shipped(u"jiangjie11.wav"_s));
+    output->start(shipped(u"jiangjie11.ogg"_s), SoundFormat::OggOpus);
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, 10000);
     // The narration stops once the sound thread has taken the cut file.
-    output->start(cutShort(dir));
+    output->start(cutShort(dir), SoundFormat::Wave);
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 0, 10000);
 
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 50; ++i) {
-        output->start(shipped(u"dui.wav"_s));
+        output->start(shipped(u"dui.wav"_s), SoundFormat::Wave);
         QCoreApplication::processEvents();
         output->stop();
     }
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     clock.restart();
     output->finish();
-    output->start(shipped(u"dui.wav"_s));
+    output->start(shipped(u"jiangjie11.ogg"_s), SoundFormat::OggOpus);
     output.reset();
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
 }

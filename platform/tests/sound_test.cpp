@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "oggpages.h"
 #include "qtsoundoutput.h"
 #include "sound.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -78,9 +81,14 @@ struct WaveBytes {
 };
 
 struct RecordingOutput final : SoundOutput {
-    void start(const QString &wavePath) override { calls.append(u"start "_s + wavePath); }
+    void start(const QString &path, SoundFormat format) override
+    {
+        calls.append(u"start "_s + path);
+        formats.append(format);
+    }
     void stop() override { calls.append(u"stop"_s); }
     QStringList calls;
+    QList<SoundFormat> formats;
 };
 
 } // namespace
@@ -96,6 +104,12 @@ private Q_SLOTS:
     void waveFilesAreRecognisedByTheirHeader();
     void onlyWholePlayableWavesAreHandedOn_data();
     void onlyWholePlayableWavesAreHandedOn();
+    void onlyWholeOggOpusFilesAreHandedOn_data();
+    void onlyWholeOggOpusFilesAreHandedOn();
+    void aQuickLookChecksBothEnds_data();
+    void aQuickLookChecksBothEnds();
+    void eachFormatIsToldByItsContent_data();
+    void eachFormatIsToldByItsContent();
     void aFifoIsNoWaveFile();
     void playingNeverBlocksEvenWithoutADevice();
 
@@ -111,6 +125,11 @@ void SoundTest::initTestCase()
     writeWave(file(u"alert.wav"_s));
     writeText(file(u"tm1.dat"_s), QByteArray(470, ' '));
     writeText(file(u"fake.wav"_s), "RIFF....AVI LIST");
+    writeText(file(u"jiangjie13.ogg"_s), OggPages::Whole().bytes());
+    OggPages cut = OggPages::Whole();
+    cut.pages.removeLast();
+    writeText(file(u"jiangjie14.ogg"_s), cut.bytes());
+    writeText(file(u"oggs.wav"_s), OggPages::Whole().bytes());
     QVERIFY(QDir(m_folder.path()).mkdir(u"folder.wav"_s));
 }
 
@@ -128,6 +147,9 @@ void SoundTest::aRequestPlaysTheRightFile_data()
     QTest::newRow("click sound d:\\") << u"d:\\"_s << true << u"alert.wav"_s;
     QTest::newRow("no alert either: silence") << u"ptq.wav"_s << false << QString();
     QTest::newRow("wave without alert") << u"dui.wav"_s << false << u"dui.wav"_s;
+    QTest::newRow("narration") << u"jiangjie13.ogg"_s << true << u"jiangjie13.ogg"_s;
+    QTest::newRow("narration cut short: alert") << u"jiangjie14.ogg"_s << true << u"alert.wav"_s;
+    QTest::newRow("narration missing: alert") << u"jiangjie15.ogg"_s << true << u"alert.wav"_s;
 }
 
 void SoundTest::aRequestPlaysTheRightFile()
@@ -136,7 +158,7 @@ void SoundTest::aRequestPlaysTheRightFile()
     QFETCH(bool, alertExists);
     QFETCH(QString, started);
     RecordingOutput output;
-    WavePlayer player(output, file(alertExists ? u"alert.wav"_s : u"missing-alert.wav"_s));
+    SoundFilePlayer player(output, file(alertExists ? u"alert.wav"_s : u"missing-alert.wav"_s));
     const bool inFolder = !request.isEmpty() && !request.contains(u':');
     player.play(inFolder ? file(request) : request);
     const QString call = started.isEmpty() ? u"stop"_s : u"start "_s + file(started);
@@ -146,7 +168,7 @@ void SoundTest::aRequestPlaysTheRightFile()
 void SoundTest::eachRequestReplacesTheLast()
 {
     RecordingOutput output;
-    WavePlayer player(output, file(u"alert.wav"_s));
+    SoundFilePlayer player(output, file(u"alert.wav"_s));
     player.play(file(u"dui.wav"_s));
     player.play(u"d:\\"_s);
     player.play(QString());
@@ -169,7 +191,7 @@ void SoundTest::waveFilesAreRecognisedByTheirHeader()
 {
     QFETCH(QString, name);
     QFETCH(bool, isWave);
-    QCOMPARE(WavePlayer::isWaveFile(file(name)), isWave);
+    QCOMPARE(SoundFilePlayer::isPlayableFile(file(name)), isWave);
 }
 
 // The output is handed only files it can play whole: one cut short (its header promising
@@ -239,11 +261,245 @@ void SoundTest::onlyWholePlayableWavesAreHandedOn()
     QFETCH(QByteArray, bytes);
     QFETCH(bool, playable);
     writeText(file(u"test.wav"_s), bytes);
-    QCOMPARE(WavePlayer::isWaveFile(file(u"test.wav"_s)), playable);
+    QCOMPARE(SoundFilePlayer::isPlayableFile(file(u"test.wav"_s)), playable);
     RecordingOutput output;
-    WavePlayer player(output, file(u"alert.wav"_s));
+    SoundFilePlayer player(output, file(u"alert.wav"_s));
     player.play(file(u"test.wav"_s));
     QCOMPARE(output.calls.value(0), u"start "_s + file(playable ? u"test.wav"_s : u"alert.wav"_s));
+}
+
+namespace {
+
+OggPages Spoilt(const std::function<void(OggPages &)> &spoil)
+{
+    OggPages ogg = OggPages::Whole();
+    spoil(ogg);
+    return ogg;
+}
+
+QByteArray SpoiltBytes(const std::function<void(QByteArray &)> &spoil)
+{
+    QByteArray bytes = OggPages::Whole().bytes();
+    spoil(bytes);
+    return bytes;
+}
+
+// A whole stream of about 17 MiB: pages of 255 packets of 255 bytes.
+QByteArray HugeOgg()
+{
+    OggPages ogg = OggPages::Whole();
+    const OggPages::Page last = ogg.pages.takeLast();
+    QByteArray bytes = ogg.bytes();
+    OggPages::Page page = last;
+    page.Flags = 0;
+    page.Packets = QList<QByteArray>(255, QByteArray(200, 'x'));
+    while (bytes.size() < 17 * 1024 * 1024) {
+        page.Sequence = ogg.pages.back().Sequence + 1;
+        page.Granule += 48000;
+        ogg.pages.append(page);
+        bytes += OggPages::PageBytes(page);
+    }
+    page.Sequence += 1;
+    page.Granule += 48000;
+    page.Flags = 0x04;
+    return bytes + OggPages::PageBytes(page);
+}
+
+} // namespace
+
+// The narration's Ogg pages are walked before the output gets them: a file cut short, spoilt
+// anywhere, or never closed would leave the media player waiting or stopping half way.
+void SoundTest::onlyWholeOggOpusFilesAreHandedOn_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("playable");
+    const QByteArray whole = OggPages::Whole().bytes();
+    QTest::newRow("whole") << whole << true;
+    QTest::newRow("cut short as by head -c") << whole.left(whole.size() - 100) << false;
+    QTest::newRow("cut inside the first page") << whole.left(20) << false;
+    QTest::newRow("last page lost")
+        << Spoilt([](OggPages &o) { o.pages.removeLast(); }).bytes() << false;
+    QTest::newRow("a byte changed")
+        << SpoiltBytes([](QByteArray &b) { b[b.size() / 2] = char(b[b.size() / 2] ^ 1); }) << false;
+    QTest::newRow("checksum wrong")
+        << Spoilt([](OggPages &o) { o.pages[3].BadCrc = true; }).bytes() << false;
+    QTest::newRow("capture pattern spoilt")
+        << SpoiltBytes([](QByteArray &b) { b[b.indexOf("OggS", 100) + 3] = 'T'; }) << false;
+    QTest::newRow("a page missing")
+        << Spoilt([](OggPages &o) { o.pages.removeAt(3); }).bytes() << false;
+    QTest::newRow("pages swapped")
+        << Spoilt([](OggPages &o) { o.pages.swapItemsAt(2, 3); }).bytes() << false;
+    QTest::newRow("a page of another stream")
+        << Spoilt([](OggPages &o) { o.pages[3].Serial = 7; }).bytes() << false;
+    QTest::newRow("bytes after the last page") << whole + QByteArray(10, '\0') << false;
+    QTest::newRow("a page after the last page")
+        << whole + OggPages::PageBytes(OggPages::Whole().pages[2]) << false;
+    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().Flags = 0; }).bytes()
+                                  << false;
+    QTest::newRow("closed twice") << Spoilt([](OggPages &o) { o.pages[2].Flags = 0x04; }).bytes()
+                                  << false;
+    QTest::newRow("granule runs backwards")
+        << Spoilt([](OggPages &o) { o.pages[3].Granule = 100; }).bytes() << false;
+    QTest::newRow("no sound past the pre-skip")
+        << Spoilt([](OggPages &o) {
+               for (qsizetype i = 2; i < o.pages.size(); ++i)
+                   o.pages[i].Granule = OggPages::PreSkip;
+           }).bytes()
+        << false;
+    QTest::newRow("last page without granule")
+        << Spoilt([](OggPages &o) { o.pages.back().Granule = -1; }).bytes() << false;
+    QTest::newRow("tags page with a granule")
+        << Spoilt([](OggPages &o) { o.pages[1].Granule = 960; }).bytes() << false;
+    QTest::newRow("no tags") << Spoilt([](OggPages &o) {
+                                    o.pages[1].Packets = {"OpusTagz12345678"};
+                                }).bytes()
+                             << false;
+    QTest::newRow("only the headers") << Spoilt([](OggPages &o) {
+                                             o.pages.resize(2);
+                                             o.pages[1].Flags = 0x04;
+                                         }).bytes()
+                                      << false;
+    QTest::newRow("head and tags share the first page")
+        << Spoilt([](OggPages &o) {
+               o.pages[0].Packets.append(o.pages.takeAt(1).Packets);
+               for (qsizetype i = 1; i < o.pages.size(); ++i)
+                   --o.pages[i].Sequence;
+           }).bytes()
+        << false;
+    QTest::newRow("first page not flagged as first")
+        << Spoilt([](OggPages &o) { o.pages[0].Flags = 0; }).bytes() << false;
+    QTest::newRow("second page flagged as first")
+        << Spoilt([](OggPages &o) { o.pages[1].Flags = 0x02; }).bytes() << false;
+    QTest::newRow("Vorbis, not Opus")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
+        << false;
+    QTest::newRow("version 2.0 of the header")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0][8] = 0x20; }).bytes() << false;
+    QTest::newRow("version 0") << Spoilt([](OggPages &o) { o.pages[0].Packets[0][8] = 0; }).bytes()
+                               << false;
+    QTest::newRow("head cut short")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].chop(1); }).bytes() << false;
+    QTest::newRow("no channels") << Spoilt([](OggPages &o) {
+                                        o.pages[0].Packets[0][9] = 0;
+                                    }).bytes()
+                                 << false;
+    QTest::newRow("stereo") << Spoilt([](OggPages &o) { o.pages[0].Packets[0][9] = 2; }).bytes()
+                            << true;
+    QTest::newRow("three channels without a layout")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0][9] = 3; }).bytes() << false;
+    QTest::newRow("5.1 with its layout")
+        << Spoilt([](OggPages &o) {
+               QByteArray &head = o.pages[0].Packets[0];
+               head[9] = 6;
+               head[18] = 1;
+               head += QByteArray("\x04\x02\x00\x04\x01\x02\x03\x05", 8);
+           }).bytes()
+        << true;
+    QTest::newRow("5.1 without its layout") << Spoilt([](OggPages &o) {
+                                                   QByteArray &head = o.pages[0].Packets[0];
+                                                   head[9] = 6;
+                                                   head[18] = 1;
+                                               }).bytes()
+                                            << false;
+    QTest::newRow("unknown channel family")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0][18] = char(255); }).bytes() << false;
+    const QByteArray longPacket(2 * 255, 'p');
+    QTest::newRow("a packet across two pages") << Spoilt([&](OggPages &o) {
+                                                      o.pages[2].Packets.append(longPacket);
+                                                      o.pages[2].LastPacketGoesOn = true;
+                                                      o.pages[3].Flags = 0x01;
+                                                      o.pages[3].Packets.prepend(QByteArray());
+                                                  }).bytes()
+                                               << true;
+    QTest::newRow("a continued page not flagged") << Spoilt([&](OggPages &o) {
+                                                         o.pages[2].Packets.append(longPacket);
+                                                         o.pages[2].LastPacketGoesOn = true;
+                                                         o.pages[3].Packets.prepend(QByteArray());
+                                                     }).bytes()
+                                                  << false;
+    QTest::newRow("flagged as continued after a whole packet")
+        << Spoilt([](OggPages &o) { o.pages[3].Flags = 0x01; }).bytes() << false;
+    QTest::newRow("closed inside a packet") << Spoilt([&](OggPages &o) {
+                                                   o.pages.back().Packets.append(longPacket);
+                                                   o.pages.back().LastPacketGoesOn = true;
+                                               }).bytes()
+                                            << false;
+    QTest::newRow("too large to check at once") << HugeOgg() << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void SoundTest::onlyWholeOggOpusFilesAreHandedOn()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, playable);
+    writeText(file(u"test.ogg"_s), bytes);
+    QCOMPARE(SoundFilePlayer::isPlayableFile(file(u"test.ogg"_s)), playable);
+    RecordingOutput output;
+    SoundFilePlayer player(output, file(u"alert.wav"_s));
+    player.play(file(u"test.ogg"_s));
+    QCOMPARE(output.calls.value(0), u"start "_s + file(playable ? u"test.ogg"_s : u"alert.wav"_s));
+}
+
+// The start-up report looks over every narration file at once: it reads the first and the last
+// page only, and misses a page spoilt in the middle, which the full check refuses at play time.
+void SoundTest::aQuickLookChecksBothEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("looksPlayable");
+    const QByteArray whole = OggPages::Whole().bytes();
+    QTest::newRow("whole") << whole << true;
+    QTest::newRow("a wave file") << WaveBytes().bytes() << true;
+    QTest::newRow("a wave file cut short") << WaveBytes().bytes().left(1000) << false;
+    QTest::newRow("cut short as by head -c") << whole.left(whole.size() - 100) << false;
+    QTest::newRow("last page lost")
+        << Spoilt([](OggPages &o) { o.pages.removeLast(); }).bytes() << false;
+    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().Flags = 0; }).bytes()
+                                  << false;
+    QTest::newRow("last page's checksum wrong")
+        << Spoilt([](OggPages &o) { o.pages.back().BadCrc = true; }).bytes() << false;
+    QTest::newRow("last page of another stream")
+        << Spoilt([](OggPages &o) { o.pages.back().Serial = 7; }).bytes() << false;
+    QTest::newRow("no sound past the pre-skip")
+        << Spoilt([](OggPages &o) { o.pages.back().Granule = OggPages::PreSkip; }).bytes() << false;
+    QTest::newRow("bytes after the last page") << whole + QByteArray(10, '\0') << false;
+    QTest::newRow("the capture pattern inside the last page")
+        << Spoilt([](OggPages &o) { o.pages.back().Packets.append("OggS and more"); }).bytes()
+        << true;
+    QTest::newRow("Vorbis, not Opus")
+        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
+        << false;
+    QTest::newRow("spoilt in the middle: found only when played")
+        << Spoilt([](OggPages &o) { o.pages[3].BadCrc = true; }).bytes() << true;
+    QTest::newRow("empty file") << QByteArray() << false;
+}
+
+void SoundTest::aQuickLookChecksBothEnds()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, looksPlayable);
+    writeText(file(u"quick.ogg"_s), bytes);
+    QCOMPARE(SoundFilePlayer::looksPlayable(file(u"quick.ogg"_s)), looksPlayable);
+}
+
+// The output plays a wave file and Ogg Opus each its own way; the content decides, not the name.
+void SoundTest::eachFormatIsToldByItsContent_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<SoundFormat>("format");
+    QTest::newRow("wave") << u"dui.wav"_s << SoundFormat::Wave;
+    QTest::newRow("Ogg Opus") << u"jiangjie13.ogg"_s << SoundFormat::OggOpus;
+    QTest::newRow("Ogg Opus named .wav") << u"oggs.wav"_s << SoundFormat::OggOpus;
+}
+
+void SoundTest::eachFormatIsToldByItsContent()
+{
+    QFETCH(QString, name);
+    QFETCH(SoundFormat, format);
+    QCOMPARE(SoundFilePlayer::playableFormat(file(name)), std::optional(format));
+    RecordingOutput output;
+    SoundFilePlayer player(output, file(u"alert.wav"_s));
+    player.play(file(name));
+    QCOMPARE(output.formats, QList<SoundFormat>{format});
 }
 
 // A FIFO named like a sound would block a plain open() until someone writes to it.
@@ -251,17 +507,18 @@ void SoundTest::aFifoIsNoWaveFile()
 {
     const QString fifo = file(u"fifo.wav"_s);
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    QVERIFY(!WavePlayer::isWaveFile(fifo));
+    QVERIFY(!SoundFilePlayer::isPlayableFile(fifo));
 }
 
 void SoundTest::playingNeverBlocksEvenWithoutADevice()
 {
     QtSoundOutput output;
-    WavePlayer player(output, file(u"alert.wav"_s));
+    SoundFilePlayer player(output, file(u"alert.wav"_s));
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 50; ++i) {
         player.play(file(u"dui.wav"_s));
+        player.play(file(u"jiangjie13.ogg"_s));
         player.play(u"d:\\"_s);
         player.play(QString());
     }

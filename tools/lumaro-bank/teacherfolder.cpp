@@ -82,7 +82,7 @@ bool ReadTeacherBanks(const QStringList &sources, TeacherBanks &banks, QTextStre
 int TypeOfFile(const QString &name)
 {
     static const QRegularExpression typed(
-        u"^(?:tm([1-5])\\.(?:dat|sha256)|jiangjie([1-5])\\d+\\.wav)$"_s);
+        u"^(?:tm([1-5])\\.(?:dat|sha256|mistakes\\.txt)|jiangjie([1-5])\\d+\\.(?:ogg|wav))$"_s);
     const QRegularExpressionMatch match = typed.match(name);
     if (!match.hasMatch())
         return 0;
@@ -179,12 +179,14 @@ bool WriteTeacherBanks(const QString &folder, const TeacherBanks &banks, QTextSt
     return true;
 }
 
+// The player goes by a sound file's content, not its name: a silent wave under the narration's
+// name plays as silence.
 bool WriteSilentNarration(const QString &folder, int type, int records, QTextStream &err)
 {
     const QByteArray silence = SilentWave();
     for (int k = 1; k <= records; ++k) {
         const QString path =
-            QDir(folder).filePath(NarrationPrefix(type) % QString::number(k) % u".wav"_s);
+            QDir(folder).filePath(NarrationPrefix(type) % QString::number(k) % u".ogg"_s);
         QString error;
         if (!WriteFileAtomically(path, silence, error))
             return Fail(err, path, error);
@@ -218,7 +220,8 @@ bool CanSpeak(const TeacherFolderRequest &request)
 {
     return !request.NarrateScript.isEmpty() &&
            !QStandardPaths::findExecutable(u"espeak-ng"_s).isEmpty() &&
-           !QStandardPaths::findExecutable(u"sox"_s).isEmpty();
+           !QStandardPaths::findExecutable(u"sox"_s).isEmpty() &&
+           !QStandardPaths::findExecutable(u"opusenc"_s).isEmpty();
 }
 
 bool NarrateTeacherBanks(const TeacherFolderRequest &request, const TeacherBanks &banks,
@@ -226,8 +229,8 @@ bool NarrateTeacherBanks(const TeacherFolderRequest &request, const TeacherBanks
 {
     const bool speak = !request.Silent && CanSpeak(request);
     if (!request.Silent && !speak)
-        out << u"没有找到 espeak-ng 或 sox：例题讲解暂时没有配音（不会播放原题库的讲解）。"
-               u"安装后（sudo apt install espeak-ng sox）再运行一次本命令即可配音"_s
+        out << u"没有找到 espeak-ng、sox 或 opusenc：例题讲解暂时没有配音（不会播放原题库的讲解）。"
+               u"安装后（sudo apt install espeak-ng sox opus-tools）再运行一次本命令即可配音"_s
             << Qt::endl;
     for (auto bank = banks.begin(); bank != banks.end(); ++bank) {
         const bool made =

@@ -91,8 +91,8 @@ void LayOutShipped(const QDir &shipped)
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString &name :
          {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s, u"tm1.dat"_s,
-          u"tm1.sha256"_s, u"tm2.dat"_s, u"tm2.sha256"_s, u"jiangjie11.wav"_s, u"jiangjie13.wav"_s,
-          u"jiangjie21.wav"_s, u"lumaro-bank"_s})
+          u"tm1.sha256"_s, u"tm2.dat"_s, u"tm2.sha256"_s, u"jiangjie11.ogg"_s, u"jiangjie13.ogg"_s,
+          u"jiangjie21.ogg"_s, u"lumaro-bank"_s})
         ASSERT_TRUE(Write(shipped.filePath(name), "shipped"));
 }
 
@@ -129,7 +129,7 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
     QDir().mkpath(folder.path());
     // Made before, with a longer bank.
     ASSERT_TRUE(Write(folder.filePath(u"lumaro"_s), "an older program"));
-    ASSERT_TRUE(Write(folder.filePath(u"jiangjie199.wav"_s), "an old bank's narration"));
+    ASSERT_TRUE(Write(folder.filePath(u"jiangjie199.ogg"_s), "an old bank's narration"));
 
     const Made made = MakeFolder(dir, {dir.filePath(u"mine.toml"_s)});
     ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
@@ -147,10 +147,10 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         bool Present;
     } files[] = {
         {u"alert.wav"_s, true, true},         {u"tm2.dat"_s, true, true},
-        {u"jiangjie21.wav"_s, true, true},    {u"tm1.dat"_s, false, true},
-        {u"tm1.sha256"_s, false, true},       {u"jiangjie11.wav"_s, false, true},
-        {u"jiangjie116.wav"_s, false, true},  {u"jiangjie117.wav"_s, false, false},
-        {u"jiangjie199.wav"_s, false, false}, {u"lumaro-bank"_s, false, false},
+        {u"jiangjie21.ogg"_s, true, true},    {u"tm1.dat"_s, false, true},
+        {u"tm1.sha256"_s, false, true},       {u"jiangjie11.ogg"_s, false, true},
+        {u"jiangjie116.ogg"_s, false, true},  {u"jiangjie117.ogg"_s, false, false},
+        {u"jiangjie199.ogg"_s, false, false}, {u"lumaro-bank"_s, false, false},
     };
     for (const auto &file : files) {
         const QFileInfo info(folder.filePath(file.Name));
@@ -171,8 +171,9 @@ TEST(TeacherFolder, WithoutASpeechEngineTheExamplesAreSilent)
     ASSERT_TRUE(Write(dir.filePath(u"mine.toml"_s), TinySource(1).toUtf8()));
     const Made made = MakeFolder(dir, {dir.filePath(u"mine.toml"_s)}, false);
     ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
-    EXPECT_TRUE(made.Out.contains(u"sudo apt install espeak-ng sox"_s)) << made.Out.toStdString();
-    QFile narration(dir.filePath(u"我的题库/jiangjie11.wav"_s));
+    EXPECT_TRUE(made.Out.contains(u"sudo apt install espeak-ng sox opus-tools"_s))
+        << made.Out.toStdString();
+    QFile narration(dir.filePath(u"我的题库/jiangjie11.ogg"_s));
     ASSERT_TRUE(narration.open(QIODevice::ReadOnly));
     EXPECT_EQ(narration.readAll(), SilentWave());
 }
