@@ -25,12 +25,12 @@ grep -qx 'Name=Lumaro（我的题库）' "${entries[0]}" || fail "menu name: $(c
 grep -qxF "Exec=\"$folder/lumaro\"" "${entries[0]}" || fail "menu command: $(cat "${entries[0]}")"
 [ "$(stat -c %s "$folder/tm1.dat")" -eq $((16 * 470)) ] || fail "tm1.dat is not the teacher's"
 
-rm "$folder/jiangjie116.wav"
+rm "$folder/jiangjie116.ogg"
 # The program names what it misses at start, then runs until it is stopped: wait for the
 # line (the report is written in one go, so a moment more brings any line after it).
 "$folder/lumaro" 2>"$work/said" &
 program=$!
-missing="Lumaro：程序文件夹中缺少文件 $folder/jiangjie116.wav"
+missing="Lumaro：程序文件夹中缺少文件 $folder/jiangjie116.ogg"
 for _ in $(seq 300); do
     grep -qxF "$missing" "$work/said" && break
     kill -0 "$program" 2>/dev/null || break
@@ -41,7 +41,7 @@ kill -0 "$program" 2>/dev/null || fail "the program ended by itself: $(cat "$wor
 kill "$program"
 wait "$program" || true
 grep -qxF "$missing" "$work/said" || fail "the teacher's bank was not read: $(cat "$work/said")"
-if grep -E "jiangjie1[0-9]*\.wav" "$work/said" | grep -vqF "$folder/jiangjie116.wav"; then
+if grep -E "jiangjie1[0-9]*\.ogg" "$work/said" | grep -vqF "$folder/jiangjie116.ogg"; then
     fail "narration of another bank asked for: $(cat "$work/said")"
 fi
 if grep -qE "/tm[1-5]\.(dat|sha256)$" "$work/said"; then
