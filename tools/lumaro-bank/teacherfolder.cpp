@@ -4,6 +4,7 @@
 #include "bankchecksum.h"
 #include "banksource.h"
 #include "fileoutput.h"
+#include "mistakes.h"
 #include "narration.h"
 #include "problemrecord.h"
 #include "readings.h"
@@ -32,6 +33,7 @@ struct TeacherBank {
     QString Source;
     QByteArray Bytes;
     int Records = 0;
+    QByteArray Mistakes; ///< the explanations file, tied to Bytes
 };
 
 using TeacherBanks = QMap<int, TeacherBank>;
@@ -64,8 +66,9 @@ bool ReadTeacherBank(const QString &path, TeacherBanks &banks, QTextStream &err)
         err << path << u": "_s << error << Qt::endl;
     if (!errors.isEmpty())
         return false;
-    banks.insert(type,
-                 {path, CompileBankSource(parsed.Source), int(parsed.Source.Problems.size()) + 1});
+    const QByteArray bytes = CompileBankSource(parsed.Source);
+    banks.insert(type, {path, bytes, int(parsed.Source.Problems.size()) + 1,
+                        MistakesFileBytes(CompileMistakeNotes(parsed.Source), bytes)});
     return true;
 }
 
@@ -173,6 +176,9 @@ bool WriteTeacherBanks(const QString &folder, const TeacherBanks &banks, QTextSt
         if (!WriteFileAtomically(checksum, BankChecksumText(bank->Bytes, BankFileName(bank.key())),
                                  error))
             return Fail(err, checksum, error);
+        const QString mistakes = MistakesPath(path);
+        if (!WriteFileAtomically(mistakes, bank->Mistakes, error))
+            return Fail(err, mistakes, error);
         out << path << u": 已写入，共 "_s << bank->Records << u" 条记录（来自 "_s << bank->Source
             << u"）"_s << Qt::endl;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "teacherfolder.h"
 
+#include "mistakes.h"
 #include "problemrecord.h"
 
 #include <QDir>
@@ -89,10 +90,10 @@ void LayOutShipped(const QDir &shipped)
     ASSERT_TRUE(Write(shipped.filePath(u"lumaro"_s), "#!/bin/sh\n"));
     QFile::setPermissions(shipped.filePath(u"lumaro"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (const QString &name :
-         {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s, u"tm1.dat"_s,
-          u"tm1.sha256"_s, u"tm2.dat"_s, u"tm2.sha256"_s, u"jiangjie11.ogg"_s, u"jiangjie13.ogg"_s,
-          u"jiangjie21.ogg"_s, u"lumaro-bank"_s})
+    for (const QString &name : {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
+                                u"tm1.dat"_s, u"tm1.sha256"_s, u"tm1.mistakes.txt"_s, u"tm2.dat"_s,
+                                u"tm2.sha256"_s, u"tm2.mistakes.txt"_s, u"jiangjie11.ogg"_s,
+                                u"jiangjie13.ogg"_s, u"jiangjie21.ogg"_s, u"lumaro-bank"_s})
         ASSERT_TRUE(Write(shipped.filePath(name), "shipped"));
 }
 
@@ -147,6 +148,7 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         bool Present;
     } files[] = {
         {u"alert.wav"_s, true, true},         {u"tm2.dat"_s, true, true},
+        {u"tm2.mistakes.txt"_s, true, true},  {u"tm1.mistakes.txt"_s, false, true},
         {u"jiangjie21.ogg"_s, true, true},    {u"tm1.dat"_s, false, true},
         {u"tm1.sha256"_s, false, true},       {u"jiangjie11.ogg"_s, false, true},
         {u"jiangjie116.ogg"_s, false, true},  {u"jiangjie117.ogg"_s, false, false},
@@ -158,6 +160,8 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         EXPECT_EQ(info.isSymLink(), file.Linked) << file.Name.toStdString();
     }
     EXPECT_EQ(QFileInfo(folder.filePath(u"tm1.dat"_s)).size(), 16 * RecordBytes);
+    // The teacher's explanations belong to the teacher's bank, as the build writes them.
+    EXPECT_TRUE(CheckMistakesFile(folder.filePath(u"tm1.dat"_s)).isEmpty());
     EXPECT_EQ(QDir(dir.filePath(u"menu"_s)).entryList(QDir::Files).size(), 1);
 }
 
