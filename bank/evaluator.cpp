@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "evaluator.h"
 
+#include "textscan.h"
+
 #include "numbertext.h"
 
 #include <QList>
@@ -19,29 +21,8 @@ bool IsSign(QChar c)
     return c == u'+' || c == u'-';
 }
 
-bool IsBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
-
-/// Position of the last non-blank character before `pos`, or -1.
-qsizetype PreviousNonBlank(const QString &text, qsizetype pos)
-{
-    for (qsizetype i = pos - 1; i >= 0; --i) {
-        if (!IsBlank(text[i]))
-            return i;
-    }
-    return -1;
-}
-
-bool IsExponentLetterOfNumber(const QString &text, qsizetype letter)
-{
-    const QChar c = text[letter].toUpper();
-    if (c != u'E' && c != u'D')
-        return false;
-    const qsizetype before = PreviousNonBlank(text, letter);
-    return before >= 0 && (text[before].isDigit() || text[before] == u'.');
-}
+using TextScan::IsExponentLetterOfNumber;
+using TextScan::PreviousNonBlank;
 
 /// A "+" or "-" ends the previous term unless it is the sign of the number that follows:
 /// after another operator, or after the exponent letter of a number (1E+20).

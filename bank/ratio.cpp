@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ratio.h"
 
+#include "textscan.h"
+
 #include <QList>
 
 namespace {
 
-bool IsBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n';
-}
-
-qsizetype PreviousNonBlank(const QString &text, qsizetype pos)
-{
-    for (qsizetype i = pos - 1; i >= 0; --i) {
-        if (!IsBlank(text[i]))
-            return i;
-    }
-    return -1;
-}
+using TextScan::IsExponentLetterOfNumber;
+using TextScan::PreviousNonBlank;
 
 /// Whether the "+" or "-" at `pos` joins two terms, as the evaluator reads it: not when it is
 /// the sign of the number after an operator, a ":" or an exponent letter (2*-3, 3:-4, 1E-3).
@@ -29,11 +20,7 @@ bool JoinsTerms(const QString &text, qsizetype pos)
     const QChar c = text[before];
     if (c == u'*' || c == u'/' || c == u':' || c == u'+' || c == u'-')
         return false;
-    const QChar letter = c.toUpper();
-    if (letter != u'E' && letter != u'D')
-        return true;
-    const qsizetype number = PreviousNonBlank(text, before);
-    return number < 0 || !(text[number].isDigit() || text[number] == u'.');
+    return !IsExponentLetterOfNumber(text, before);
 }
 
 /// Where brackets go: how many open before, and how many close before, each position.
