@@ -13,9 +13,11 @@
 #include "shell.h"
 #include "singleinstance.h"
 #include "sound.h"
+#include "soundbackend.h"
 #include "windowwatch.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -57,7 +59,7 @@ int main(int argc, char *argv[])
 
     const QString programFolder = ExecutableFolder();
     QTextStream errorOutput(stderr);
-    QtSoundOutput soundOutput;
+    QtSoundOutput soundOutput(QDir(programFolder).filePath(SoundModuleFileName()));
     SoundFilePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
     // Looking through every sound file would hold up the first sight of the window.
     const int status = RunShell(programFolder, sound,

@@ -4,6 +4,7 @@
 #include "problemrecord.h"
 #include "programsettings.h"
 #include "sound.h"
+#include "soundbackend.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -64,6 +65,8 @@ QStringList ProgramFileNames(const QString &programFolder)
         for (int record = 1; record <= records; ++record)
             names << NarrationName(type, record);
     }
+    // Without it the program runs silent.
+    names << u"\\"_s + SoundModuleFileName();
     return names;
 }
 

@@ -26,8 +26,22 @@ long ResidentKilobytes()
     return -1;
 }
 
+/// With LUMARO_BENCH_SMAPS set, the memory map at the paint is copied there, to see what the
+/// resident memory is made of.
+void KeepMemoryMap()
+{
+    const QString target = qEnvironmentVariable("LUMARO_BENCH_SMAPS");
+    if (target.isEmpty())
+        return;
+    QFile map(QStringLiteral("/proc/self/smaps"));
+    QFile copy(target);
+    if (map.open(QIODevice::ReadOnly) && copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        copy.write(map.readAll());
+}
+
 void ReportAndEnd()
 {
+    KeepMemoryMap();
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     std::printf("painted_ns=%lld rss_kb=%ld\n",

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtsoundoutput.h"
 
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QMediaDevices>
-#include <QMediaPlayer>
+#include "soundbackend.h"
+
+#include <QLibrary>
 #include <QMutex>
-#include <QSoundEffect>
 #include <QThread>
-#include <QUrl>
 
 #include <optional>
 
@@ -32,10 +29,11 @@ struct SoundRequests {
     bool Posted = false;
 };
 
-/// Lives on the sound thread and owns the Qt Multimedia objects.
+/// Lives on the sound thread and owns the sound module's players.
 class SoundWorker final : public QObject {
 public:
-    explicit SoundWorker(std::shared_ptr<SoundRequests> requests) : m_requests(std::move(requests))
+    SoundWorker(std::shared_ptr<SoundRequests> requests, QString modulePath)
+        : m_requests(std::move(requests)), m_modulePath(std::move(modulePath))
     {
     }
 
@@ -55,10 +53,7 @@ public:
     /// sound down partly through deleteLater(), which only a running thread carries out.
     void close()
     {
-        delete m_effect;
-        m_effect = nullptr;
-        delete m_player;
-        m_player = nullptr;
+        m_backend.reset();
         QMetaObject::invokeMethod(
             this, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
     }
@@ -66,47 +61,39 @@ public:
 private:
     void play(const SoundRequest &request)
     {
-        if (m_effect)
-            m_effect->stop();
-        // Letting go of the source stops the narration and closes its stream on the audio
-        // server; a stopped player would keep it open.
-        if (m_player && !m_player->source().isEmpty())
-            m_player->setSource(QUrl());
-        if (request.Path.isEmpty() || QMediaDevices::defaultAudioOutput().isNull())
+        if (m_backend)
+            m_backend->stop();
+        if (request.Path.isEmpty() || !loadBackend())
             return;
         if (request.Format == SoundFormat::OggOpus)
-            playCompressed(request.Path);
+            m_backend->playCompressed(request.Path);
         else
-            playWave(request.Path);
+            m_backend->playWave(request.Path);
     }
 
-    void playWave(const QString &path)
+    /// Loads the module at the first sound; without it the program stays silent.
+    bool loadBackend()
     {
-        if (!m_effect)
-            m_effect = new QSoundEffect(this);
-        m_effect->setSource(QUrl::fromLocalFile(path));
-        m_effect->play();
-    }
-
-    // Made on first use: the interface sounds alone never load the media player's pipeline.
-    void playCompressed(const QString &path)
-    {
-        if (!m_player) {
-            m_player = new QMediaPlayer(this);
-            m_player->setAudioOutput(new QAudioOutput(m_player));
-        }
-        m_player->setSource(QUrl::fromLocalFile(path));
-        m_player->play();
+        if (m_backend || m_moduleMissing)
+            return bool(m_backend);
+        QLibrary module(m_modulePath);
+        const auto make =
+            reinterpret_cast<MakeSoundBackend>(module.resolve("LumaroMakeSoundBackend"));
+        m_moduleMissing = !make;
+        if (make)
+            m_backend.reset(make(this));
+        return bool(m_backend);
     }
 
     std::shared_ptr<SoundRequests> m_requests;
-    QSoundEffect *m_effect = nullptr;
-    QMediaPlayer *m_player = nullptr;
+    QString m_modulePath;
+    std::unique_ptr<SoundBackend> m_backend;
+    bool m_moduleMissing = false;
 };
 
-QtSoundOutput::QtSoundOutput(QObject *parent)
+QtSoundOutput::QtSoundOutput(const QString &modulePath, QObject *parent)
     : QObject(parent), m_requests(std::make_shared<SoundRequests>()), m_thread(new QThread),
-      m_worker(new SoundWorker(m_requests))
+      m_worker(new SoundWorker(m_requests, modulePath))
 {
     m_worker->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);

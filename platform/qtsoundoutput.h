@@ -14,11 +14,12 @@ struct SoundRequests;
 /// Plays sound files through Qt Multimedia, one at a time, on a thread of its own: wave files
 /// through QSoundEffect, which starts them at once, and Ogg Opus through a QMediaPlayer. A
 /// request only leaves word for that thread and never waits, even when the audio stack stalls
-/// (then only the latest request is kept). Without an audio device it stays silent.
+/// (then only the latest request is kept). Without an audio device, or without the sound
+/// module at modulePath (see soundbackend.h), it stays silent.
 class QtSoundOutput final : public QObject, public SoundOutput {
     Q_OBJECT
 public:
-    explicit QtSoundOutput(QObject *parent = nullptr);
+    explicit QtSoundOutput(const QString &modulePath, QObject *parent = nullptr);
     ~QtSoundOutput() override;
 
     void start(const QString &path, SoundFormat format) override;

@@ -63,6 +63,7 @@ bool LayOutProgramFolder(const QDir &dir)
     }
     for (const QString &sound : {u"ptq"_s, u"dui"_s, u"zhadan"_s, u"alert"_s})
         ok &= Write(dir.filePath(sound + u".wav"_s), Wave());
+    ok &= Write(dir.filePath(u"lumaro-sound.so"_s), "module");
     return ok;
 }
 
@@ -101,6 +102,8 @@ void ProgramFilesTest::whatIsMissingIsNamed_data()
         << u"dui.wav"_s << QByteArray("not a sound") << QStringList{u"\\dui.wav"_s};
     QTest::newRow("an empty alert sound")
         << u"alert.wav"_s << QByteArray("") << QStringList{u"\\alert.wav"_s};
+    QTest::newRow("the sound module")
+        << u"lumaro-sound.so"_s << QByteArray() << QStringList{u"\\lumaro-sound.so"_s};
     QTest::newRow("a bank grown by a record wants its narration")
         << u"tm1.dat"_s << QByteArray(4 * RecordBytes, ' ') << QStringList{u"\\jiangjie14.ogg"_s};
     QTest::newRow("a bank shorter than a record asks for no narration")
@@ -135,8 +138,9 @@ void ProgramFilesTest::theReportNamesFullPathsOnePerLine()
     QTextStream out(&text);
     ReportMissingProgramFiles(folder, out);
     const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-    // Five banks with their checksums and four sounds; no bank, so no narration.
-    QCOMPARE(lines.size(), 14);
+    // Five banks with their checksums, four sounds and the sound module; no bank, so no
+    // narration.
+    QCOMPARE(lines.size(), 15);
     QCOMPARE(lines[6],
              u"Lumaro：程序文件夹中缺少文件 "_s + JoinProgramPath(folder, u"\\tm4.dat"_s));
     QCOMPARE(lines[7],

@@ -32,6 +32,11 @@ bool stalledStackLeft = false;
 /// starts a media pipeline in seconds, not milliseconds; a working change shows at once.
 constexpr int ServerWaitMs = 60000;
 
+QString soundModule()
+{
+    return QStringLiteral(LUMARO_SOUND_MODULE);
+}
+
 QString shipped(const QString &name)
 {
     return QDir(QStringLiteral(LUMARO_BIN_DIR)).filePath(name);
@@ -134,7 +139,7 @@ void AudioSinkTest::everyShippedSoundIsAcceptedAndLoads()
 
 void AudioSinkTest::aPlayedSoundReachesTheServerAndStops()
 {
-    QtSoundOutput output;
+    QtSoundOutput output(soundModule());
     SoundFilePlayer player(output, shipped(u"alert.wav"_s));
     player.play(shipped(u"jiangjie11.ogg"_s));
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, ServerWaitMs);
@@ -153,7 +158,7 @@ void AudioSinkTest::aPlayedSoundReachesTheServerAndStops()
 void AudioSinkTest::aCutShortSoundIsNeverHandedToTheServer()
 {
     QTemporaryDir dir;
-    QtSoundOutput output;
+    QtSoundOutput output(soundModule());
     SoundFilePlayer player(output, shipped(u"alert.wav"_s));
     for (const QString &name : {u"ptq.wav"_s, u"jiangjie11.ogg"_s}) {
         const QString cut = cutShort(dir, name);
@@ -169,13 +174,14 @@ void AudioSinkTest::aCutShortSoundIsNeverHandedToTheServer()
 // The interface sounds and the narration come out of two players; still only one sound plays.
 void AudioSinkTest::eachFormatCutsTheOtherOff()
 {
-    QtSoundOutput output;
+    QtSoundOutput output(soundModule());
     SoundFilePlayer player(output, shipped(u"alert.wav"_s));
     player.play(shipped(u"jiangjie11.ogg"_s));
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, ServerWaitMs);
     const QStringList narration = playingMedia();
     player.play(shipped(u"ptq.wav"_s));
-    QTRY_VERIFY_WITH_TIMEOUT(playingMedia().size() == 1 && playingMedia() != narration, ServerWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(playingMedia().size() == 1 && playingMedia() != narration,
+                             ServerWaitMs);
     const QStringList music = playingMedia();
     player.play(shipped(u"jiangjie12.ogg"_s));
     QTRY_VERIFY_WITH_TIMEOUT(playingMedia().size() == 1 && playingMedia() != music, ServerWaitMs);
@@ -206,7 +212,7 @@ void AudioSinkTest::theNarrationPlaysThroughTheMediaPlayer()
 void AudioSinkTest::aDamagedNarrationDoesNotHoldUpTheNext()
 {
     QTemporaryDir dir;
-    QtSoundOutput output;
+    QtSoundOutput output(soundModule());
     output.start(cutShort(dir, u"jiangjie11.ogg"_s), SoundFormat::OggOpus);
     output.start(shipped(u"jiangjie12.ogg"_s), SoundFormat::OggOpus);
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, ServerWaitMs);
@@ -222,7 +228,7 @@ void AudioSinkTest::aStalledAudioStackNeverBlocksTheWindow()
 {
     stalledStackLeft = true;
     QTemporaryDir dir;
-    auto output = std::make_unique<QtSoundOutput>();
+    auto output = std::make_unique<QtSoundOutput>(soundModule());
     output->start(shipped(u"jiangjie11.ogg"_s), SoundFormat::OggOpus);
     QTRY_COMPARE_WITH_TIMEOUT(playingStreams(), 1, ServerWaitMs);
     // The narration stops once the sound thread has taken the cut file.

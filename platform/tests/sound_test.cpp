@@ -112,6 +112,7 @@ private Q_SLOTS:
     void eachFormatIsToldByItsContent();
     void aFifoIsNoWaveFile();
     void playingNeverBlocksEvenWithoutADevice();
+    void withoutTheSoundModuleTheProgramIsSilent();
 
 private:
     QString file(const QString &name) const { return m_folder.filePath(name); }
@@ -512,7 +513,7 @@ void SoundTest::aFifoIsNoWaveFile()
 
 void SoundTest::playingNeverBlocksEvenWithoutADevice()
 {
-    QtSoundOutput output;
+    QtSoundOutput output(QStringLiteral(LUMARO_SOUND_MODULE));
     SoundFilePlayer player(output, file(u"alert.wav"_s));
     QElapsedTimer clock;
     clock.start();
@@ -523,6 +524,22 @@ void SoundTest::playingNeverBlocksEvenWithoutADevice()
         player.play(QString());
     }
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+}
+
+// A program folder that lost its sound module, or holds something else by its name, plays
+// nothing and closes at once.
+void SoundTest::withoutTheSoundModuleTheProgramIsSilent()
+{
+    const QString notAModule = file(u"lumaro-sound.so"_s);
+    QVERIFY(QFile::copy(file(u"dui.wav"_s), notAModule));
+    for (const QString &module : {file(u"missing.so"_s), notAModule}) {
+        QtSoundOutput output(module);
+        SoundFilePlayer player(output, file(u"alert.wav"_s));
+        player.play(file(u"dui.wav"_s));
+        player.play(file(u"jiangjie13.ogg"_s));
+        player.play(QString());
+        QVERIFY(output.finish());
+    }
 }
 
 QTEST_MAIN(SoundTest)
