@@ -38,9 +38,36 @@ void Backdrop::setPictureArea(const QRect &area)
     update();
 }
 
-QRect Backdrop::pictureArea() const
+Backdrop::Sizing Backdrop::sizing() const
 {
-    return m_pictureArea.isEmpty() ? rect() : m_pictureArea;
+    return Sizing{m_picturePath, size(), m_pictureArea.isEmpty() ? rect() : m_pictureArea,
+                  devicePixelRatioF()};
+}
+
+void Backdrop::renderAhead()
+{
+    const Sizing wanted = sizing();
+    if (isVisible() || m_ahead.valid() || wanted.path.isEmpty() || wanted.size.isEmpty())
+        return;
+    m_aheadSizing = wanted;
+    m_ahead = std::async(std::launch::async, [wanted] {
+        return wanted.area == QRect(QPoint(), wanted.size)
+                   ? Pictures::renderImage(wanted.path, wanted.size, wanted.devicePixelRatio)
+                   : Pictures::renderImageBeyondFrame(wanted.path, wanted.size, wanted.area,
+                                                      wanted.devicePixelRatio);
+    });
+}
+
+/// The picture drawn ahead, when it was drawn for this sizing; null otherwise.
+QPixmap Backdrop::pictureDrawnAhead(const Sizing &wanted)
+{
+    if (!m_ahead.valid())
+        return {};
+    // Taken even when the size changed since, so no drawing is left running.
+    QImage image = m_ahead.get();
+    if (m_aheadSizing != wanted)
+        return {};
+    return Pictures::toPixmap(std::move(image), wanted.devicePixelRatio);
 }
 
 void Backdrop::paintEvent(QPaintEvent *event)
@@ -60,18 +87,24 @@ void Backdrop::paintBackdrop(QPainter &painter, const QRect &area)
     painter.fillRect(area, m_color);
     if (m_picturePath.isEmpty())
         return;
-    if (m_picture.isNull())
-        m_picture = composedPicture();
+    const Sizing wanted = sizing();
+    if (m_picture.isNull() || m_pictureSizing != wanted) {
+        m_picture = composedPicture(wanted);
+        m_pictureSizing = wanted;
+    }
     if (!m_picture.isNull())
-        painter.drawPixmap(area, m_picture, QRectF(area.topLeft() * m_picture.devicePixelRatio(),
-                                                   area.size() * m_picture.devicePixelRatio()));
+        painter.drawPixmap(area, m_picture,
+                           QRectF(area.topLeft() * m_picture.devicePixelRatio(),
+                                  area.size() * m_picture.devicePixelRatio()));
 }
 
 /// The whole backdrop's picture, made once per size: the picture over its area, and a drawing's
 /// scene carried on around it.
-QPixmap Backdrop::composedPicture()
+QPixmap Backdrop::composedPicture(const Sizing &wanted)
 {
-    const QRect inner = pictureArea();
+    if (QPixmap ahead = pictureDrawnAhead(wanted); !ahead.isNull())
+        return ahead;
+    const QRect inner = wanted.area;
     if (inner == rect())
         return Pictures::render(m_picturePath, size(), devicePixelRatioF());
     QPixmap whole = Pictures::renderBeyondFrame(m_picturePath, size(), inner, devicePixelRatioF());

@@ -6,6 +6,8 @@
 
 #include <QChildEvent>
 #include <QEvent>
+#include <QLayout>
+#include <QMainWindow>
 #include <QScreen>
 
 #include <algorithm>
@@ -67,6 +69,27 @@ void setScale(QWidget &holder, double scale)
     holder.setProperty(ScaleProperty, scale > 0 ? scale : 1.0);
 }
 
+namespace {
+
+/// A hidden window hears of its size only when shown: its stages are fitted now, so the
+/// window lays its controls out once, at their scale, and its picture is drawn meanwhile.
+void fitStagesAhead(QWidget &window)
+{
+    if (window.isVisible())
+        return;
+    if (QLayout *layout = window.layout())
+        layout->activate();
+    const auto *main = qobject_cast<QMainWindow *>(&window);
+    const QWidget *client = main ? main->centralWidget() : &window;
+    const QList<DesignStage *> stages = window.findChildren<DesignStage *>();
+    for (DesignStage *stage : stages) {
+        if (client && stage->parentWidget() == client)
+            stage->fitInto(client->size());
+    }
+}
+
+} // namespace
+
 void fillScreen(QWidget &window)
 {
     if (const QScreen *screen = window.screen()) {
@@ -75,6 +98,7 @@ void fillScreen(QWidget &window)
         window.move(whole.topLeft());
     }
     window.setWindowState(window.windowState() | Qt::WindowMaximized);
+    fitStagesAhead(window);
 }
 
 } // namespace DesignScreen
@@ -103,8 +127,10 @@ void DesignStage::fitInto(const QSize &area)
     const QSize whole = window()->size();
     const double scale = DesignScreen::scaleFor(whole.isEmpty() ? area : whole, m_designPixels);
     setGeometry(DesignScreen::stageRect(area, scale, m_designPixels));
-    if (auto *backdrop = qobject_cast<Backdrop *>(parentWidget()))
+    if (auto *backdrop = qobject_cast<Backdrop *>(parentWidget())) {
         backdrop->setPictureArea(geometry());
+        backdrop->renderAhead();
+    }
     if (samePoints(scale, this->scale()))
         return;
     DesignScreen::setScale(*this, scale);

@@ -21,6 +21,21 @@ bool isSvg(const QString &path)
     return path.endsWith(u".svg"_s, Qt::CaseInsensitive);
 }
 
+double positiveRatio(double devicePixelRatio)
+{
+    return devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+}
+
+QImage drawn(QSvgRenderer &renderer, const QSize &pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return image;
+}
+
 } // namespace
 
 namespace Pictures {
@@ -34,34 +49,39 @@ bool exists(const QString &path)
     return !QImage(path).isNull();
 }
 
-QPixmap render(const QString &path, const QSize &size, double devicePixelRatio)
+QImage renderImage(const QString &path, const QSize &size, double devicePixelRatio)
 {
     if (size.isEmpty() || path.isEmpty() || !QFileInfo::exists(path))
         return {};
-    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    const QSize pixels = (QSizeF(size) * ratio).toSize();
-    QImage image;
-    if (isSvg(path)) {
-        QSvgRenderer renderer(path);
-        if (!renderer.isValid())
-            return {};
-        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer.render(&painter);
-    } else {
-        image = QImage(path);
-        if (image.isNull())
-            return {};
-        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize pixels = (QSizeF(size) * positiveRatio(devicePixelRatio)).toSize();
+    if (!isSvg(path)) {
+        const QImage image(path);
+        return image.isNull()
+                   ? image
+                   : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    QPixmap picture = QPixmap::fromImage(image);
-    picture.setDevicePixelRatio(ratio);
+    QSvgRenderer renderer(path);
+    if (!renderer.isValid())
+        return {};
+    return drawn(renderer, pixels);
+}
+
+QPixmap render(const QString &path, const QSize &size, double devicePixelRatio)
+{
+    return toPixmap(renderImage(path, size, devicePixelRatio), devicePixelRatio);
+}
+
+QPixmap toPixmap(QImage image, double devicePixelRatio)
+{
+    if (image.isNull())
+        return {};
+    QPixmap picture = QPixmap::fromImage(std::move(image));
+    picture.setDevicePixelRatio(positiveRatio(devicePixelRatio));
     return picture;
 }
 
-QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
-                          double devicePixelRatio)
+QImage renderImageBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
+                              double devicePixelRatio)
 {
     if (area.isEmpty() || frame.isEmpty() || !isSvg(path) || !QFileInfo::exists(path))
         return {};
@@ -73,15 +93,13 @@ QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &f
     const double yScale = frame.height() / box.height();
     renderer.setViewBox(QRectF(box.x() - frame.x() / xScale, box.y() - frame.y() / yScale,
                                area.width() / xScale, area.height() / yScale));
-    const double ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QImage image((QSizeF(area) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    QPixmap picture = QPixmap::fromImage(image);
-    picture.setDevicePixelRatio(ratio);
-    return picture;
+    return drawn(renderer, (QSizeF(area) * positiveRatio(devicePixelRatio)).toSize());
+}
+
+QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
+                          double devicePixelRatio)
+{
+    return toPixmap(renderImageBeyondFrame(path, area, frame, devicePixelRatio), devicePixelRatio);
 }
 
 QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback, double scale)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
@@ -25,6 +26,14 @@ QPixmap render(const QString &path, const QSize &size, double devicePixelRatio =
 /// carries on). Only drawings (SVG) can; for any other picture, a null pixmap.
 QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
                           double devicePixelRatio = 1.0);
+
+/// The same two as images, at the device's pixels: these may be drawn on any thread.
+QImage renderImage(const QString &path, const QSize &size, double devicePixelRatio = 1.0);
+QImage renderImageBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
+                              double devicePixelRatio = 1.0);
+
+/// A picture drawn on another thread, shown at the device's pixels.
+QPixmap toPixmap(QImage image, double devicePixelRatio);
 
 /// A mouse cursor made from a picture of 32 × 32 pixels with the given hot spot, both at the
 /// given scale, or the fallback shape when the picture cannot be drawn.

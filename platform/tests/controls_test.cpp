@@ -30,10 +30,42 @@ private Q_SLOTS:
     void cursorsFallBackToAShape();
     void aSurfaceViewShowsWhatWasPrinted();
     void aPictureAreaCarriesItsEdgesToTheBorder();
+    void aPictureDrawnAheadIsTheOneThePaintWants();
     void aStageScalesPlacesAndFonts();
     void aLitCaptionStaysReadable_data();
     void aLitCaptionStaysReadable();
 };
+
+namespace {
+
+// Sky and grass reach past the drawing's frame of 40 × 30; a red mark stands at its left edge.
+QString WriteScene(const QTemporaryDir &folder)
+{
+    const QString path = folder.filePath(u"scene.svg"_s);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" viewBox="0 0 40 30">
+                  <rect x="-100" y="-100" width="240" height="115" fill="#0000ff"/>
+                  <rect x="-100" y="15" width="240" height="115" fill="#00ff00"/>
+                  <rect x="0" y="0" width="2" height="30" fill="#ff0000"/></svg>)");
+    return path;
+}
+
+QImage BackdropShot(const QString &path, const QSize &size, const QRect &area, bool ahead)
+{
+    Backdrop backdrop;
+    backdrop.resize(size);
+    backdrop.setBackColor(Qt::white);
+    backdrop.setPicture(path);
+    backdrop.setPictureArea(area);
+    if (ahead)
+        backdrop.renderAhead();
+    return backdrop.grab().toImage();
+}
+
+} // namespace
 
 void ControlsTest::labelsReportClicksAndMovesAndKeepThem()
 {
@@ -148,15 +180,7 @@ void ControlsTest::aSurfaceViewShowsWhatWasPrinted()
 void ControlsTest::aPictureAreaCarriesItsEdgesToTheBorder()
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(u"scene.svg"_s);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    // Sky and grass reach past the frame; a red mark stands at the frame's left edge.
-    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30" viewBox="0 0 40 30">
-                  <rect x="-100" y="-100" width="240" height="115" fill="#0000ff"/>
-                  <rect x="-100" y="15" width="240" height="115" fill="#00ff00"/>
-                  <rect x="0" y="0" width="2" height="30" fill="#ff0000"/></svg>)");
-    file.close();
+    const QString path = WriteScene(folder);
     Backdrop backdrop;
     backdrop.resize(100, 30);
     backdrop.setBackColor(Qt::white);
@@ -170,6 +194,29 @@ void ControlsTest::aPictureAreaCarriesItsEdgesToTheBorder()
         QCOMPARE(shot.pixelColor(x, 27), QColor(0, 255, 0));
     }
     QCOMPARE(shot.pixelColor(30, 10), QColor(255, 0, 0));
+}
+
+// The picture a window draws on another thread while it is built is the one its first paint
+// shows; drawn for a size that no longer holds, it is drawn again.
+void ControlsTest::aPictureDrawnAheadIsTheOneThePaintWants()
+{
+    QTemporaryDir folder;
+    const QString path = WriteScene(folder);
+    const QRect area(30, 0, 40, 30);
+    QCOMPARE(BackdropShot(path, QSize(100, 30), area, true),
+             BackdropShot(path, QSize(100, 30), area, false));
+    QCOMPARE(BackdropShot(path, QSize(40, 30), QRect(), true),
+             BackdropShot(path, QSize(40, 30), QRect(), false));
+
+    Backdrop resized;
+    resized.resize(100, 30);
+    resized.setPicture(path);
+    resized.setPictureArea(area);
+    resized.renderAhead();
+    resized.resize(160, 60);
+    resized.setPictureArea(QRect(40, 0, 80, 60));
+    QCOMPARE(resized.grab().toImage(),
+             BackdropShot(path, QSize(160, 60), QRect(40, 0, 80, 60), false));
 }
 
 void ControlsTest::aStageScalesPlacesAndFonts()
