@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainmessages.h"
 
+#include "lumaroversion.h"
+
 #include <QStringList>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,7 +24,7 @@ Message Feedback()
 {
     const QStringList lines{
         u"该软件我们进行了多次修改功能有很大提高"_s,
-        u"这是这款软件的正式版本v1.1,以后我们还"_s,
+        u"这是这款软件的正式版本v" LUMARO_VERSION u",以后我们还"_s,
         u"会不断的补充完善。用户在使用过程中如果"_s,
         u"遇到问题或有什么建议可给我们留言："_s,
         u"Lumaro 制作组"_s,

@@ -5,6 +5,7 @@
 #include "designscreen.h"
 #include "displaymode.h"
 #include "knowledgewindow.h"
+#include "lumaroversion.h"
 #include "mainmessages.h"
 #include "precisetimer.h"
 #include "singleinstance.h"
@@ -63,7 +64,7 @@ void MainWindow::load()
 
 void MainWindow::resetControls()
 {
-    setWindowTitle(u"Lumaro  版本（v1.1）  "_s);
+    setWindowTitle(u"Lumaro  版本（v" LUMARO_VERSION u"）  "_s);
     m_motto->setCaption(QString());
     m_image1->show();
     m_image2->show();

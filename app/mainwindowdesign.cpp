@@ -8,6 +8,7 @@
 #include "designscreen.h"
 #include "fonts.h"
 #include "keyboard.h"
+#include "lumaroversion.h"
 #include "pictures.h"
 #include "placement.h"
 #include "precisetimer.h"
@@ -82,7 +83,7 @@ void placeAutoSized(QLabel &label, double left, double top, const QString &longe
 void MainWindow::buildControls()
 {
     setObjectName(u"Form1"_s);
-    setWindowTitle(u"Lumaro  版本（v1.1）  "_s);
+    setWindowTitle(u"Lumaro  版本（v" LUMARO_VERSION u"）  "_s);
     setWindowIcon(QIcon(u":/art/app-icon.svg"_s));
     m_page = new Backdrop(this);
     m_page->setBackColor(colorFromBgr(FormBackColor));

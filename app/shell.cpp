@@ -4,30 +4,11 @@
 #include "accessibility.h"
 #include "knowledgewindow.h"
 #include "mainwindow.h"
-#include "placeholderwindow.h"
 #include "singleinstance.h"
 
 #include <QApplication>
 
 #include <algorithm>
-
-namespace {
-
-PlaceholderDesign placeholderFor(WindowId id)
-{
-    switch (id) {
-    case WindowId::Examples:
-        return ExamplesPlaceholder();
-    case WindowId::Practice:
-        return PracticePlaceholder();
-    case WindowId::Test:
-    case WindowId::Main:
-        break;
-    }
-    return TestPlaceholder();
-}
-
-} // namespace
 
 Shell::Shell(const PlatformServices &services, const QString &programFolder,
              LearningWindows learningWindows, QObject *parent)
@@ -62,28 +43,29 @@ HostedWindow *Shell::window(WindowId id)
     return found == m_learning.end() ? nullptr : found->second.get();
 }
 
-HostedWindow &Shell::windowFor(WindowId id)
+HostedWindow *Shell::windowFor(WindowId id)
 {
     if (HostedWindow *made = window(id))
-        return *made;
+        return made;
     const WindowMaker &maker = id == WindowId::Examples   ? m_makers.examples
                                : id == WindowId::Practice ? m_makers.practice
                                                           : m_makers.test;
-    auto &slot = m_learning[id];
-    if (maker)
-        slot = maker(*this, m_services);
-    if (!slot)
-        slot = std::make_unique<PlaceholderWindow>(*this, placeholderFor(id));
-    return *slot;
+    if (!maker)
+        return nullptr;
+    std::unique_ptr<HostedWindow> &slot = m_learning[id];
+    slot = maker(*this, m_services);
+    return slot.get();
 }
 
 QWidget *Shell::handOver(QWidget *leaving, WindowId next)
 {
     if (m_ended)
         return nullptr;
-    HostedWindow &window = windowFor(next);
-    QWidget &shown = window.widget();
-    window.load();
+    HostedWindow *window = windowFor(next);
+    if (!window)
+        return nullptr;
+    QWidget &shown = window->widget();
+    window->load();
     if (m_ended)
         return nullptr;
     // The next window shows before the one left closes, so the program never finds itself

@@ -16,7 +16,8 @@ class MainWindow;
 using WindowMaker =
     std::function<std::unique_ptr<HostedWindow>(WindowHost &, const PlatformServices &)>;
 
-/// The three learning windows the main window leads to.
+/// The three learning windows the main window leads to. A window without a maker (or whose
+/// maker makes nothing) is never opened: the hand-over to it leaves the current window open.
 struct LearningWindows {
     WindowMaker examples;
     WindowMaker practice;
@@ -59,7 +60,7 @@ Q_SIGNALS:
     void ended();
 
 private:
-    HostedWindow &windowFor(WindowId id);
+    HostedWindow *windowFor(WindowId id);
     void raiseCurrentWindow();
 
     PlatformServices m_services;

@@ -29,7 +29,8 @@ public:
     virtual ~WindowHost() = default;
     virtual const ProgramSettings &settings() const = 0;
     /// Closes leaving (if any) and shows next after running its load sequence. Returns the
-    /// window shown, or nullptr when the program is ending.
+    /// window shown, or nullptr when the program is ending or next cannot be made (leaving
+    /// then stays open).
     virtual QWidget *handOver(QWidget *leaving, WindowId next) = 0;
     /// Ends the program at once: nothing is saved, nothing is asked.
     virtual void endProgram() = 0;

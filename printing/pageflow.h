@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "pagelayout.h"
 #include "paperdocument.h"
-#include "paperlayout.h"
 
 #include <QString>
 

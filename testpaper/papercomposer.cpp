@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "papercomposer.h"
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -23,17 +21,13 @@ int PoolSizeFor(int recordCount)
     return recordCount - 2;
 }
 
-std::array<int, PaperProblems> DrawRecordNumbers(int poolSize, QRandomGenerator &random)
+int DrawNewRecordNumber(int poolSize, QRandomGenerator &random, const QList<int> &drawn)
 {
-    std::array<int, PaperProblems> numbers{};
-    for (int i = 0; i < PaperProblems; ++i) {
-        // Draw again until the number is new to this paper.
-        do {
-            numbers[i] = 2 + int(random.bounded(quint32(poolSize)));
-        } while (std::find(numbers.begin(), numbers.begin() + i, numbers[i]) !=
-                 numbers.begin() + i);
-    }
-    return numbers;
+    int number = 0;
+    do {
+        number = 2 + int(random.bounded(quint32(poolSize)));
+    } while (drawn.contains(number));
+    return number;
 }
 
 ProblemRecord PaperRecordOf(const ProblemRecord &record)

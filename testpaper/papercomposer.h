@@ -4,10 +4,9 @@
 #include "grading.h"
 #include "problemrecord.h"
 
+#include <QList>
 #include <QRandomGenerator>
 #include <QString>
-
-#include <array>
 
 /// Drawable records of a bank of recordCount records: all but the first (the type's
 /// introduction) and the last.
@@ -16,9 +15,9 @@ int PoolSizeFor(int recordCount);
 /// A paper needs a pool of more than this many records: a bank of at least 16.
 inline constexpr int SmallestPoolRefused = 13;
 
-/// Ten distinct record numbers in 2 … poolSize + 1, drawn uniformly. poolSize must be at
-/// least PaperProblems.
-std::array<int, PaperProblems> DrawRecordNumbers(int poolSize, QRandomGenerator &random);
+/// A record number in 2 … poolSize + 1 that is not among those drawn, drawn uniformly.
+/// drawn must leave at least one number of the pool free.
+int DrawNewRecordNumber(int poolSize, QRandomGenerator &random, const QList<int> &drawn);
 
 /// A record as it stands on a paper: its problem text cut at the marker and padded with
 /// blanks to the field's width again; a text without the marker stays whole.

@@ -46,10 +46,7 @@ bool TestPaper::compose(const QString &bankPath)
 std::optional<ProblemRecord> TestPaper::drawSoundRecord(const QString &bankPath, QList<int> &drawn)
 {
     while (drawn.size() < m_poolSize) {
-        int number = 0;
-        do {
-            number = 2 + int(m_random.bounded(quint32(m_poolSize)));
-        } while (drawn.contains(number));
+        const int number = DrawNewRecordNumber(m_poolSize, m_random, drawn);
         drawn.append(number);
         // A damaged record, or one that cannot be read any more, never stands on a paper.
         ProblemRecord record = ReadProblemRecord(bankPath, number);

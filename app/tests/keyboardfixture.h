@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "problemrecord.h"
 #include "shellfixture.h"
+#include "testbanks.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -20,18 +19,12 @@ struct KeyboardFixture : ShellFixture {
     bool writeBank(int count = 20) const
     {
         using namespace Qt::Literals::StringLiterals;
-        QFile file(folder.filePath(u"tm1.dat"_s));
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        for (int k = 1; k <= count; ++k) {
+        return TestBanks::WriteEncoded(folder.filePath(u"tm1.dat"_s), count, [](int k) {
             const QString problem =
                 k == 1 ? u"介绍"_s : u"小明有%1个苹果，又买了3个，现在有几个？"_s.arg(k);
-            const EncodedRecord record = EncodeProblemRecord(
-                problem, u"%1+3=%2"_s.arg(k).arg(k + 3), k == 1 ? QString() : AnswerFor(k));
-            if (!record.ok() || file.write(record.Bytes) != record.Bytes.size())
-                return false;
-        }
-        return true;
+            return TestBanks::Record{problem, u"%1+3=%2"_s.arg(k).arg(k + 3),
+                                     k == 1 ? QString() : AnswerFor(k)};
+        });
     }
 
     /// Starts the program with its timers stopped: the tests tick them.

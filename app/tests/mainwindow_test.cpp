@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 #include "knowledgewindow.h"
+#include "lumaroversion.h"
 #include "mainmessages.h"
 #include "mainwindow.h"
 #include "precisetimer.h"
@@ -145,7 +146,7 @@ void MainWindowTest::controlsAreAsDesigned()
 void MainWindowTest::loadSizesAndPlacesByTheScreen()
 {
     QCOMPARE(main().objectName(), u"Form1"_s);
-    QCOMPARE(main().windowTitle(), u"Lumaro  版本（v1.1）  "_s);
+    QCOMPARE(main().windowTitle(), u"Lumaro  版本（v" LUMARO_VERSION u"）  "_s);
     const QSize screen = main().screen()->size();
     // Sized to the screen: it fills what the desktop leaves it, and is laid out for the screen.
     QVERIFY(main().isMaximized());
@@ -326,12 +327,13 @@ void MainWindowTest::menuShowsItsMessages_data()
                                          u"省略。2.乘号用*，除号用/，括号用英文括号，加号"_s,
                                          u"用+，减号用-。分数作除数要用括号"_s};
     QTest::newRow("feedback") << u"wentifankui"_s << u"问题反馈"_s << u"问题解答"_s
-                              << QStringList{u"该软件我们进行了多次修改功能有很大提高"_s,
-                                             u"这是这款软件的正式版本v1.1,以后我们还"_s,
-                                             u"会不断的补充完善。用户在使用过程中如果"_s,
-                                             u"遇到问题或有什么建议可给我们留言："_s,
-                                             u"Lumaro 制作组"_s,
-                                             u"电子邮箱：feedback@lumaro.example"_s};
+                              << QStringList{
+                                     u"该软件我们进行了多次修改功能有很大提高"_s,
+                                     u"这是这款软件的正式版本v" LUMARO_VERSION u",以后我们还"_s,
+                                     u"会不断的补充完善。用户在使用过程中如果"_s,
+                                     u"遇到问题或有什么建议可给我们留言："_s,
+                                     u"Lumaro 制作组"_s,
+                                     u"电子邮箱：feedback@lumaro.example"_s};
 }
 
 void MainWindowTest::menuShowsItsMessages()

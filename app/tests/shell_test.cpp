@@ -3,7 +3,6 @@
 #include "knowledgewindow.h"
 #include "mainmessages.h"
 #include "mainwindow.h"
-#include "placeholderwindow.h"
 #include "shellfixture.h"
 
 #include <QLineEdit>
@@ -32,6 +31,13 @@ public:
     int loads = 0;
 };
 
+/// A learning window that is nothing but a window.
+class StandInWindow final : public QWidget, public HostedWindow {
+public:
+    QWidget &widget() override { return *this; }
+    void load() override {}
+};
+
 } // namespace
 
 class ShellTest : public QObject {
@@ -44,6 +50,7 @@ private Q_SLOTS:
     void learningWindowsLeadToEachOther();
     void practiceGetsTheFocusInItsAnswerBox();
     void windowsAreMadeOnceAndLoadedAtEveryOpening();
+    void aWindowWithoutAMakerIsNeverOpened();
     void aSecondCopyShowsTheMessageAndEnds();
     void theFirstCopyComesForwardWhenAsked();
     void basicKnowledgeOpensOnTopAndStaysOpen();
@@ -186,7 +193,13 @@ void ShellTest::windowsAreMadeOnceAndLoadedAtEveryOpening()
 {
     int made = 0;
     CountingPractice *practice = nullptr;
-    LearningWindows windows; // examples and test fall back to their stand-ins
+    LearningWindows windows;
+    StandInWindow *examplesStandIn = nullptr;
+    windows.examples = [&](WindowHost &, const PlatformServices &) {
+        auto window = std::make_unique<StandInWindow>();
+        examplesStandIn = window.get();
+        return window;
+    };
     windows.practice = [&](WindowHost &, const PlatformServices &) {
         ++made;
         auto window = std::make_unique<CountingPractice>();
@@ -202,7 +215,24 @@ void ShellTest::windowsAreMadeOnceAndLoadedAtEveryOpening()
     QCOMPARE(made, 1);
     QCOMPARE(practice->loads, 3);
     QWidget *examples = program.shell->handOver(&program.shell->mainWindow(), WindowId::Examples);
-    QVERIFY(qobject_cast<PlaceholderWindow *>(examples));
+    QCOMPARE(examples, examplesStandIn);
+}
+
+void ShellTest::aWindowWithoutAMakerIsNeverOpened()
+{
+    LearningWindows windows = ProgramLearningWindows();
+    windows.test = nullptr;
+    windows.examples = [](WindowHost &, const PlatformServices &) {
+        return std::unique_ptr<HostedWindow>();
+    };
+    ShellFixture program(windows);
+    program.shell->start();
+    MainWindow &main = program.shell->mainWindow();
+    for (WindowId next : {WindowId::Test, WindowId::Examples}) {
+        QCOMPARE(program.shell->handOver(&main, next), nullptr);
+        QCOMPARE(program.shell->currentWindow(), &main);
+        QVERIFY(main.isVisible());
+    }
 }
 
 void ShellTest::aSecondCopyShowsTheMessageAndEnds()

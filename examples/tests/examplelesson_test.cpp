@@ -2,7 +2,7 @@
 #include "examplelesson.h"
 #include "programsettings.h"
 #include "recordingservices.h"
-#include "testbank.h"
+#include "testbanks.h"
 #include "textsurface.h"
 #include "units.h"
 
@@ -94,7 +94,7 @@ void ExampleLessonTest::init()
 
 void ExampleLessonTest::showsTheIntroductionThenTheExamplesThenTheClosingWords()
 {
-    TestBank::write(bankPath(), TestBank::numbered(5));
+    QVERIFY(TestBanks::Write(bankPath(), TestBanks::Numbered(5)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     const QList<QStringList> boards{
@@ -138,7 +138,7 @@ void ExampleLessonTest::endsOnReachingTheLastRecord()
     QFETCH(int, records);
     QFETCH(int, examples);
     if (records >= 0)
-        TestBank::write(bankPath(), TestBank::numbered(records));
+        QVERIFY(TestBanks::Write(bankPath(), TestBanks::Numbered(records)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     for (int shown = 1; shown <= examples; ++shown) {
@@ -157,7 +157,7 @@ void ExampleLessonTest::endsOnReachingTheLastRecord()
 
 void ExampleLessonTest::theClosingWordsStandAloneInLargeScript()
 {
-    TestBank::write(bankPath(), TestBank::numbered(2));
+    QVERIFY(TestBanks::Write(bankPath(), TestBanks::Numbered(2)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     lesson.nextExample(m_settings);
@@ -187,7 +187,7 @@ void ExampleLessonTest::theClosingWordsStandAloneInLargeScript()
 
 void ExampleLessonTest::nextFollowsTheTypewriters()
 {
-    TestBank::write(bankPath(), TestBank::numbered(3));
+    QVERIFY(TestBanks::Write(bankPath(), TestBanks::Numbered(3)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     QCOMPARE(lesson.phase(), Phase::Loaded);
@@ -218,7 +218,7 @@ void ExampleLessonTest::nextFollowsTheTypewriters()
 
 void ExampleLessonTest::theIntroductionRunsOnAsOneText()
 {
-    TestBank::write(bankPath(), {{u"甲乙&"_s, u"丙，丁。&"_s}, {u"题&"_s, u"解&"_s}});
+    QVERIFY(TestBanks::Write(bankPath(), {{u"甲乙&"_s, u"丙，丁。&"_s}, {u"题&"_s, u"解&"_s}}));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     lesson.nextExample(m_settings);
@@ -239,10 +239,10 @@ void ExampleLessonTest::theIntroductionRunsOnAsOneText()
 
 void ExampleLessonTest::anExampleIsHeadedAndItsSolutionFollowsBelow()
 {
-    TestBank::write(bankPath(),
-                    {{u"介绍&"_s, u"关系&"_s},
-                     {u"小明有3本书，又买了4本。&"_s, u"列式：3+4=7（本）。答：7本。&"_s},
-                     {u"末&"_s, u"末&"_s}});
+    QVERIFY(TestBanks::Write(bankPath(),
+                             {{u"介绍&"_s, u"关系&"_s},
+                              {u"小明有3本书，又买了4本。&"_s, u"列式：3+4=7（本）。答：7本。&"_s},
+                              {u"末&"_s, u"末&"_s}}));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     lesson.nextExample(m_settings);
@@ -270,7 +270,7 @@ void ExampleLessonTest::anExampleIsHeadedAndItsSolutionFollowsBelow()
 
 void ExampleLessonTest::onlyTheFirstExampleIsIndented()
 {
-    TestBank::write(bankPath(), TestBank::numbered(4));
+    QVERIFY(TestBanks::Write(bankPath(), TestBanks::Numbered(4)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     QCOMPARE(lesson.indent(), 3);
@@ -291,11 +291,11 @@ void ExampleLessonTest::onlyTheFirstExampleIsIndented()
 void ExampleLessonTest::fieldsWithoutTheirMarkerStopAtTheirText()
 {
     // A record without its markers is damaged: passed over, with one notice for the window.
-    TestBank::write(bankPath(), {{u"介绍&"_s, u"关系&"_s},
-                                 {u"题二"_s, u"解二"_s},
-                                 {u"题三&"_s, u"解三&"_s},
-                                 {QString(20, QChar::Null), u"解四&"_s},
-                                 {u"末&"_s, u"末&"_s}});
+    QVERIFY(TestBanks::Write(bankPath(), {{u"介绍&"_s, u"关系&"_s},
+                                          {u"题二"_s, u"解二"_s},
+                                          {u"题三&"_s, u"解三&"_s},
+                                          {QString(20, QChar::Null), u"解四&"_s},
+                                          {u"末&"_s, u"末&"_s}}));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     lesson.nextExample(m_settings);
@@ -343,7 +343,7 @@ void ExampleLessonTest::requestsTheNarrationOfEachRecord()
     QFETCH(QStringList, files);
     m_settings.BankFileName = u"\\tm%1.dat"_s.arg(type);
     m_settings.ExampleSoundPrefix = prefix;
-    TestBank::write(m_dir.filePath(u"tm%1.dat"_s.arg(type)), TestBank::numbered(4));
+    QVERIFY(TestBanks::Write(m_dir.filePath(u"tm%1.dat"_s.arg(type)), TestBanks::Numbered(4)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     for (int click = 1; click <= 4; ++click) {
@@ -363,7 +363,7 @@ void ExampleLessonTest::requestsTheNarrationOfEachRecord()
 
 void ExampleLessonTest::loadStartsAgainFromTheIntroduction()
 {
-    TestBank::write(bankPath(), TestBank::numbered(3));
+    QVERIFY(TestBanks::Write(bankPath(), TestBanks::Numbered(3)));
     ExampleLesson lesson(m_surface, m_sound);
     lesson.load();
     for (int click = 1; click <= 3; ++click) {

@@ -3,7 +3,7 @@
 #include "exampleswindow.h"
 #include "recordingservices.h"
 #include "surfaceview.h"
-#include "testbank.h"
+#include "testbanks.h"
 #include "units.h"
 
 #include <QDir>
@@ -89,7 +89,7 @@ void ExamplesWindowTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_dir.isValid());
-    TestBank::write(m_dir.filePath(u"tm2.dat"_s), TestBank::numbered(3));
+    QVERIFY(TestBanks::Write(m_dir.filePath(u"tm2.dat"_s), TestBanks::Numbered(3)));
 }
 
 void ExamplesWindowTest::init()

@@ -45,40 +45,43 @@ QAbstractButton *ButtonNamed(QMessageBox &box, const QString &name)
 class MessageBoxesTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void onlyTheGoAheadButtonGoesAhead_data()
-    {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("goesAhead");
-        QTest::newRow("离开") << u"离开"_s << true;
-        QTest::newRow("取消") << u"取消"_s << false;
-        QTest::newRow("Esc") << u"Esc"_s << false;
-        QTest::newRow("Enter") << u"Enter"_s << false;
-    }
-
-    void onlyTheGoAheadButtonGoesAhead()
-    {
-        QFETCH(QString, answer);
-        QFETCH(bool, goesAhead);
-        QStringList buttons;
-        QString text;
-        const bool result = AskAndAnswer(
-            [&answer](QMessageBox &box) {
-                if (answer == u"Esc"_s)
-                    QTest::keyClick(&box, Qt::Key_Escape);
-                else if (answer == u"Enter"_s)
-                    QTest::keyClick(&box, Qt::Key_Return);
-                else if (QAbstractButton *button = ButtonNamed(box, answer))
-                    button->click();
-            },
-            buttons, text);
-        QCOMPARE(text, u"试卷还没有交，确定要离开吗？"_s);
-        buttons.sort();
-        QStringList expected{u"离开"_s, u"取消"_s};
-        expected.sort();
-        QCOMPARE(buttons, expected);
-        QCOMPARE(result, goesAhead);
-    }
+    void onlyTheGoAheadButtonGoesAhead_data();
+    void onlyTheGoAheadButtonGoesAhead();
 };
+
+void MessageBoxesTest::onlyTheGoAheadButtonGoesAhead_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("goesAhead");
+    QTest::newRow("离开") << u"离开"_s << true;
+    QTest::newRow("取消") << u"取消"_s << false;
+    QTest::newRow("Esc") << u"Esc"_s << false;
+    QTest::newRow("Enter") << u"Enter"_s << false;
+}
+
+void MessageBoxesTest::onlyTheGoAheadButtonGoesAhead()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, goesAhead);
+    QStringList buttons;
+    QString text;
+    const bool result = AskAndAnswer(
+        [&answer](QMessageBox &box) {
+            if (answer == u"Esc"_s)
+                QTest::keyClick(&box, Qt::Key_Escape);
+            else if (answer == u"Enter"_s)
+                QTest::keyClick(&box, Qt::Key_Return);
+            else if (QAbstractButton *button = ButtonNamed(box, answer))
+                button->click();
+        },
+        buttons, text);
+    QCOMPARE(text, u"试卷还没有交，确定要离开吗？"_s);
+    buttons.sort();
+    QStringList expected{u"离开"_s, u"取消"_s};
+    expected.sort();
+    QCOMPARE(buttons, expected);
+    QCOMPARE(result, goesAhead);
+}
 
 QTEST_MAIN(MessageBoxesTest)
 #include "messageboxes_test.moc"

@@ -4,7 +4,7 @@
 #include "practicesession.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
-#include "testbank.h"
+#include "testbanks.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -269,7 +269,7 @@ void PracticeSessionTest::aBankWithoutProblemsIsNotReady_data()
     QTest::newRow("empty bank") << QByteArray() << false;
     QTest::newRow("less than one record") << QByteArray(469, ' ') << false;
     QTest::newRow("the introduction only")
-        << TestFolder::Record({u"介绍"_s, u"关系"_s, QString()}) << false;
+        << TestBanks::MarkedBytesOf({u"介绍"_s, u"关系"_s, QString()}) << false;
 }
 
 void PracticeSessionTest::aBankWithoutProblemsIsNotReady()
@@ -323,9 +323,8 @@ void PracticeSessionTest::fieldsWithoutMarkersStopAtTheirEnd()
 {
     // A record without its markers is damaged: it is passed over, and the pupil is told.
     Fixture f;
-    f.folder.writeBankBytes(
-        TestFolder::Record({u"介绍"_s, u"关系"_s, QString()}) +
-        TestFolder::RecordWithoutMarkers(u"没有结束符的题"_s, u"没有结束符的解"_s, u"5"_s));
+    f.folder.writeBankBytes(TestBanks::MarkedBytesOf({u"介绍"_s, u"关系"_s, QString()}) +
+                            TestBanks::BytesOf({u"没有结束符的题"_s, u"没有结束符的解"_s, u"5"_s}));
     QVERIFY(!f.session.nextProblem());
     QCOMPARE(f.services.messages.shown, QList<Message>{DamagedBankMessage()});
     QCOMPARE(f.session.phase(), Phase::Opened);
@@ -335,8 +334,9 @@ void PracticeSessionTest::fieldsWithoutMarkersStopAtTheirEnd()
 void PracticeSessionTest::damagedRecordsArePassedOver_data()
 {
     QTest::addColumn<QByteArray>("damaged");
-    QTest::newRow("answer of letters") << TestFolder::Record({u"坏题"_s, u"坏解"_s, u"abc"_s});
-    QTest::newRow("no markers") << TestFolder::RecordWithoutMarkers(u"坏题"_s, u"坏解"_s, u"5"_s);
+    QTest::newRow("answer of letters")
+        << TestBanks::MarkedBytesOf({u"坏题"_s, u"坏解"_s, u"abc"_s});
+    QTest::newRow("no markers") << TestBanks::BytesOf({u"坏题"_s, u"坏解"_s, u"5"_s});
     QTest::newRow("zero-filled") << QByteArray(470, '\0');
 }
 
@@ -344,11 +344,11 @@ void PracticeSessionTest::damagedRecordsArePassedOver()
 {
     QFETCH(QByteArray, damaged);
     Fixture f;
-    const QList<TestProblem> sound = TestFolder::NumberedProblems(3);
+    const QList<TestBanks::Record> sound = TestFolder::NumberedProblems(3);
     // Records 2 and 4 are sound; 3 and 5 are damaged.
-    f.folder.writeBankBytes(TestFolder::Record({u"介绍"_s, u"关系"_s, QString()}) +
-                            TestFolder::Record(sound[0]) + damaged + TestFolder::Record(sound[2]) +
-                            damaged);
+    f.folder.writeBankBytes(TestBanks::MarkedBytesOf({u"介绍"_s, u"关系"_s, QString()}) +
+                            TestBanks::MarkedBytesOf(sound[0]) + damaged +
+                            TestBanks::MarkedBytesOf(sound[2]) + damaged);
     QList<int> presented;
     for (int i = 0; i < 4; ++i) {
         practiseOne(f.session);
@@ -369,10 +369,11 @@ void PracticeSessionTest::aBankThatFailsItsChecksumIsDamaged()
     // Every record sound as GBK and as a problem, but record 2's answer is not the one the
     // checksum was made for.
     Fixture f;
-    const QByteArray intro = TestFolder::Record({u"介绍"_s, u"关系"_s, QString()});
-    const QList<TestProblem> problems = TestFolder::NumberedProblems(3);
-    const QByteArray built = intro + TestFolder::Record(problems[0]) +
-                             TestFolder::Record(problems[1]) + TestFolder::Record(problems[2]);
+    const QByteArray intro = TestBanks::MarkedBytesOf({u"介绍"_s, u"关系"_s, QString()});
+    const QList<TestBanks::Record> problems = TestFolder::NumberedProblems(3);
+    const QByteArray built = intro + TestBanks::MarkedBytesOf(problems[0]) +
+                             TestBanks::MarkedBytesOf(problems[1]) +
+                             TestBanks::MarkedBytesOf(problems[2]);
     f.folder.writeBankBytes(built);
     QByteArray changed = built;
     changed[470 + 461] = changed[470 + 461] == '1' ? '2' : '1';

@@ -4,7 +4,7 @@
 #include "practicewindow.h"
 #include "precisetimer.h"
 #include "recordingservices.h"
-#include "testbank.h"
+#include "testbanks.h"
 
 #include <QApplication>
 #include <QFile>
