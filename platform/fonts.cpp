@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 
+#include <QFontDatabase>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -52,6 +54,20 @@ QStringList standInsFor(const QString &name)
     return {};
 }
 
+/// The first of the families that is installed, alone; all of them when none is, for Qt to
+/// choose. Named alone, a face spares its first use a sort of every font on the system for
+/// fallbacks (twice, for a design name that is not installed); a character the face lacks
+/// still finds another face when it is drawn.
+QStringList firstInstalled(const QStringList &families)
+{
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString &family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return {family};
+    }
+    return families;
+}
+
 } // namespace
 
 namespace Fonts {
@@ -70,7 +86,7 @@ QStringList familiesFor(const QString &name)
 QFont designFont(const QString &name, double points, bool bold, bool italic)
 {
     QFont font;
-    font.setFamilies(familiesFor(name));
+    font.setFamilies(firstInstalled(familiesFor(name)));
     if (points > 0)
         font.setPointSizeF(points);
     font.setBold(bold);

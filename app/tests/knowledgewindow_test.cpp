@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
+#include "fonts.h"
 #include "knowledgewindow.h"
 #include "precisetimer.h"
 #include "units.h"
@@ -88,7 +89,7 @@ void KnowledgeWindowTest::labelsAreAsDesigned()
     QVERIFY(control);
     const TwipScale scale = TwipScale::of(*m_window);
     QCOMPARE(control->pos(), QPoint(scale.toPixels(place.x()), scale.toPixels(place.y())));
-    QCOMPARE(control->font().families().value(0), u"宋体"_s);
+    QCOMPARE(control->font().families(), Fonts::designFont(u"宋体"_s, 0).families());
     QCOMPARE(control->font().pointSizeF(), 15.75);
     QVERIFY(control->font().families().contains(QFontInfo(control->font()).family()));
     QCOMPARE(control->textColor(), colorFromBgr(Bgr::Red));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "examplelayout.h"
 #include "exampleswindow.h"
+#include "fonts.h"
 #include "recordingservices.h"
 #include "surfaceview.h"
 #include "testbanks.h"
@@ -118,7 +119,7 @@ void ExamplesWindowTest::isBuiltAsDesigned()
         QVERIFY2(control, qPrintable(names[i]));
         QCOMPARE(control->text(), captions[i]);
         QVERIFY(control->isEnabled());
-        QCOMPARE(control->font().families().value(0), u"宋体"_s);
+        QCOMPARE(control->font().families(), Fonts::designFont(u"宋体"_s, 0).families());
         QCOMPARE(control->font().pointSizeF(), 10.5);
         QCOMPARE(control->cursor().shape(), Qt::BitmapCursor);
     }

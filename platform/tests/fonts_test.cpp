@@ -39,6 +39,8 @@ void FontsTest::everyDesignFontFindsAChineseFace()
     QCOMPARE(families.value(1), standIn);
 
     const QFont font = Fonts::designFont(name, 15.75);
+    // Named alone: no search through every font on the system for fallbacks at first use.
+    QCOMPARE(font.families(), QStringList{standIn});
     const QString used = QFontInfo(font).family();
     // The set-up installs the first stand-in of each name: the window shows it, not a fallback.
     QCOMPARE(used, standIn);
@@ -50,6 +52,8 @@ void FontsTest::everyDesignFontFindsAChineseFace()
 void FontsTest::otherNamesPassUnchanged()
 {
     QCOMPARE(Fonts::familiesFor(u"Courier New"_s), QStringList{u"Courier New"_s});
+    // A face not installed is left for Qt to stand in for.
+    QCOMPARE(Fonts::designFont(u"No Such Face"_s, 12).families(), QStringList{u"No Such Face"_s});
 }
 
 void FontsTest::styleAndSizeAreKept()
