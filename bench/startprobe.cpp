@@ -26,6 +26,36 @@ long ResidentKilobytes()
     return -1;
 }
 
+/// Resident kilobytes of the memory the process allocated (anonymous: heap, stacks, images),
+/// and of the font files it maps: the kernel maps a font's pages in runs around each glyph
+/// read, and those pages are the page cache's, shared with every program showing the font.
+struct MemoryParts {
+    long anonymousKb = 0;
+    long fontsKb = 0;
+};
+
+MemoryParts ReadMemoryParts()
+{
+    MemoryParts parts;
+    QFile map(QStringLiteral("/proc/self/smaps"));
+    if (!map.open(QIODevice::ReadOnly))
+        return parts;
+    bool inFont = false;
+    for (QByteArray line = map.readLine(); !line.isEmpty(); line = map.readLine()) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (!fields.isEmpty() && !fields[0].endsWith(':')) {
+            inFont = line.contains("/fonts/");
+            continue;
+        }
+        const long kb = fields.value(1).toLong();
+        if (fields[0] == "Anonymous:")
+            parts.anonymousKb += kb;
+        else if (fields[0] == "Rss:" && inFont)
+            parts.fontsKb += kb;
+    }
+    return parts;
+}
+
 /// With LUMARO_BENCH_SMAPS set, the memory map at the paint is copied there, to see what the
 /// resident memory is made of.
 void KeepMemoryMap()
@@ -44,9 +74,10 @@ void ReportAndEnd()
     KeepMemoryMap();
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("painted_ns=%lld rss_kb=%ld\n",
+    const MemoryParts parts = ReadMemoryParts();
+    std::printf("painted_ns=%lld rss_kb=%ld anonymous_kb=%ld fonts_kb=%ld\n",
                 static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                ResidentKilobytes());
+                ResidentKilobytes(), parts.anonymousKb, parts.fontsKb);
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -8,7 +8,10 @@ its resident memory is read at that paint. Both programs are built in bin/ of a 
     xvfb-run -a python3 bench/startup_ratio.py build/bin --pairs 11
 
 The ratios program / bare window are printed as minimum, median and maximum over the pairs,
-with the absolute figures beside them.
+with the absolute figures beside them. Memory is given whole (RSS), as the memory the
+process allocated ("anon": heap, stacks, pictures), and as the pages of font files it maps
+("fonts": the kernel maps a font in runs of pages around each glyph read; they belong to the
+page cache, shared with every program showing that font).
 """
 import argparse
 import os
@@ -23,7 +26,8 @@ TIME_LIMIT_S = 20
 
 
 def run_once(path):
-    """Milliseconds from start to first paint, and kilobytes resident then."""
+    """Milliseconds from start to first paint, and kilobytes resident then: all, those the
+    process allocated, and those of the font files it maps."""
     started = time.monotonic_ns()
     done = subprocess.run([path], capture_output=True, text=True, timeout=TIME_LIMIT_S,
                           check=False)
@@ -31,7 +35,8 @@ def run_once(path):
     if "painted_ns" not in fields:
         sys.exit(f"{path} ended without painting (status {done.returncode}): "
                  f"{done.stderr.strip()[:400]}")
-    return (int(fields["painted_ns"]) - started) / 1e6, int(fields["rss_kb"])
+    memory = tuple(int(fields[key]) for key in ("rss_kb", "anonymous_kb", "fonts_kb"))
+    return (int(fields["painted_ns"]) - started) / 1e6, memory
 
 
 def spread(values, unit):
@@ -45,32 +50,37 @@ def main():
     parser.add_argument("bin", help="the build's bin folder")
     parser.add_argument("--pairs", type=int, default=11, help="counted pairs (at least 9)")
     parser.add_argument("--warmup", type=int, default=2, help="pairs run first, not counted")
+    parser.add_argument("--program", help="another build's lumaro-bench-start, to time instead")
     args = parser.parse_args()
     if args.pairs < 9:
         parser.error("--pairs: at least 9")
     if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
         parser.error("no display: run under xvfb-run -a")
     bare = os.path.join(args.bin, BARE)
-    program = os.path.join(args.bin, PROGRAM)
+    program = args.program or os.path.join(args.bin, PROGRAM)
 
-    starts, memories = {BARE: [], PROGRAM: []}, {BARE: [], PROGRAM: []}
+    runs = {BARE: [], PROGRAM: []}
     for pair in range(args.warmup + args.pairs):
         # Alternate which goes first, so neither always finds the caches the other left.
         order = [(BARE, bare), (PROGRAM, program)]
         if pair % 2:
             order.reverse()
         for name, path in order:
-            ms, kb = run_once(path)
+            ms, memory = run_once(path)
             if pair >= args.warmup:
-                starts[name].append(ms)
-                memories[name].append(kb / 1024)
+                runs[name].append((ms,) + tuple(kb / 1024 for kb in memory))
 
-    print(f"{args.pairs} interleaved pairs, {PROGRAM} / {BARE}")
-    for label, figures, unit in (("start", starts, " ms"), ("RSS", memories, " MiB")):
-        ratios = [a / b for a, b in zip(figures[PROGRAM], figures[BARE])]
-        print(f"{label:5} ratio   {spread(ratios, '')}")
-        print(f"{label:5} program {spread(figures[PROGRAM], unit)}")
-        print(f"{label:5} bare    {spread(figures[BARE], unit)}")
+    print(f"{args.pairs} interleaved pairs, {program} / {bare}")
+    figures = (("start", 0, " ms"), ("RSS", 1, " MiB"), ("anon", 2, " MiB"),
+               ("fonts", 3, " MiB"))
+    for label, column, unit in figures:
+        ours = [run[column] for run in runs[PROGRAM]]
+        theirs = [run[column] for run in runs[BARE]]
+        if min(theirs) > 0:
+            ratios = [a / b for a, b in zip(ours, theirs)]
+            print(f"{label:5} ratio   {spread(ratios, '')}")
+        print(f"{label:5} program {spread(ours, unit)}")
+        print(f"{label:5} bare    {spread(theirs, unit)}")
 
 
 if __name__ == "__main__":
