@@ -2,8 +2,10 @@
 #include "practicesession.h"
 
 #include "answercheck.h"
+#include "designscreen.h"
 #include "inputhint.h"
 #include "messageboxes.h"
+#include "practicelayout.h"
 #include "programsettings.h"
 #include "recordcheck.h"
 #include "sound.h"
@@ -18,9 +20,27 @@ const QString RateLabel = u"对题率："_s;
 
 } // namespace
 
-// The problem box leaves a little room on the left; the solution runs from the edge.
-const TypewriterLayout PracticeSession::ProblemLayout{7000, 150, 14.25};
-const TypewriterLayout PracticeSession::SolutionLayout{5000, 0, 12};
+// The problem box leaves a little room on the left; the solution runs from the edge. The
+// writing hand hangs below the line being written.
+const TypewriterLayout PracticeSession::ProblemLayout{
+    .wrapAt = 7000,
+    .leftMargin = 150,
+    .rightEdge =
+        PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips).pic1.width(),
+    .marker = {0, HandDrop},
+    .markerAtMargin = {0, HandDrop},
+    .fontName = u"宋体"_s,
+    .fontSize = 14.25,
+};
+const TypewriterLayout PracticeSession::SolutionLayout{
+    .wrapAt = 5000,
+    .rightEdge =
+        PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips).pic2.width(),
+    .marker = {0, HandDrop},
+    .markerAtMargin = {0, HandDrop},
+    .fontName = u"宋体"_s,
+    .fontSize = 12,
+};
 
 PracticeSession::PracticeSession(const ProgramSettings &settings, Sound &sound,
                                  MessageBoxes &messages)

@@ -37,6 +37,8 @@ public:
     /// Record 1 is the type's introduction; the problems start at record 2.
     static constexpr int FirstProblem = 2;
     static constexpr int MaxAnswerLength = ::MaxAnswerLength;
+    /// The writing hand hangs this far below the top of the line being written.
+    static constexpr double HandDrop = 250;
     static const TypewriterLayout ProblemLayout;
     static const TypewriterLayout SolutionLayout;
 
@@ -77,8 +79,8 @@ public:
     bool problemLogEnabled() const { return m_problemLogEnabled; }
     bool problemTyping() const { return m_phase == Phase::TypingProblem; }
     bool solutionTyping() const { return m_phase == Phase::TypingSolution; }
-    QPointF problemHand() const { return m_problemWriter.handPosition(); }
-    QPointF solutionHand() const { return m_solutionWriter.handPosition(); }
+    QPointF problemHand() const { return m_problemWriter.markerPlace(); }
+    QPointF solutionHand() const { return m_solutionWriter.markerPlace(); }
     QString verdictMark() const;
     /// How to write the line just judged wrong, when it looks meant otherwise (an input method
     /// left on, a decimal comma, a left-out multiplication sign, a missing "%"): one hint at a
