@@ -70,7 +70,7 @@ void ExampleLesson::load()
     m_surface.clear();
     m_surface.setFontName(DesignFont);
     m_surface.setFontSize(BoardPoints);
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
 }
 
 bool ExampleLesson::takeDamageNotice()
@@ -117,7 +117,7 @@ void ExampleLesson::startRecord()
 {
     m_surface.setFontName(BoardFont);
     m_surface.setFontSize(BoardPoints);
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
     // Record 1 is the type's introduction and has no heading.
     if (m_exampleNo != 1) {
         m_surface.newLine();
@@ -138,7 +138,7 @@ void ExampleLesson::showClosingWords()
     m_surface.clear();
     m_surface.setFontName(DesignFont);
     m_surface.setFontSize(ClosingPoints);
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
     m_surface.setCurrentX(ClosingWordsPlace.x());
     m_surface.setCurrentY(ClosingWordsPlace.y());
     m_marker = ClosingWordsPlace + ClosingMarkerOffset;

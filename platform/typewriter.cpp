@@ -24,7 +24,7 @@ void Typewriter::start(const QString &text, Breaks breaks)
         m_surface.setFontName(m_layout.fontName);
         m_surface.setFontSize(m_layout.fontSize);
     }
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
     m_marker = markerForPen();
 }
 

@@ -5,6 +5,7 @@
 #include "designscreen.h"
 #include "inputhint.h"
 #include "messageboxes.h"
+#include "numbertext.h"
 #include "practicelayout.h"
 #include "programsettings.h"
 #include "recordcheck.h"
@@ -167,7 +168,8 @@ bool PracticeSession::submitAnswer(const QString &line)
     m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), m_record, verdict.Right);
     m_mistakeExplanation =
         verdict.Right ? QString() : ExplanationFor(m_mistakeNotes, line.left(MaxAnswerLength));
-    const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
+    const QString &sound =
+        m_sounds.pathFor(verdict.Right ? ResultSound::Right : ResultSound::Wrong);
     if (!sound.isEmpty())
         m_sound.play(sound);
     if (!verdict.Right)
@@ -193,8 +195,10 @@ void PracticeSession::clockTick()
 
 void PracticeSession::setSoundOn(bool on)
 {
-    m_rightSound = on ? m_settings.path(u"\\dui.wav"_s) : QString();
-    m_wrongSound = on ? m_settings.path(u"\\zhadan.wav"_s) : QString();
+    if (on)
+        m_sounds.switchOn(m_settings);
+    else
+        m_sounds.switchOff();
 }
 
 bool PracticeSession::nextEnabled() const
@@ -228,12 +232,7 @@ PracticeSession::Face PracticeSession::face() const
 
 QString PracticeSession::clockCaption() const
 {
-    return ClockCaption(m_elapsedSeconds);
-}
-
-QString ClockCaption(int seconds)
-{
-    return QString::number(seconds / 60) % u"分"_s % QString::number(seconds % 60) % u"秒"_s;
+    return ClockText(m_elapsedSeconds);
 }
 
 QString SequenceNumberText(int number)

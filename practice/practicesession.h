@@ -5,6 +5,7 @@
 #include "mistakes.h"
 #include "practicetally.h"
 #include "problemrecord.h"
+#include "resultsounds.h"
 #include "textsurface.h"
 #include "typewriter.h"
 
@@ -106,9 +107,9 @@ public:
     const QString &verdictLog() const { return m_tally.Log(); }
     const PracticeTally &tally() const { return m_tally; }
 
-    bool soundOn() const { return !m_rightSound.isEmpty(); }
-    const QString &rightSound() const { return m_rightSound; }
-    const QString &wrongSound() const { return m_wrongSound; }
+    bool soundOn() const { return m_sounds.isOn(); }
+    const QString &rightSound() const { return m_sounds.RightSound(); }
+    const QString &wrongSound() const { return m_sounds.WrongSound(); }
 
     TextSurface &problemSurface() { return m_problemSurface; }
     TextSurface &solutionSurface() { return m_solutionSurface; }
@@ -149,17 +150,13 @@ private:
     QString m_rateCaption;
     QString m_problemLog;
     // Kept from one opening of the window to the next.
-    QString m_rightSound;
-    QString m_wrongSound;
+    ResultSounds m_sounds;
 
     TextSurface m_problemSurface;
     TextSurface m_solutionSurface;
     Typewriter m_problemWriter;
     Typewriter m_solutionWriter;
 };
-
-/// The clock's caption: whole minutes, "分", the remaining seconds, "秒", as in 1分1秒.
-QString ClockCaption(int seconds);
 
 /// A problem's sequence number as the window writes it: a blank where a sign would stand,
 /// then the digits, as in " 3".
