@@ -4,6 +4,8 @@
 #include <QPointF>
 #include <QString>
 
+#include <limits>
+
 class TextSurface;
 
 /// Where and how a typewriter writes on its box, in twips: all that the windows' typewriters
@@ -11,9 +13,10 @@ class TextSurface;
 struct TypewriterLayout {
     double wrapAt = 0;     ///< a line ends once the pen has reached this x
     double leftMargin = 0; ///< no character is written left of this x
-    double rightEdge = 0;  ///< the box's width: punctuation hangs past wrapAt up to here
-    int linesPerWrap = 1;  ///< new lines a wrap makes: 2 writes wrapped lines double-spaced
-    int openingLines = 0;  ///< new lines the first tick makes before anything is written
+    /// The box's width: punctuation hangs past wrapAt up to here.
+    double rightEdge = std::numeric_limits<double>::infinity();
+    int linesPerWrap = 1; ///< new lines a wrap makes: 2 writes wrapped lines double-spaced
+    int openingLines = 0; ///< new lines the first tick makes before anything is written
     /// The writing marker (a hand, a pen) stands this far right of and below the pen, or by
     /// markerAtMargin when the pen is at the left margin.
     QPointF marker = {};
