@@ -21,27 +21,28 @@ const QString RateLabel = u"对题率："_s;
 
 } // namespace
 
-// The problem box leaves a little room on the left; the solution runs from the edge. The
-// writing hand hangs below the line being written.
-const TypewriterLayout PracticeSession::ProblemLayout{
-    .wrapAt = 7000,
-    .leftMargin = 150,
-    .rightEdge =
-        PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips).pic1.width(),
-    .marker = {0, HandDrop},
-    .markerAtMargin = {0, HandDrop},
-    .fontName = u"宋体"_s,
-    .fontSize = 14.25,
-};
-const TypewriterLayout PracticeSession::SolutionLayout{
-    .wrapAt = 5000,
-    .rightEdge =
-        PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips).pic2.width(),
-    .marker = {0, HandDrop},
-    .markerAtMargin = {0, HandDrop},
-    .fontName = u"宋体"_s,
-    .fontSize = 12,
-};
+namespace {
+
+/// Written in 宋体 with the writing hand below the line being written, in a box of the design.
+TypewriterLayout handWriting(double wrapAt, double leftMargin, const QRectF &box, double points)
+{
+    return {.wrapAt = wrapAt,
+            .leftMargin = leftMargin,
+            .rightEdge = box.width(),
+            .marker = {0, PracticeSession::HandDrop},
+            .markerAtMargin = {0, PracticeSession::HandDrop},
+            .fontName = u"宋体"_s,
+            .fontSize = points};
+}
+
+const PracticeLayout Design =
+    PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips);
+
+} // namespace
+
+// The problem box leaves a little room on the left; the solution runs from the edge.
+const TypewriterLayout PracticeSession::ProblemLayout = handWriting(7000, 150, Design.pic1, 14.25);
+const TypewriterLayout PracticeSession::SolutionLayout = handWriting(5000, 0, Design.pic2, 12);
 
 PracticeSession::PracticeSession(const ProgramSettings &settings, Sound &sound,
                                  MessageBoxes &messages)
