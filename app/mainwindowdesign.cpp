@@ -25,11 +25,6 @@ constexpr quint32 FormBackColor = 0x00FF8080;
 constexpr quint32 FrameBackColor = 0x00C0E0FF;
 constexpr quint32 FormulaGreen = 0x0000C000;
 
-QColor red()
-{
-    return colorFromBgr(Bgr::Red);
-}
-
 /// The decorative shape behind the purpose text.
 class DecorShape final : public QWidget {
 public:
@@ -123,10 +118,10 @@ void MainWindow::buildMenu()
 void MainWindow::buildTitleBlock(QWidget &page)
 {
     m_shape = new DecorShape(&page);
-    m_title =
-        makeLabel(page, u"Label1"_s, u"Orvik Method"_s, Fonts::designFont(u"隶书"_s, 36), red());
+    m_title = makeLabel(page, u"Label1"_s, u"Orvik Method"_s, Fonts::designFont(u"隶书"_s, 36),
+                        RedColor());
     m_subtitle = makeLabel(page, u"Label12"_s, u"（供小学四年级至初中学生使用）"_s,
-                           Fonts::designFont(u"新宋体"_s, 10.5, true), red());
+                           Fonts::designFont(u"新宋体"_s, 10.5, true), RedColor());
     m_formulas = makeLabel(page, u"Label13"_s, u"x+a=b     a+b+c=?"_s,
                            Fonts::designFont(u"楷体_GB2312"_s, 21.75, true, true),
                            colorFromBgr(FormulaGreen));
@@ -134,21 +129,21 @@ void MainWindow::buildTitleBlock(QWidget &page)
         makeLabel(page, u"Label15"_s,
                   u"应用题是大部分学生感到比较难的内容，为了帮助学生突破这道难关，我们特编写了这个"
                   u"软件希望能帮您掌握这部分知识。"_s,
-                  Fonts::designFont(u"宋体"_s, 10.5), red());
+                  Fonts::designFont(u"宋体"_s, 10.5), RedColor());
     m_purpose->setWordWrap(true);
     m_image1 = makeImage(page, u"Image1"_s, u":/art/title-picture-1.svg"_s);
     m_image2 = makeImage(page, u"Image2"_s, u":/art/title-picture-2.svg"_s);
     m_motto = makeLabel(page, u"Label14"_s, QString(),
-                        Fonts::designFont(u"华文新魏"_s, 26.25, true), red());
+                        Fonts::designFont(u"华文新魏"_s, 26.25, true), RedColor());
     m_credit = makeLabel(page, u"Label3"_s, u"Lumaro 制作组"_s,
-                         Fonts::designFont(u"华文新魏"_s, 12), red());
+                         Fonts::designFont(u"华文新魏"_s, 12), RedColor());
 }
 
 CaptionLabel *MainWindow::makeChoiceLabel(QWidget &frame, const QString &name,
                                           const QString &caption, QRectF place, double points)
 {
-    CaptionLabel *label = makeLabel<ActionLabel>(frame, name, caption,
-                                                 Fonts::designFont(u"隶书"_s, points, true), red());
+    CaptionLabel *label = makeLabel<ActionLabel>(
+        frame, name, caption, Fonts::designFont(u"隶书"_s, points, true), RedColor());
     label->setBackColor(frame.palette().color(QPalette::Base));
     SetHandCursor(*label);
     m_choicePlaces.append({label, place});
@@ -159,7 +154,7 @@ void MainWindow::buildContentFrame(QWidget &page)
 {
     m_contentFrame = new CaptionFrame(u"Frame1"_s, u" 选择学习内容 "_s, &page);
     m_contentFrame->setBackColor(colorFromBgr(FrameBackColor));
-    m_contentFrame->setCaptionColor(red());
+    m_contentFrame->setCaptionColor(RedColor());
     m_contentFrame->setFont(Fonts::designFont(u"新宋体"_s, 14.25));
     // Left, top and width in twips; the height follows the font.
     auto at = [](double top) { return QRectF(480, top, 1815, 0); };
@@ -183,7 +178,7 @@ void MainWindow::buildModeFrame(QWidget &page)
 {
     m_modeFrame = new CaptionFrame(u"Frame2"_s, u" 选择学习方式"_s, &page);
     m_modeFrame->setBackColor(colorFromBgr(FrameBackColor));
-    m_modeFrame->setCaptionColor(red());
+    m_modeFrame->setCaptionColor(RedColor());
     m_modeFrame->setFont(Fonts::designFont(u"新宋体"_s, 12));
     auto add = [&](const QString &name, const QString &caption, double top,
                    void (MainWindow::*handler)()) {

@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 bool IsDigit(char16_t c)
@@ -193,4 +195,9 @@ double RoundToPrintedDigits(double value)
     if (!std::isfinite(value))
         return value;
     return ReadNumber(NumberText(value));
+}
+
+QString ClockText(qint64 seconds)
+{
+    return QString::number(seconds / 60) + u"分"_s + QString::number(seconds % 60) + u"秒"_s;
 }

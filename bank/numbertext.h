@@ -24,6 +24,10 @@ bool IsPlainDecimal(QStringView text);
 /// fraction, no trailing zeros; exponent form (1E+20) for very large or small values.
 QString NumberText(double value);
 
+/// A clock's text: whole minutes, "分", the remaining seconds, "秒", as in 1分15秒; no
+/// leading zeros, no blanks.
+QString ClockText(qint64 seconds);
+
 /// As NumberText, but a non-negative value starts with a blank and a magnitude below 1 has
 /// no 0 before the point (" .5").
 QString SpacedNumberText(double value);

@@ -131,6 +131,18 @@ bool HasMarker(const QString &field)
     return field.contains(TextMarker);
 }
 
+QString WithoutTrailingBlanks(QString text)
+{
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
+}
+
+QString TypedPartOf(const QString &field)
+{
+    return HasMarker(field) ? TextBeforeMarker(field) : WithoutTrailingBlanks(field);
+}
+
 std::optional<QByteArray> EncodeGbk(const QString &text)
 {
     QStringEncoder encoder("GBK");

@@ -51,6 +51,14 @@ QString TextBeforeMarker(const QString &field);
 /// Whether a field holds its end marker.
 bool HasMarker(const QString &field);
 
+/// The text without the blanks (of any kind) at its end, as shown and printed: a field's
+/// padding, or what an editor left after its last word.
+QString WithoutTrailingBlanks(QString text);
+
+/// The part of a field that is written out: the text before its first "&", or, for a field
+/// that lacks its marker, the whole field without its trailing blanks.
+QString TypedPartOf(const QString &field);
+
 /// Encodes three texts (without their markers) as one record: the marker is appended to
 /// the problem and the solution, and every field is padded with blanks. Returns the reason
 /// when a text does not fit its field, holds a marker of its own or is not expressible in

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "examplelesson.h"
 
+#include "designscreen.h"
 #include "programsettings.h"
 #include "recordcheck.h"
 #include "sound.h"
@@ -27,9 +28,30 @@ constexpr QPointF ClosingMarkerOffset{4000, 800};
 
 const QString ExampleLesson::ClosingWords = u"例题讲解结束"_s;
 
+// The board's lines wrap at 12000 twips, double-spaced, right of a 2000-twip margin. The
+// problem opens two lines down with the marker 100 twips right of the pen; the solution's
+// marker stands at the pen, 100 twips right of it at the margin.
+const TypewriterLayout ExampleLesson::ProblemLayout{
+    .wrapAt = 12000,
+    .leftMargin = 2000,
+    .rightEdge = DesignScreen::WidthTwips,
+    .linesPerWrap = 2,
+    .openingLines = 2,
+    .marker = {100, 300},
+    .markerAtMargin = {100, 300},
+};
+const TypewriterLayout ExampleLesson::SolutionLayout{
+    .wrapAt = 12000,
+    .leftMargin = 2000,
+    .rightEdge = DesignScreen::WidthTwips,
+    .linesPerWrap = 2,
+    .marker = {0, 300},
+    .markerAtMargin = {100, 300},
+};
+
 ExampleLesson::ExampleLesson(TextSurface &surface, Sound &sound)
-    : m_surface(surface), m_sound(sound), m_problem(surface, ExampleTypewriter::Kind::Problem),
-      m_solution(surface, ExampleTypewriter::Kind::Solution)
+    : m_surface(surface), m_sound(sound), m_problem(surface, ProblemLayout),
+      m_solution(surface, SolutionLayout)
 {
 }
 
@@ -41,14 +63,14 @@ void ExampleLesson::load()
     m_damageNotice = false;
     m_recordCount = 0;
     m_record = ProblemRecord::Blank();
-    m_problem.start(QString(), 0);
-    m_solution.start(QString(), 0);
+    m_problem.stop();
+    m_solution.stop();
     m_phase = Phase::Loaded;
     m_marker = DesignMarkerPlace;
     m_surface.clear();
     m_surface.setFontName(DesignFont);
     m_surface.setFontSize(BoardPoints);
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
 }
 
 bool ExampleLesson::takeDamageNotice()
@@ -95,15 +117,20 @@ void ExampleLesson::startRecord()
 {
     m_surface.setFontName(BoardFont);
     m_surface.setFontSize(BoardPoints);
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
     // Record 1 is the type's introduction and has no heading.
     if (m_exampleNo != 1) {
         m_surface.newLine();
         m_surface.print(u"    例题 "_s % QString::number(m_exampleNo - 1), true);
     }
     m_surface.newLine();
-    m_problem.start(m_record.ProblemText, m_indent);
+    m_problem.start(indented(m_record.ProblemText));
     m_phase = Phase::TypingProblem;
+}
+
+QString ExampleLesson::indented(const QString &field) const
+{
+    return QString(qMax(m_indent, 0), u' ') + TypedPartOf(field);
 }
 
 void ExampleLesson::showClosingWords()
@@ -111,7 +138,7 @@ void ExampleLesson::showClosingWords()
     m_surface.clear();
     m_surface.setFontName(DesignFont);
     m_surface.setFontSize(ClosingPoints);
-    m_surface.setTextColor(colorFromBgr(Bgr::Red));
+    m_surface.setTextColor(RedColor());
     m_surface.setCurrentX(ClosingWordsPlace.x());
     m_surface.setCurrentY(ClosingWordsPlace.y());
     m_marker = ClosingWordsPlace + ClosingMarkerOffset;
@@ -123,7 +150,7 @@ void ExampleLesson::problemTick()
 {
     if (!problemTyping())
         return;
-    if (!m_problem.tick()) {
+    if (m_problem.tick() != Typewriter::Step::Finished) {
         m_marker = m_problem.markerPlace();
         return;
     }
@@ -141,7 +168,8 @@ void ExampleLesson::solutionFollows()
         m_surface.newLine();
         m_indent = 0;
     }
-    m_solution.start(m_record.SolutionText, m_indent, !introduction);
+    m_solution.start(indented(m_record.SolutionText),
+                     introduction ? Typewriter::Breaks::AtWrap : Typewriter::Breaks::AfterClauses);
     m_phase = Phase::TypingSolution;
 }
 
@@ -149,7 +177,7 @@ void ExampleLesson::solutionTick()
 {
     if (!solutionTyping())
         return;
-    if (m_solution.tick())
+    if (m_solution.tick() == Typewriter::Step::Finished)
         m_phase = Phase::Complete;
     else
         m_marker = m_solution.markerPlace();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "exampletypewriter.h"
 #include "problemrecord.h"
+#include "typewriter.h"
 
 #include <QPointF>
 #include <QString>
@@ -33,6 +33,9 @@ public:
     /// The closing words, and where they are written.
     static const QString ClosingWords;
     static constexpr QPointF ClosingWordsPlace{3000, 2000};
+    /// How the problem and the solution are written on the board.
+    static const TypewriterLayout ProblemLayout;
+    static const TypewriterLayout SolutionLayout;
 
     ExampleLesson(TextSurface &surface, Sound &sound);
 
@@ -73,13 +76,15 @@ public:
 
 private:
     void startRecord();
+    /// The part of a field that is written, after the indent.
+    QString indented(const QString &field) const;
     void showClosingWords();
     void solutionFollows();
 
     TextSurface &m_surface;
     Sound &m_sound;
-    ExampleTypewriter m_problem;
-    ExampleTypewriter m_solution;
+    Typewriter m_problem;
+    Typewriter m_solution;
     ProblemRecord m_record;
     Phase m_phase = Phase::Loaded;
     int m_exampleNo = 0;

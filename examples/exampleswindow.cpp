@@ -27,14 +27,6 @@ constexpr quint32 BoardColour = 0x00FFC0C0;
 constexpr int TypewriterMs = 200;
 constexpr double MarkerTwips = 480; // 32 pixels of the design screen
 
-// Orange buttons; a disabled one fades, so the pupil sees it is not ready yet.
-const QString ButtonStyle =
-    u"QPushButton { background: #ff8000; color: #000000; border: 1px solid #b05000; "
-    u"border-radius: 3px; }"
-    u"QPushButton:pressed { background: #e07000; }"
-    u"QPushButton:disabled { background: #ffc88f; color: #a07850; border-color: #d8a070; }"_s +
-    ButtonFocusStyle();
-
 void setTimerRunning(PreciseTimer &timer, bool running)
 {
     // Restarting a running timer would shift its rhythm.
@@ -96,7 +88,7 @@ QPushButton *ExamplesWindow::makeButton(const QString &name, const QString &capt
     SetAccessibleCaption(*button, caption);
     button->setFont(Fonts::designFont(u"宋体"_s, 10.5));
     SetHandCursor(*button);
-    button->setStyleSheet(ButtonStyle);
+    button->setStyleSheet(OrangeButtonStyle());
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
     return button;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "keyboard.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -8,6 +10,19 @@
 
 #include <algorithm>
 #include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+QString OrangeButtonStyle(const QColor &textColor)
+{
+    return u"QPushButton { background: #ff8000; color: %1; border: 1px solid #b05000; "
+           u"border-radius: 3px; }"
+           u" QPushButton:pressed { background: #e07000; }"
+           u" QPushButton:checked { background: #e06c00; border: 2px inset #a04a00; }"
+           u" QPushButton:disabled { background: #ffc88f; color: #a07850; border-color: #d8a070; }"_s
+               .arg(textColor.name()) +
+           ButtonFocusStyle();
+}
 
 void SetAccessibleCaption(QWidget &control, const QString &caption)
 {

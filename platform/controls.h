@@ -10,6 +10,11 @@
 /// Gives a control the name a screen reader reads for it; for labels and buttons, the caption.
 void SetAccessibleCaption(QWidget &control, const QString &caption);
 
+/// The style of the windows' orange buttons, with captions in textColor: darker while pressed
+/// or latched down, faded while disabled, so the pupil sees it is not ready yet; the focus
+/// shows as on every button.
+QString OrangeButtonStyle(const QColor &textColor = Qt::black);
+
 /// A label as the windows are designed with: a caption in a colour, on a back colour or
 /// transparent, placed in twips. It reports clicks and mouse moves over itself, and these do
 /// not reach the window beneath.

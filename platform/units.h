@@ -40,3 +40,9 @@ inline constexpr quint32 Yellow = 0x0000FFFF;
 inline constexpr quint32 Green = 0x0000FF00;
 inline constexpr quint32 Orange = 0x000080FF;
 } // namespace Bgr
+
+/// The red the windows write their captions and typewritten texts in.
+inline QColor RedColor()
+{
+    return colorFromBgr(Bgr::Red);
+}

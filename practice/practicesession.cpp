@@ -2,8 +2,11 @@
 #include "practicesession.h"
 
 #include "answercheck.h"
+#include "designscreen.h"
 #include "inputhint.h"
 #include "messageboxes.h"
+#include "numbertext.h"
+#include "practicelayout.h"
 #include "programsettings.h"
 #include "recordcheck.h"
 #include "sound.h"
@@ -18,9 +21,28 @@ const QString RateLabel = u"对题率："_s;
 
 } // namespace
 
+namespace {
+
+/// Written in 宋体 with the writing hand below the line being written, in a box of the design.
+TypewriterLayout handWriting(double wrapAt, double leftMargin, const QRectF &box, double points)
+{
+    return {.wrapAt = wrapAt,
+            .leftMargin = leftMargin,
+            .rightEdge = box.width(),
+            .marker = {0, PracticeSession::HandDrop},
+            .markerAtMargin = {0, PracticeSession::HandDrop},
+            .fontName = u"宋体"_s,
+            .fontSize = points};
+}
+
+const PracticeLayout Design =
+    PracticeLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips);
+
+} // namespace
+
 // The problem box leaves a little room on the left; the solution runs from the edge.
-const TypewriterLayout PracticeSession::ProblemLayout{7000, 150, 14.25};
-const TypewriterLayout PracticeSession::SolutionLayout{5000, 0, 12};
+const TypewriterLayout PracticeSession::ProblemLayout = handWriting(7000, 150, Design.pic1, 14.25);
+const TypewriterLayout PracticeSession::SolutionLayout = handWriting(5000, 0, Design.pic2, 12);
 
 PracticeSession::PracticeSession(const ProgramSettings &settings, Sound &sound,
                                  MessageBoxes &messages)
@@ -147,7 +169,8 @@ bool PracticeSession::submitAnswer(const QString &line)
     m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), m_record, verdict.Right);
     m_mistakeExplanation =
         verdict.Right ? QString() : ExplanationFor(m_mistakeNotes, line.left(MaxAnswerLength));
-    const QString &sound = verdict.Right ? m_rightSound : m_wrongSound;
+    const QString &sound =
+        m_sounds.pathFor(verdict.Right ? ResultSound::Right : ResultSound::Wrong);
     if (!sound.isEmpty())
         m_sound.play(sound);
     if (!verdict.Right)
@@ -173,8 +196,10 @@ void PracticeSession::clockTick()
 
 void PracticeSession::setSoundOn(bool on)
 {
-    m_rightSound = on ? m_settings.path(u"\\dui.wav"_s) : QString();
-    m_wrongSound = on ? m_settings.path(u"\\zhadan.wav"_s) : QString();
+    if (on)
+        m_sounds.switchOn(m_settings);
+    else
+        m_sounds.switchOff();
 }
 
 bool PracticeSession::nextEnabled() const
@@ -208,12 +233,7 @@ PracticeSession::Face PracticeSession::face() const
 
 QString PracticeSession::clockCaption() const
 {
-    return ClockCaption(m_elapsedSeconds);
-}
-
-QString ClockCaption(int seconds)
-{
-    return QString::number(seconds / 60) % u"分"_s % QString::number(seconds % 60) % u"秒"_s;
+    return ClockText(m_elapsedSeconds);
 }
 
 QString SequenceNumberText(int number)

@@ -5,6 +5,7 @@
 #include "mistakes.h"
 #include "practicetally.h"
 #include "problemrecord.h"
+#include "resultsounds.h"
 #include "textsurface.h"
 #include "typewriter.h"
 
@@ -37,6 +38,8 @@ public:
     /// Record 1 is the type's introduction; the problems start at record 2.
     static constexpr int FirstProblem = 2;
     static constexpr int MaxAnswerLength = ::MaxAnswerLength;
+    /// The writing hand hangs this far below the top of the line being written.
+    static constexpr double HandDrop = 250;
     static const TypewriterLayout ProblemLayout;
     static const TypewriterLayout SolutionLayout;
 
@@ -77,8 +80,8 @@ public:
     bool problemLogEnabled() const { return m_problemLogEnabled; }
     bool problemTyping() const { return m_phase == Phase::TypingProblem; }
     bool solutionTyping() const { return m_phase == Phase::TypingSolution; }
-    QPointF problemHand() const { return m_problemWriter.handPosition(); }
-    QPointF solutionHand() const { return m_solutionWriter.handPosition(); }
+    QPointF problemHand() const { return m_problemWriter.markerPlace(); }
+    QPointF solutionHand() const { return m_solutionWriter.markerPlace(); }
     QString verdictMark() const;
     /// How to write the line just judged wrong, when it looks meant otherwise (an input method
     /// left on, a decimal comma, a left-out multiplication sign, a missing "%"): one hint at a
@@ -104,9 +107,9 @@ public:
     const QString &verdictLog() const { return m_tally.Log(); }
     const PracticeTally &tally() const { return m_tally; }
 
-    bool soundOn() const { return !m_rightSound.isEmpty(); }
-    const QString &rightSound() const { return m_rightSound; }
-    const QString &wrongSound() const { return m_wrongSound; }
+    bool soundOn() const { return m_sounds.isOn(); }
+    const QString &rightSound() const { return m_sounds.RightSound(); }
+    const QString &wrongSound() const { return m_sounds.WrongSound(); }
 
     TextSurface &problemSurface() { return m_problemSurface; }
     TextSurface &solutionSurface() { return m_solutionSurface; }
@@ -147,17 +150,13 @@ private:
     QString m_rateCaption;
     QString m_problemLog;
     // Kept from one opening of the window to the next.
-    QString m_rightSound;
-    QString m_wrongSound;
+    ResultSounds m_sounds;
 
     TextSurface m_problemSurface;
     TextSurface m_solutionSurface;
     Typewriter m_problemWriter;
     Typewriter m_solutionWriter;
 };
-
-/// The clock's caption: whole minutes, "分", the remaining seconds, "秒", as in 1分1秒.
-QString ClockCaption(int seconds);
 
 /// A problem's sequence number as the window writes it: a blank where a sign would stand,
 /// then the digits, as in " 3".

@@ -28,11 +28,6 @@ constexpr quint32 Cyan = 0x00FFFF00;
 constexpr quint32 LightGreen = 0x00C0FFC0;
 constexpr double PictureSide = 480; // the writing hands and the faces
 
-QColor red()
-{
-    return colorFromBgr(Bgr::Red);
-}
-
 QString cssColor(quint32 bgr)
 {
     return colorFromBgr(bgr).name();
@@ -42,7 +37,7 @@ CaptionLabel *makeLabel(QWidget &parent, const QString &name, const QString &cap
 {
     auto *label = new CaptionLabel(name, &parent);
     label->setFont(Fonts::designFont(u"宋体"_s, points));
-    label->setTextColor(red());
+    label->setTextColor(RedColor());
     label->setCaption(caption);
     return label;
 }
@@ -52,7 +47,7 @@ CaptionFrame *makeFrame(QWidget &parent, const QString &name, const QString &cap
 {
     auto *frame = new CaptionFrame(name, caption, &parent);
     frame->setFont(Fonts::designFont(u"宋体"_s, points));
-    frame->setCaptionColor(red());
+    frame->setCaptionColor(RedColor());
     frame->setBackColor(colorFromBgr(backColor));
     return frame;
 }
@@ -91,10 +86,7 @@ QPushButton *makeButton(QWidget &parent, const QString &name, const QString &cap
     button->setFocusPolicy(Qt::TabFocus);
     // Enter presses the focused button, as Space does.
     button->setAutoDefault(true);
-    button->setStyleSheet(u"QPushButton { background: #ff8000; color: black; border: 1px solid "
-                          u"#b05000; border-radius: 3px; } QPushButton:pressed { background: "
-                          u"#e07000; } QPushButton:disabled { color: #a85a10; }"_s +
-                          ButtonFocusStyle());
+    button->setStyleSheet(OrangeButtonStyle());
     return button;
 }
 
@@ -106,7 +98,7 @@ QRadioButton *makeOption(QWidget &parent, const QString &name, const QString &ca
     option->setFont(Fonts::designFont(u"宋体"_s, 12));
     SetHandCursor(*option);
     option->setStyleSheet(u"QRadioButton { background: %1; color: %2; padding-left: 4px; }"_s.arg(
-                              cssColor(backColor), red().name()) +
+                              cssColor(backColor), RedColor().name()) +
                           ButtonFocusStyle());
     return option;
 }
@@ -219,7 +211,7 @@ void PracticeWindow::buildSettingsPanel()
     CaptionFrame *frame4 = makeFrame(*m_frame1, u"Frame4"_s, u"练习时间"_s, 18, 0x00FFFFFF);
     m_label3 = new CaptionLabel(u"Label3"_s, frame4);
     m_label3->setFont(Fonts::designFont(u"华文新魏"_s, 21.75));
-    m_label3->setTextColor(red());
+    m_label3->setTextColor(RedColor());
     m_label3->setBackColor(colorFromBgr(Bgr::Green));
     m_label3->setAlignment(Qt::AlignCenter);
 

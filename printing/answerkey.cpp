@@ -29,13 +29,6 @@ QString answerOf(const ProblemRecord &record)
     return value.hasValue() ? NumberText(value.Value) : stored;
 }
 
-QString withoutTrailingBlanks(QString text)
-{
-    while (!text.isEmpty() && text.back().isSpace())
-        text.chop(1);
-    return text;
-}
-
 void printKeyTitle(TextSurface &surface, const PageLayout &layout, const PageSettings &settings)
 {
     surface.setFontSize(layout.titleSize);
@@ -55,7 +48,7 @@ QList<AnswerKeyEntry> AnswerKeyOf(const QList<ProblemRecord> &problems)
     for (qsizetype i = 0; i < problems.size(); ++i) {
         const ProblemRecord &record = problems[i];
         key.append(AnswerKeyEntry{int(i + 1), answerOf(record),
-                                  withoutTrailingBlanks(TextBeforeMarker(record.SolutionText))});
+                                  WithoutTrailingBlanks(TextBeforeMarker(record.SolutionText))});
     }
     return key;
 }

@@ -3,6 +3,7 @@
 
 #include "answercheck.h"
 #include "mistakes.h"
+#include "resultsounds.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,6 @@
 /// Problems on one paper, and the points each right answer earns.
 inline constexpr int PaperProblems = 10;
 inline constexpr int PointsPerProblem = 10;
-
-/// Which of the two result sounds a score announces.
-enum class ResultSound { Right, Wrong };
 
 /// How the window greets a score: the word in the result label, its size, the face and the
 /// sound.

@@ -3,19 +3,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-QString WithoutTrailingBlanks(QString text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == u' ')
-        --end;
-    text.truncate(end);
-    return text;
-}
-
-} // namespace
-
 int PoolSizeFor(int recordCount)
 {
     return recordCount - 2;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testclock.h"
 
+#include "numbertext.h"
+
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -11,12 +13,7 @@ using namespace Qt::Literals::StringLiterals;
 QString TestClock::tick()
 {
     ++m_elapsedSeconds;
-    return Text(m_elapsedSeconds);
-}
-
-QString TestClock::Text(qint64 seconds)
-{
-    return QString::number(seconds / 60) + u"分"_s + QString::number(seconds % 60) + u"秒"_s;
+    return ClockText(m_elapsedSeconds);
 }
 
 double SmileyBob::tick()

@@ -15,8 +15,6 @@ public:
     QString tick();
 
     qint64 ElapsedSeconds() const { return m_elapsedSeconds; }
-    /// The clock's text, as in 1分15秒: no leading zeros, no blanks.
-    static QString Text(qint64 seconds);
 
 private:
     qint64 m_elapsedSeconds;

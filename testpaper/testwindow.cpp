@@ -6,6 +6,7 @@
 #include "designscreen.h"
 #include "keyboard.h"
 #include "messageboxes.h"
+#include "numbertext.h"
 #include "placement.h"
 #include "precisetimer.h"
 #include "sound.h"
@@ -92,7 +93,7 @@ void TestWindow::resetControls()
     clearAnswers();
     showMotto();
     showScore(QString());
-    m_clockLabel->setCaption(TestClock::Text(0));
+    m_clockLabel->setCaption(ClockText(0));
     m_smile->show();
     m_frown->hide();
     m_actions->releaseAll();

@@ -31,11 +31,6 @@ constexpr double FaceSide = 480; // twips
 /// How far below its row's top a right answer stands: just under the answer box.
 constexpr double RightAnswerDrop = 375;
 
-QColor red()
-{
-    return colorFromBgr(Bgr::Red);
-}
-
 QString arrayName(const QString &name, int index)
 {
     return name + u'(' + QString::number(index) + u')';
@@ -45,7 +40,7 @@ CaptionLabel *makeLabel(QWidget &parent, const QString &name, const QFont &font)
 {
     auto *label = new CaptionLabel(name, &parent);
     label->setFont(font);
-    label->setTextColor(red());
+    label->setTextColor(RedColor());
     return label;
 }
 
@@ -117,7 +112,7 @@ void TestWindow::buildMenu()
 void TestWindow::buildPaperArea(QWidget &page)
 {
     m_paperBox = new QPlainTextEdit(&page);
-    styleBox(*m_paperBox, u"Text1"_s, 12, PaperBackColor, red());
+    styleBox(*m_paperBox, u"Text1"_s, 12, PaperBackColor, RedColor());
     m_paperBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab moves on to the answers rather than typing into the paper.
     m_paperBox->setTabChangesFocus(true);
@@ -160,11 +155,7 @@ void TestWindow::buildActionButtons(QWidget &page)
         SetHandCursor(*button);
         // Enter presses the focused button, as Space does.
         button->setAutoDefault(true);
-        button->setStyleSheet(
-            u"QPushButton { background: #ff8000; color: #ff0000; border: 2px outset #ffb060; "
-            u"border-radius: 3px; } QPushButton:checked { background: #e06c00; border-style: "
-            u"inset; border-color: #a04a00; }"_s +
-            ButtonFocusStyle());
+        button->setStyleSheet(OrangeButtonStyle(RedColor()));
         m_actions->add(button);
         return button;
     };
@@ -192,7 +183,7 @@ void TestWindow::buildRightColumn(QWidget &page)
     const QFont frameFont = Fonts::designFont(u"宋体"_s, 12);
     m_clockFrame = new CaptionFrame(u"Frame4"_s, u"测试时间"_s, &page);
     m_clockFrame->setBackColor(colorFromBgr(FormBackColor));
-    m_clockFrame->setCaptionColor(red());
+    m_clockFrame->setCaptionColor(RedColor());
     m_clockFrame->setFont(frameFont);
     m_clockLabel = makeLabel(*m_clockFrame, u"Label6"_s, Fonts::designFont(u"华文新魏"_s, 15.75));
     m_clockLabel->setBackColor(colorFromBgr(Bgr::Green));
@@ -212,7 +203,7 @@ void TestWindow::buildSoundFrame(QWidget &page)
 {
     m_soundFrame = new CaptionFrame(u"Frame1"_s, u"声音选择"_s, &page);
     m_soundFrame->setBackColor(colorFromBgr(FormBackColor));
-    m_soundFrame->setCaptionColor(red());
+    m_soundFrame->setCaptionColor(RedColor());
     m_soundFrame->setFont(Fonts::designFont(u"宋体"_s, 12));
     m_soundSwitch = new QButtonGroup(this);
     auto add = [&](const QString &name, const QString &caption) {

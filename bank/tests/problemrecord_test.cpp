@@ -134,6 +134,26 @@ TEST(TextBeforeMarker, CutsAtTheFirstMarker)
     EXPECT_EQ(TextBeforeMarker(u"&"_s), QString());
 }
 
+TEST(WithoutTrailingBlanks, DropsEveryKindOfBlankAtTheEnd)
+{
+    const std::pair<QString, QString> cases[] = {
+        {u"小明有5本书。   "_s, u"小明有5本书。"_s},
+        {u"  前后  "_s, u"  前后"_s},
+        {u"全角空格\u3000\u3000"_s, u"全角空格"_s},
+        {u"制表符\t\r\n"_s, u"制表符"_s},
+        {QString(200, u' '), QString()},
+        {QString(), QString()},
+    };
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(WithoutTrailingBlanks(text), expected) << text.toStdString();
+}
+
+TEST(TypedPartOf, EndsAtTheMarkerOrAtTheLastCharacter)
+{
+    EXPECT_EQ(TypedPartOf(u"a  &  "_s), u"a  "_s);
+    EXPECT_EQ(TypedPartOf(u"没有结束符\u3000  "_s), u"没有结束符"_s);
+}
+
 TEST(RawProblemRecord, LaysTextsIntoTheFieldsAsTheyStand)
 {
     const ProblemRecord record =

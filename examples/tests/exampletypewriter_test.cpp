@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exampletypewriter.h"
+#include "examplelesson.h"
+#include "problemrecord.h"
 #include "textsurface.h"
+#include "typewriter.h"
 
 #include <QTest>
 
@@ -8,8 +10,41 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-using Kind = ExampleTypewriter::Kind;
-Q_DECLARE_METATYPE(ExampleTypewriter::Kind)
+namespace {
+
+enum class Kind { Problem, Solution };
+
+const double WrapX = ExampleLesson::ProblemLayout.wrapAt;
+const double LeftMargin = ExampleLesson::ProblemLayout.leftMargin;
+
+/// The board's typewriter as the lesson drives it: a bank field after `indent` blanks, ended
+/// by its marker.
+class ExampleTypewriter {
+public:
+    ExampleTypewriter(TextSurface &surface, Kind kind)
+        : m_writer(surface, kind == Kind::Problem ? ExampleLesson::ProblemLayout
+                                                  : ExampleLesson::SolutionLayout)
+    {
+    }
+    void start(const QString &field, int indent, bool clauseBreaks = false)
+    {
+        m_writer.start(QString(indent, u' ') + TypedPartOf(field),
+                       clauseBreaks ? Typewriter::Breaks::AfterClauses
+                                    : Typewriter::Breaks::AtWrap);
+    }
+    /// True on the tick that reaches the marker.
+    bool tick() { return m_writer.tick() == Typewriter::Step::Finished; }
+    int ticks() const { return m_writer.ticks(); }
+    bool finished() const { return m_writer.ticks() > 0 && !m_writer.isRunning(); }
+    QPointF markerPlace() const { return m_writer.markerPlace(); }
+
+private:
+    Typewriter m_writer;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Kind)
 
 namespace {
 
@@ -73,7 +108,7 @@ void ExampleTypewriterTest::theProblemOpensTwoLinesDownAndRevealsNothingAtFirst(
     QCOMPARE(typewriter.ticks(), 1);
     QVERIFY(surface.runs().empty());
     QCOMPARE(surface.currentY(), 2 * surface.lineHeight());
-    QCOMPARE(surface.currentX(), ExampleTypewriter::LeftMargin);
+    QCOMPARE(surface.currentX(), LeftMargin);
     QCOMPARE(typewriter.markerPlace(), QPointF(2100, 2 * surface.lineHeight() + 300));
 }
 
@@ -210,7 +245,7 @@ void ExampleTypewriterTest::nothingStartsLeftOfTheMargin()
     QCOMPARE(int(surface.runs().size()), 4);
     QCOMPARE(surface.runs().front().at.x(), firstX);
     for (const TextSurface::Run &run : surface.runs())
-        QVERIFY2(run.at.x() >= ExampleTypewriter::LeftMargin, qPrintable(run.text));
+        QVERIFY2(run.at.x() >= LeftMargin, qPrintable(run.text));
 }
 
 void ExampleTypewriterTest::linesWrapAtTwelveThousandTwipsDoubleSpaced()
@@ -224,7 +259,7 @@ void ExampleTypewriterTest::linesWrapAtTwelveThousandTwipsDoubleSpaced()
 
     const double width = surface.textWidth(u"题"_s);
     const double height = surface.lineHeight();
-    const int perLine = int(std::ceil((ExampleTypewriter::WrapX - 2000) / width));
+    const int perLine = int(std::ceil((WrapX - 2000) / width));
     QVERIFY(perLine > 10);
     for (int i = 0; i < 99; ++i) {
         const TextSurface::Run &run = surface.runs()[i];
@@ -232,9 +267,9 @@ void ExampleTypewriterTest::linesWrapAtTwelveThousandTwipsDoubleSpaced()
         const int column = i % perLine;
         QCOMPARE(run.at.x(), 2000 + column * width);
         QCOMPARE(run.at.y(), (2 + 2 * line) * height);
-        QVERIFY(run.at.x() < ExampleTypewriter::WrapX);
+        QVERIFY(run.at.x() < WrapX);
         if (column == perLine - 1)
-            QVERIFY(run.at.x() + width >= ExampleTypewriter::WrapX);
+            QVERIFY(run.at.x() + width >= WrapX);
     }
 }
 
@@ -254,7 +289,7 @@ void ExampleTypewriterTest::closingPunctuationHangsRatherThanStartALine()
     TextSurface surface;
     prepareBoard(surface);
     const double width = surface.textWidth(u"题"_s);
-    const int perLine = int(std::ceil((ExampleTypewriter::WrapX - 2000) / width));
+    const int perLine = int(std::ceil((WrapX - 2000) / width));
     ExampleTypewriter typewriter(surface, Kind::Problem);
     typewriter.start(QString(perLine, u'题') + punctuation + u"多&"_s, 0);
     tickToMarker(typewriter);
@@ -264,7 +299,7 @@ void ExampleTypewriterTest::closingPunctuationHangsRatherThanStartALine()
     const double firstLine = runs.front().at.y();
     for (int i = perLine; i < perLine + int(punctuation.size()); ++i) {
         QCOMPARE(runs[i].at.y(), firstLine);
-        QVERIFY(runs[i].at.x() >= ExampleTypewriter::WrapX);
+        QVERIFY(runs[i].at.x() >= WrapX);
     }
     QCOMPARE(runs.back().at, QPointF(2000, firstLine + 2 * surface.lineHeight()));
 }
@@ -274,11 +309,11 @@ void ExampleTypewriterTest::theMarkerNeverWrapsTheLine()
     TextSurface surface;
     prepareBoard(surface);
     const double width = surface.textWidth(u"题"_s);
-    const int perLine = int(std::ceil((ExampleTypewriter::WrapX - 2000) / width));
+    const int perLine = int(std::ceil((WrapX - 2000) / width));
     ExampleTypewriter typewriter(surface, Kind::Problem);
     typewriter.start(QString(perLine, u'题') + u'&', 0);
     QCOMPARE(tickToMarker(typewriter), perLine + 2);
-    QVERIFY(surface.currentX() >= ExampleTypewriter::WrapX);
+    QVERIFY(surface.currentX() >= WrapX);
     QCOMPARE(surface.currentY(), surface.runs().back().at.y());
 }
 
@@ -306,7 +341,7 @@ void ExampleTypewriterTest::clausesOfASolutionStartNewLines()
         const TextSurface::Run &run = surface.runs()[i];
         QCOMPARE(run.at.y(), lines[i] * height);
         if (run.at.y() != lastY)
-            QCOMPARE(run.at.x(), ExampleTypewriter::LeftMargin);
+            QCOMPARE(run.at.x(), LeftMargin);
         lastY = run.at.y();
     }
 }

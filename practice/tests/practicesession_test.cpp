@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bankchecksum.h"
 #include "messageboxes.h"
+#include "numbertext.h"
 #include "practicesession.h"
 #include "problemrecord.h"
 #include "recordingservices.h"
@@ -434,7 +435,7 @@ void PracticeSessionTest::theClock()
     for (int i = 0; i < seconds; ++i)
         f.session.clockTick();
     QCOMPARE(f.session.clockCaption(), caption);
-    QCOMPARE(ClockCaption(seconds), caption);
+    QCOMPARE(ClockText(seconds), caption);
 }
 
 void PracticeSessionTest::soundsFollowTheSwitchAndSurviveALoad()

@@ -133,15 +133,21 @@ void TypewriterTest::closingMarksNeverStartALine_data()
 {
     QTest::addColumn<TypewriterLayout>("layout");
     QTest::addColumn<QString>("marks");
-    QTest::addColumn<int>("hanging"); // how many of the marks stay on the first line
+    // How many of the marks stay on the first line; -1: the line's last character moves to
+    // the next line with them.
+    QTest::addColumn<int>("hanging");
     for (const auto &[name, layout] : {std::pair{"problem", PracticeSession::ProblemLayout},
                                        std::pair{"solution", PracticeSession::SolutionLayout}}) {
         QTest::addRow("%s: full stop", name) << layout << u"。"_s << 1;
         QTest::addRow("%s: question mark", name) << layout << u"？"_s << 1;
         QTest::addRow("%s: ASCII bracket", name) << layout << u")"_s << 1;
-        QTest::addRow("%s: only one mark hangs", name) << layout << u"）。"_s << 1;
         QTest::addRow("%s: an opening bracket wraps", name) << layout << u"（"_s << 0;
     }
+    // Past the problem box's wrap position there is room for one mark only; the solution
+    // box has room for two.
+    QTest::newRow("problem: two marks take the last character along")
+        << PracticeSession::ProblemLayout << u"）。"_s << -1;
+    QTest::newRow("solution: two marks hang") << PracticeSession::SolutionLayout << u"）。"_s << 2;
 }
 
 void TypewriterTest::closingMarksNeverStartALine()
@@ -180,7 +186,7 @@ void TypewriterTest::theHandHangsBelowTheNextCharacter()
     TextSurface surface;
     Typewriter writer(surface, PracticeSession::ProblemLayout);
     writer.start(QString(40, u'题'));
-    QCOMPARE(writer.handPosition(), QPointF(150, Typewriter::HandDrop));
+    QCOMPARE(writer.markerPlace(), QPointF(150, PracticeSession::HandDrop));
     while (writer.isRunning()) {
         const std::size_t before = surface.runs().size();
         if (writer.tick() != Typewriter::Step::Typed)
@@ -188,7 +194,7 @@ void TypewriterTest::theHandHangsBelowTheNextCharacter()
         if (surface.runs().size() == before)
             continue;
         const QPointF pen = surface.runs().back().at;
-        QCOMPARE(writer.handPosition(), QPointF(pen.x(), pen.y() + Typewriter::HandDrop));
+        QCOMPARE(writer.markerPlace(), QPointF(pen.x(), pen.y() + PracticeSession::HandDrop));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The paper without its window: composing, grading, the clock, the face and the layout.
 #include "grading.h"
+#include "numbertext.h"
 #include "papercomposer.h"
 #include "resultsounds.h"
 #include "testbanks.h"
@@ -475,7 +476,7 @@ void PaperTest::clockText()
 {
     QFETCH(qint64, seconds);
     QFETCH(QString, text);
-    QCOMPARE(TestClock::Text(seconds), text);
+    QCOMPARE(ClockText(seconds), text);
 }
 
 void PaperTest::clockTicks()
