@@ -21,6 +21,7 @@ import sys
 import time
 
 BARE = "lumaro-bench-bare-window"
+BARE_CHINESE = "lumaro-bench-bare-chinese-window"
 PROGRAM = "lumaro-bench-start"
 TIME_LIMIT_S = 20
 
@@ -35,7 +36,7 @@ def run_once(path):
     if "painted_ns" not in fields:
         sys.exit(f"{path} ended without painting (status {done.returncode}): "
                  f"{done.stderr.strip()[:400]}")
-    memory = tuple(int(fields[key]) for key in ("rss_kb", "anonymous_kb", "fonts_kb"))
+    memory = tuple(int(fields.get(key, 0)) for key in ("rss_kb", "anonymous_kb", "fonts_kb"))
     return (int(fields["painted_ns"]) - started) / 1e6, memory
 
 
@@ -51,12 +52,15 @@ def main():
     parser.add_argument("--pairs", type=int, default=11, help="counted pairs (at least 9)")
     parser.add_argument("--warmup", type=int, default=2, help="pairs run first, not counted")
     parser.add_argument("--program", help="another build's lumaro-bench-start, to time instead")
+    parser.add_argument("--chinese", action="store_true",
+                        help=f"measure against {BARE_CHINESE}: a bare window that fills the "
+                             "screen with Chinese captions in the program's five faces")
     args = parser.parse_args()
     if args.pairs < 9:
         parser.error("--pairs: at least 9")
     if not os.environ.get("DISPLAY") and not os.environ.get("WAYLAND_DISPLAY"):
         parser.error("no display: run under xvfb-run -a")
-    bare = os.path.join(args.bin, BARE)
+    bare = os.path.join(args.bin, BARE_CHINESE if args.chinese else BARE)
     program = args.program or os.path.join(args.bin, PROGRAM)
 
     runs = {BARE: [], PROGRAM: []}
