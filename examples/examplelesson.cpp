@@ -59,7 +59,7 @@ void ExampleLesson::load()
 {
     m_indent = 3;
     m_exampleNo = 0;
-    m_damageTold = false;
+    m_damage.reset();
     m_damageNotice = false;
     m_recordCount = 0;
     m_record = ProblemRecord::Blank();
@@ -95,14 +95,15 @@ void ExampleLesson::nextExample(const ProgramSettings &settings)
     m_surface.clear();
     ++m_exampleNo;
     BankSnapshot bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
-    // A damaged record is passed over; the window tells the pupil once.
+    // A damaged record is passed over; the walk always goes on, at the latest to the end.
+    bool damageFound = false;
     while (m_exampleNo < bank.RecordCount &&
            !IsSoundRecord(bank.Record, RoleOfRecord(m_exampleNo))) {
-        m_damageNotice = !m_damageTold;
-        m_damageTold = true;
+        damageFound = true;
         ++m_exampleNo;
         bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
     }
+    m_damageNotice = m_damage.due(damageFound, true);
     m_recordCount = bank.RecordCount;
     m_record = bank.Record;
     // The narration of the bank's last record holds the closing words.

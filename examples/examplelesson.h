@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "messageboxes.h"
 #include "problemrecord.h"
 #include "typewriter.h"
 
@@ -90,7 +91,7 @@ private:
     int m_exampleNo = 0;
     int m_recordCount = 0;
     int m_indent = 3;
-    bool m_damageTold = false;
+    DamageNotice m_damage;
     bool m_damageNotice = false;
     QPointF m_marker = DesignMarkerPlace;
 };

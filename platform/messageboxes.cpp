@@ -62,6 +62,23 @@ Message DamagedBankMessage()
     return {u"操作提示"_s, u"题库文件有错误，\r\n请重新安装本软件"_s, Message::Icon::Critical};
 }
 
+bool DamageNotice::due(bool damageFound, bool found)
+{
+    if (!damageFound || (found && m_told))
+        return false;
+    m_told = true;
+    return true;
+}
+
+std::optional<Message> DamageNotice::messageAfter(bool damageFound, bool found)
+{
+    if (due(damageFound, found))
+        return DamagedBankMessage();
+    if (!found && !damageFound)
+        return NotReadyMessage();
+    return std::nullopt;
+}
+
 Message ExpressionErrorMessage()
 {
     return {u"Lumaro"_s, u"表达式错误"_s, Message::Icon::None};

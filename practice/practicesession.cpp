@@ -65,7 +65,7 @@ void PracticeSession::load()
     m_mistakeNotes.clear();
     m_started = false;
     m_problemLogEnabled = true;
-    m_damageTold = false;
+    m_damageNotice.reset();
     m_elapsedSeconds = 0;
     m_tally.Reset();
     m_doneCaption = DoneLabel;
@@ -101,12 +101,6 @@ std::optional<PracticeSession::FoundProblem> PracticeSession::findProblem(int re
     }
 }
 
-void PracticeSession::tellOfDamage()
-{
-    m_messages.show(DamagedBankMessage());
-    m_damageTold = true;
-}
-
 bool PracticeSession::nextProblem()
 {
     if (!nextEnabled())
@@ -116,13 +110,10 @@ bool PracticeSession::nextProblem()
     const int next = (m_problemNo >= m_recordCount ? 1 : m_problemNo) + 1;
     bool damageFound = false;
     const std::optional<FoundProblem> found = findProblem(next, damageFound);
-    if (damageFound && (!found || !m_damageTold))
-        tellOfDamage();
-    if (!found) {
-        if (!damageFound)
-            m_messages.show(NotReadyMessage());
+    if (const std::optional<Message> notice = m_damageNotice.messageAfter(damageFound, bool(found)))
+        m_messages.show(*notice);
+    if (!found)
         return false;
-    }
     m_problemNo = found->RecordNo;
     m_recordCount = found->Snapshot.RecordCount;
     m_record = found->Snapshot.Record;

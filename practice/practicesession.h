@@ -2,6 +2,7 @@
 #pragma once
 
 #include "answercheck.h"
+#include "messageboxes.h"
 #include "mistakes.h"
 #include "practicetally.h"
 #include "problemrecord.h"
@@ -14,7 +15,6 @@
 
 #include <optional>
 
-class MessageBoxes;
 class Sound;
 struct ProgramSettings;
 
@@ -125,7 +125,6 @@ private:
         BankSnapshot Snapshot;
     };
     std::optional<FoundProblem> findProblem(int recordNo, bool &damageFound) const;
-    void tellOfDamage();
     QString numberedProblem() const;
 
     const ProgramSettings &m_settings;
@@ -142,7 +141,7 @@ private:
     QList<MistakeNote> m_mistakeNotes; // of the problem in hand
     bool m_started = false;
     bool m_problemLogEnabled = true;
-    bool m_damageTold = false;
+    DamageNotice m_damageNotice;
     int m_elapsedSeconds = 0;
     PracticeTally m_tally;
     QString m_doneCaption;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The question box on the screen: its text, its two buttons, and which answers go ahead.
+// The question box on the screen: its text, its two buttons, and which answers go ahead; and
+// when the learning windows say that their bank is damaged.
 #include "messageboxes.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -47,6 +49,8 @@ class MessageBoxesTest : public QObject {
 private Q_SLOTS:
     void onlyTheGoAheadButtonGoesAhead_data();
     void onlyTheGoAheadButtonGoesAhead();
+    void damageIsToldOnceWhileTheWindowGoesOn_data();
+    void damageIsToldOnceWhileTheWindowGoesOn();
 };
 
 void MessageBoxesTest::onlyTheGoAheadButtonGoesAhead_data()
@@ -81,6 +85,44 @@ void MessageBoxesTest::onlyTheGoAheadButtonGoesAhead()
     expected.sort();
     QCOMPARE(buttons, expected);
     QCOMPARE(result, goesAhead);
+}
+
+void MessageBoxesTest::damageIsToldOnceWhileTheWindowGoesOn_data()
+{
+    // Each read of the bank: whether it met damage, and whether it found something sound.
+    using Read = std::pair<bool, bool>;
+    QTest::addColumn<QList<Read>>("reads");
+    QTest::addColumn<QList<Message>>("told");
+    const Message damaged = DamagedBankMessage();
+    const Message notReady = NotReadyMessage();
+    QTest::newRow("sound") << QList<Read>{{false, true}, {false, true}} << QList<Message>{};
+    QTest::newRow("damage passed over twice")
+        << QList<Read>{{true, true}, {false, true}, {true, true}} << QList<Message>{damaged};
+    QTest::newRow("damage leaves nothing, each time")
+        << QList<Read>{{true, false}, {true, false}} << QList<Message>{damaged, damaged};
+    QTest::newRow("told, then nothing left")
+        << QList<Read>{{true, true}, {true, false}} << QList<Message>{damaged, damaged};
+    QTest::newRow("nothing left, then passed over")
+        << QList<Read>{{true, false}, {true, true}} << QList<Message>{damaged};
+    QTest::newRow("too few problems")
+        << QList<Read>{{false, false}, {false, false}} << QList<Message>{notReady, notReady};
+}
+
+void MessageBoxesTest::damageIsToldOnceWhileTheWindowGoesOn()
+{
+    using Read = std::pair<bool, bool>;
+    QFETCH(QList<Read>, reads);
+    QFETCH(QList<Message>, told);
+    DamageNotice notice;
+    QList<Message> shown;
+    for (const auto &[damageFound, found] : reads) {
+        if (const std::optional<Message> message = notice.messageAfter(damageFound, found))
+            shown.append(*message);
+    }
+    QCOMPARE(shown, told);
+    // A new opening tells again.
+    notice.reset();
+    QVERIFY(notice.due(true, true));
 }
 
 QTEST_MAIN(MessageBoxesTest)
