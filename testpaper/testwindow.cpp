@@ -5,13 +5,9 @@
 #include "controls.h"
 #include "designscreen.h"
 #include "keyboard.h"
-#include "messageboxes.h"
-#include "numbertext.h"
 #include "placement.h"
 #include "precisetimer.h"
-#include "sound.h"
 #include "testlayout.h"
-#include "testmessages.h"
 #include "units.h"
 
 #include <QButtonGroup>
@@ -30,15 +26,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int EnterKey = 13;
-constexpr double MottoSize = 24;
-const QString Motto = u"仔细审题认真答卷"_s;
 
 } // namespace
 
 TestWindow::TestWindow(WindowHost &host, const PlatformServices &services,
                        const QString &paperFolder, QWidget *parent)
-    : QMainWindow(parent), m_host(host), m_services(services),
-      m_paper(QRandomGenerator::securelySeeded()), m_store(paperFolder)
+    : QMainWindow(parent), m_host(host),
+      m_session(host.settings(), services.sound, services.messages, paperFolder)
 {
     buildControls();
     connectControls();
@@ -67,17 +61,10 @@ void TestWindow::connectControls()
 void TestWindow::load()
 {
     DesignScreen::fillScreen(*this);
-    // Each opening starts a fresh test: no paper, the clock at 0, sound off.
-    m_paper.reset();
-    m_clock.reset();
-    m_bob.reset();
-    m_sounds.switchOff();
-    m_damageTold = false;
+    m_session.load();
     resetControls();
     placeControls();
-    // Papers can be saved without this folder too; a failure here is for saving to report.
-    m_store.makeFolder();
-    m_pathBox->setText(m_store.defaultPaperFileName());
+    m_pathBox->setText(m_session.store().defaultPaperFileName());
     // The end of the path, the paper's name, is what the pupil changes.
     m_pathBox->setCursorPosition(int(m_pathBox->text().size()));
     setTimersEnabled(true);
@@ -91,11 +78,7 @@ void TestWindow::resetControls()
     for (int k = 0; k < PaperProblems; ++k)
         m_rowLabels[k]->setCaption(QString::number(k + 1) + u"。结果"_s);
     clearAnswers();
-    showMotto();
-    showScore(QString());
-    m_clockLabel->setCaption(ClockText(0));
-    m_smile->show();
-    m_frown->hide();
+    showSession();
     m_actions->releaseAll();
     releaseButtons(*m_soundSwitch);
 }
@@ -110,28 +93,25 @@ void TestWindow::releaseButtons(QButtonGroup &group)
 
 void TestWindow::clearAnswers()
 {
-    for (int k = 0; k < PaperProblems; ++k) {
-        m_answerBoxes[k]->clear();
-        m_marks[k]->setCaption(QString());
-        m_rightAnswers[k]->setCaption(QString());
-        showExplanation(k, QString());
-    }
-    m_inputHint->setCaption(QString());
+    for (QLineEdit *box : m_answerBoxes)
+        box->clear();
 }
 
-void TestWindow::showMotto()
+void TestWindow::showSession()
 {
-    QFont font = m_resultWord->font();
-    font.setPointSizeF(MottoSize);
-    m_resultWord->setFont(font);
-    m_resultWord->setCaption(Motto);
-}
-
-void TestWindow::showScore(const QString &text)
-{
-    m_scoreLabel->setCaption(text);
+    for (int k = 0; k < PaperProblems; ++k)
+        showRow(k);
+    m_inputHint->setCaption(m_session.inputHint());
+    m_scoreLabel->setCaption(m_session.scoreCaption());
     // An empty score card would only be a blank patch beside the face.
-    m_scoreLabel->setVisible(!text.isEmpty());
+    m_scoreLabel->setVisible(!m_session.scoreCaption().isEmpty());
+    QFont font = m_resultWord->font();
+    font.setPointSizeF(m_session.resultFontSize());
+    m_resultWord->setFont(font);
+    m_resultWord->setCaption(m_session.resultCaption());
+    m_smile->setVisible(!m_session.frown());
+    m_frown->setVisible(m_session.frown());
+    m_clockLabel->setCaption(m_session.clockCaption());
 }
 
 void TestWindow::setTimersEnabled(bool enabled)
@@ -144,8 +124,7 @@ void TestWindow::closeEvent(QCloseEvent *event)
 {
     // Only the close box (and the window manager's keys) close the window from outside; the
     // window's own buttons and the exit entry leave without a question.
-    if (event->spontaneous() && m_paper.unfinished(answers()) &&
-        !m_services.messages.ask(LeaveUnfinishedTestQuestion())) {
+    if (event->spontaneous() && !m_session.mayClose(answers())) {
         event->ignore();
         return;
     }
@@ -171,62 +150,26 @@ QStringList TestWindow::answers() const
 
 void TestWindow::Option1_Click()
 {
-    m_smile->show();
-    m_frown->hide();
     clearAnswers();
     m_paperBox->clear();
-    const bool composed = m_paper.compose(m_host.settings().bankPath());
-    // Told once per opening when a paper could still be composed, every time when not.
-    if (m_paper.damageFound() && (!composed || !m_damageTold)) {
-        m_services.messages.show(DamagedBankMessage());
-        m_damageTold = true;
-    }
-    if (composed) {
-        // The box holds plain line feeds; PaperText() gives them back as CR LF.
-        QString shown = m_paper.PaperText();
-        m_paperBox->setPlainText(shown.replace(u"\r\n"_s, u"\n"_s));
+    if (m_session.compose()) {
+        m_paperBox->setPlainText(m_session.paperBoxText());
         m_answerBoxes[0]->setFocus();
-        showScore(QString());
-    } else if (!m_paper.damageFound()) {
-        m_services.messages.show(NotReadyMessage());
     }
-    showMotto();
+    showSession();
 }
 
 void TestWindow::Option2_Click()
 {
-    const std::optional<Grading> grading = m_paper.handIn(answers());
-    if (!grading) {
-        // Without a paper, empty answer boxes would all count as right.
-        m_services.messages.show(NotReadyMessage());
-        return;
-    }
-    showGrading(*grading);
+    if (m_session.handIn(answers(), [this](int k) { showRow(k); }))
+        showSession();
 }
 
-void TestWindow::showGrading(const Grading &grading)
+void TestWindow::showRow(int k)
 {
-    for (int k = 0; k < PaperProblems; ++k) {
-        for (int error = 0; error < grading.Rows[k].BracketErrors; ++error)
-            m_services.messages.show(ExpressionErrorMessage());
-        m_marks[k]->setCaption(MarkText(grading.Rows[k].Right));
-        m_rightAnswers[k]->setCaption(grading.RightAnswers[k]);
-        showExplanation(k, grading.Explanations[k]);
-    }
-    m_inputHint->setCaption(grading.InputHint);
-    showScore(ScoreText(grading.Score));
-    QFont font = m_resultWord->font();
-    font.setPointSizeF(grading.Band.FontSize);
-    m_resultWord->setFont(font);
-    m_resultWord->setCaption(grading.Band.Caption);
-    if (grading.Band.Frown) {
-        m_smile->hide();
-        m_frown->show();
-    }
-    // While sound is off the path is empty, and nothing plays.
-    const QString &sound = m_sounds.pathFor(grading.Band.Sound);
-    if (!sound.isEmpty())
-        m_services.sound.play(sound);
+    m_marks[k]->setCaption(m_session.markText(k));
+    m_rightAnswers[k]->setCaption(m_session.rightAnswerText(k));
+    showExplanation(k, m_session.explanation(k));
 }
 
 void TestWindow::showExplanation(int k, const QString &explanation)
@@ -259,17 +202,7 @@ bool TestWindow::eventFilter(QObject *watched, QEvent *event)
 
 void TestWindow::Option3_Click()
 {
-    const QString text = PaperText();
-    if (text.trimmed().isEmpty()) {
-        // An empty box would only wipe out an earlier paper saved under the same name.
-        m_services.messages.show(NotReadyMessage());
-        return;
-    }
-    const SaveOutcome outcome = m_store.save(text, m_pathBox->text());
-    if (outcome.ok())
-        m_paper.markSaved();
-    else
-        m_services.messages.show(TestMessages::SaveFailed(outcome));
+    m_session.save(PaperText(), m_pathBox->text());
 }
 
 void TestWindow::goTo(WindowId next)
@@ -294,28 +227,32 @@ void TestWindow::Option8_Click()
 
 void TestWindow::Option5_Click()
 {
-    m_sounds.switchOn(m_host.settings());
+    m_session.setSoundOn(true);
 }
 
 void TestWindow::Option6_Click()
 {
-    m_sounds.switchOff();
+    m_session.setSoundOn(false);
 }
 
 void TestWindow::Text2_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii == EnterKey && index + 1 < PaperProblems)
-        m_answerBoxes[index + 1]->setFocus();
+    if (keyAscii != EnterKey)
+        return;
+    if (const std::optional<int> next = TestSession::RowAfter(index))
+        m_answerBoxes[*next]->setFocus();
 }
 
 void TestWindow::Timer1_Timer()
 {
-    m_clockLabel->setCaption(m_clock.tick());
+    m_session.clockTick();
+    m_clockLabel->setCaption(m_session.clockCaption());
 }
 
 void TestWindow::Timer2_Timer()
 {
-    const QRectF place(m_smileyLeft, m_bob.tick(), 0, 0);
+    m_session.smileyTick();
+    const QRectF place(m_smileyLeft, m_session.smileyTop(), 0, 0);
     m_smile->move(Placement::pixels(*m_smile, place).topLeft());
 }
 

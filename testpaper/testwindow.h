@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "papersaver.h"
-#include "resultsounds.h"
-#include "testclock.h"
-#include "testpaper.h"
+#include "testsession.h"
 #include "windowhost.h"
 
 #include <QMainWindow>
@@ -50,10 +47,11 @@ public:
     /// The paper as it stands in the paper box, the pupil's edits included, each line ending
     /// in CR LF; empty while no paper has been composed.
     QString PaperText() const;
-    const TestPaper &paper() const { return m_paper; }
-    const ResultSounds &sounds() const { return m_sounds; }
-    const TestClock &clock() const { return m_clock; }
-    const SmileyBob &smiley() const { return m_bob; }
+    const TestSession &session() const { return m_session; }
+    const TestPaper &paper() const { return m_session.paper(); }
+    const ResultSounds &sounds() const { return m_session.sounds(); }
+    const TestClock &clock() const { return m_session.clock(); }
+    const SmileyBob &smiley() const { return m_session.smiley(); }
 
     /// What went wrong in row k (0 … 9) after the hand-in: shown when its mark is pointed at
     /// or its answer box is focused; empty when the row has no explanation.
@@ -103,21 +101,17 @@ private:
     void resetControls();
     void releaseButtons(QButtonGroup &group);
     void clearAnswers();
-    void showMotto();
-    void showScore(const QString &text);
-    void showGrading(const Grading &grading);
+    /// Copies what the session says onto the controls.
+    void showSession();
+    /// Row k's mark, right answer and explanation.
+    void showRow(int k);
     void showExplanation(int k, const QString &explanation);
     void setTimersEnabled(bool enabled);
     QStringList answers() const;
     void goTo(WindowId next);
 
     WindowHost &m_host;
-    PlatformServices m_services;
-    TestPaper m_paper;
-    PaperStore m_store;
-    ResultSounds m_sounds;
-    TestClock m_clock;
-    SmileyBob m_bob;
+    TestSession m_session;
 
     Backdrop *m_page = nullptr;
     DesignStage *m_stage = nullptr;       // the design screen, scaled into the window
@@ -149,5 +143,4 @@ private:
     PreciseTimer *m_clockTimer = nullptr;  // Timer1
     PreciseTimer *m_smileyTimer = nullptr; // Timer2
     double m_smileyLeft = 0;               // twips
-    bool m_damageTold = false;             // this opening has said the bank is damaged
 };

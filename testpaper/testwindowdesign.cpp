@@ -165,7 +165,7 @@ void TestWindow::buildActionButtons(QWidget &page)
     m_examplesButton = add(u"Option7"_s, u"进入例题"_s);
     m_practiceButton = add(u"Option4"_s, u"进入练习"_s);
     m_backButton = add(u"Option8"_s, u"返  回"_s);
-    m_saveButton->setToolTip(m_store.toolTip());
+    m_saveButton->setToolTip(m_session.store().toolTip());
 }
 
 void TestWindow::buildSavePath(QWidget &page)
