@@ -176,10 +176,8 @@ void MainWindow::Label10_Click()
 {
     ClickSound();
     QWidget *practice = m_host.handOver(this, WindowId::Practice);
-    if (!practice)
-        return;
-    if (auto *answerBox = practice->findChild<QWidget *>(u"Text1"_s))
-        answerBox->setFocus();
+    if (auto *answering = dynamic_cast<AnswerBoxWindow *>(practice))
+        answering->focusAnswerBox();
 }
 
 void MainWindow::Label11_Click()

@@ -22,6 +22,14 @@ public:
     virtual void load() = 0;
 };
 
+/// A window whose answer box the main window hands the keyboard focus when it opens it, so
+/// the pupil can type at once.
+class AnswerBoxWindow {
+public:
+    virtual ~AnswerBoxWindow() = default;
+    virtual void focusAnswerBox() = 0;
+};
+
 /// What a window needs of the object that owns the program: the program-wide settings and
 /// the hand-over to the next window.
 class WindowHost {

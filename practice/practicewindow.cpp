@@ -72,7 +72,7 @@ PracticeWindow::PracticeWindow(WindowHost &host, const PlatformServices &service
     // "开始练习" is disabled as it is pressed: a space typed next, an early start on the
     // answer, must land on the problem being written, never on "返 回".
     new FocusKeeper(*this, [this]() -> QWidget * {
-        return m_text1->isEnabled() ? static_cast<QWidget *>(m_text1) : m_pic1;
+        return m_answerBox->isEnabled() ? static_cast<QWidget *>(m_answerBox) : m_problemBoard;
     });
 }
 
@@ -84,52 +84,57 @@ void PracticeWindow::load()
     DesignScreen::fillScreen(*this);
     placeControls();
 
-    m_text1->clear();
-    m_text3->clear();
-    m_text4->clear();
+    m_answerBox->clear();
+    m_problemLog->clear();
+    m_verdictLog->clear();
     m_shownProblemLog.clear();
     m_shownVerdictLog.clear();
-    const QSignalBlocker blockOn(m_option3);
-    const QSignalBlocker blockOff(m_option4);
-    (m_session.soundOn() ? m_option3 : m_option4)->setChecked(true);
-    m_label3->setCaption(m_session.clockCaption());
+    const QSignalBlocker blockOn(m_soundOn);
+    const QSignalBlocker blockOff(m_soundOff);
+    (m_session.soundOn() ? m_soundOn : m_soundOff)->setChecked(true);
+    m_clockLabel->setCaption(m_session.clockCaption());
     showSession();
-    m_timer1->setEnabled(true);
-    m_text1->setFocus();
+    m_clockTimer->setEnabled(true);
+    m_answerBox->setFocus();
+}
+
+void PracticeWindow::focusAnswerBox()
+{
+    m_answerBox->setFocus();
 }
 
 void PracticeWindow::showSession()
 {
-    m_command1->setEnabled(m_session.nextEnabled());
-    m_command1->setText(m_session.nextCaption());
-    SetAccessibleCaption(*m_command1, m_command1->text());
-    m_text1->setEnabled(m_session.answerEnabled());
-    m_text3->setEnabled(m_session.problemLogEnabled());
-    setCaptionFitting(*m_label10, m_session.verdictMark());
+    m_nextButton->setEnabled(m_session.nextEnabled());
+    m_nextButton->setText(m_session.nextCaption());
+    SetAccessibleCaption(*m_nextButton, m_nextButton->text());
+    m_answerBox->setEnabled(m_session.answerEnabled());
+    m_problemLog->setEnabled(m_session.problemLogEnabled());
+    setCaptionFitting(*m_verdictMark, m_session.verdictMark());
     setCaptionFitting(*m_inputHint, m_session.verdictNote());
-    m_image1->setVisible(m_session.face() == PracticeSession::Face::Smile);
-    m_image2->setVisible(m_session.face() == PracticeSession::Face::Frown);
-    setCaptionFitting(*m_label11, m_session.doneCaption());
-    setCaptionFitting(*m_label12, m_session.rightCaption());
-    setCaptionFitting(*m_label14, m_session.rateCaption());
+    m_smile->setVisible(m_session.face() == PracticeSession::Face::Smile);
+    m_frown->setVisible(m_session.face() == PracticeSession::Face::Frown);
+    setCaptionFitting(*m_doneLabel, m_session.doneCaption());
+    setCaptionFitting(*m_rightLabel, m_session.rightCaption());
+    setCaptionFitting(*m_rateLabel, m_session.rateCaption());
     showHands();
     showLogs();
-    runWhile(*m_timer2, m_session.problemTyping());
-    runWhile(*m_timer3, m_session.solutionTyping());
+    runWhile(*m_problemTimer, m_session.problemTyping());
+    runWhile(*m_solutionTimer, m_session.solutionTyping());
 }
 
 void PracticeWindow::showHands()
 {
-    m_pic3->setVisible(m_session.problemTyping());
-    moveInTwips(*m_pic3, m_session.problemHand());
-    m_pic4->setVisible(m_session.solutionTyping());
-    moveInTwips(*m_pic4, m_session.solutionHand());
+    m_problemHand->setVisible(m_session.problemTyping());
+    moveInTwips(*m_problemHand, m_session.problemHand());
+    m_solutionHand->setVisible(m_session.solutionTyping());
+    moveInTwips(*m_solutionHand, m_session.solutionHand());
 }
 
 void PracticeWindow::showLogs()
 {
-    showLog(*m_text3, m_shownProblemLog, m_session.problemLog());
-    showLog(*m_text4, m_shownVerdictLog, m_session.verdictLog());
+    showLog(*m_problemLog, m_shownProblemLog, m_session.problemLog());
+    showLog(*m_verdictLog, m_shownVerdictLog, m_session.verdictLog());
 }
 
 void PracticeWindow::placeControls()
@@ -140,15 +145,15 @@ void PracticeWindow::placeControls()
 
 void PracticeWindow::closeEvent(QCloseEvent *event)
 {
-    m_timer1->setEnabled(false);
-    m_timer2->setEnabled(false);
-    m_timer3->setEnabled(false);
+    m_clockTimer->setEnabled(false);
+    m_problemTimer->setEnabled(false);
+    m_solutionTimer->setEnabled(false);
     Backdrop::closeEvent(event);
 }
 
 bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_text3->viewport() && event->type() == QEvent::MouseButtonPress)
+    if (watched == m_problemLog->viewport() && event->type() == QEvent::MouseButtonPress)
         Text3_MouseDown(static_cast<QMouseEvent *>(event)->button());
     return Backdrop::eventFilter(watched, event);
 }
@@ -156,7 +161,7 @@ bool PracticeWindow::eventFilter(QObject *watched, QEvent *event)
 void PracticeWindow::Command1_Click()
 {
     if (m_session.nextProblem())
-        m_text1->clear();
+        m_answerBox->clear();
     showSession();
 }
 
@@ -165,14 +170,14 @@ void PracticeWindow::Timer2_Timer()
     m_session.problemTick();
     showSession();
     if (m_session.phase() == PracticeSession::Phase::Answering)
-        m_text1->setFocus();
+        m_answerBox->setFocus();
 }
 
 void PracticeWindow::Text1_KeyPress(int keyAscii)
 {
     if (keyAscii != 13)
         return;
-    m_session.submitAnswer(m_text1->text());
+    m_session.submitAnswer(m_answerBox->text());
     showSession();
     focusNextStepWhenReady();
 }
@@ -180,8 +185,8 @@ void PracticeWindow::Text1_KeyPress(int keyAscii)
 // A pupil who works with the keyboard goes on with Enter once the next problem may start.
 void PracticeWindow::focusNextStepWhenReady()
 {
-    if (m_command1->isEnabled())
-        m_command1->setFocus();
+    if (m_nextButton->isEnabled())
+        m_nextButton->setFocus();
 }
 
 void PracticeWindow::Timer3_Timer()
@@ -194,7 +199,7 @@ void PracticeWindow::Timer3_Timer()
 void PracticeWindow::Timer1_Timer()
 {
     m_session.clockTick();
-    m_label3->setCaption(m_session.clockCaption());
+    m_clockLabel->setCaption(m_session.clockCaption());
 }
 
 void PracticeWindow::Text3_MouseDown(Qt::MouseButton button)
@@ -202,7 +207,7 @@ void PracticeWindow::Text3_MouseDown(Qt::MouseButton button)
     if (button != Qt::RightButton)
         return;
     m_session.disableProblemLog();
-    m_text3->setEnabled(false);
+    m_problemLog->setEnabled(false);
 }
 
 void PracticeWindow::Option3_Click()

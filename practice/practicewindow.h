@@ -24,7 +24,7 @@ struct PracticeLayout;
 /// brings the worked solution. A tally, two logs, a clock, a sound switch and a choice of
 /// background go with it. The logic lives in PracticeSession; this class wires it to the
 /// controls and timers.
-class PracticeWindow final : public Backdrop, public HostedWindow {
+class PracticeWindow final : public Backdrop, public HostedWindow, public AnswerBoxWindow {
     Q_OBJECT
 public:
     PracticeWindow(WindowHost &host, const PlatformServices &services);
@@ -34,6 +34,8 @@ public:
     /// The load sequence: sized to the screen, a new tally, new logs and a new clock; the
     /// sound choice and the background stay as they were.
     void load() override;
+    /// The answer box takes the keyboard focus (the main window opens practice so).
+    void focusAnswerBox() override;
 
     const PracticeSession &session() const { return m_session; }
 
@@ -84,37 +86,37 @@ private:
     WindowHost &m_host;
     PracticeSession m_session;
 
-    DesignStage *m_stage = nullptr; // the design screen, scaled into the window
-    SurfaceView *m_pic1 = nullptr;
-    QLabel *m_pic3 = nullptr;
-    CaptionFrame *m_frame5 = nullptr;
-    SurfaceView *m_pic2 = nullptr;
-    QLabel *m_pic4 = nullptr;
-    CaptionLabel *m_label9 = nullptr;
-    QLineEdit *m_text1 = nullptr;
-    CaptionLabel *m_label15 = nullptr;
-    CaptionLabel *m_label10 = nullptr;
-    CaptionLabel *m_inputHint = nullptr;
-    QLabel *m_image1 = nullptr;
-    QLabel *m_image2 = nullptr;
-    CaptionLabel *m_label11 = nullptr;
-    CaptionLabel *m_label12 = nullptr;
-    CaptionLabel *m_label14 = nullptr;
-    CaptionLabel *m_label1 = nullptr;
-    QPlainTextEdit *m_text4 = nullptr;
-    CaptionLabel *m_label2 = nullptr;
-    QPlainTextEdit *m_text3 = nullptr;
-    QWidget *m_frame1 = nullptr;
+    DesignStage *m_stage = nullptr;                // the design screen, scaled into the window
+    SurfaceView *m_problemBoard = nullptr;         // Pic1: the problem, written out
+    QLabel *m_problemHand = nullptr;               // Pic3: the hand writing the problem
+    CaptionFrame *m_solutionFrame = nullptr;       // Frame5: "解答提示"
+    SurfaceView *m_solutionBoard = nullptr;        // Pic2: the solution, written out
+    QLabel *m_solutionHand = nullptr;              // Pic4: the hand writing the solution
+    CaptionLabel *m_answerPrompt = nullptr;        // Label9
+    QLineEdit *m_answerBox = nullptr;              // Text1
+    CaptionLabel *m_enterHint = nullptr;           // Label15
+    CaptionLabel *m_verdictMark = nullptr;         // Label10: √ or ×
+    CaptionLabel *m_inputHint = nullptr;           // below the answer box
+    QLabel *m_smile = nullptr;                     // Image1
+    QLabel *m_frown = nullptr;                     // Image2
+    CaptionLabel *m_doneLabel = nullptr;           // Label11: "做题数："
+    CaptionLabel *m_rightLabel = nullptr;          // Label12: "对题数："
+    CaptionLabel *m_rateLabel = nullptr;           // Label14: "对题率："
+    CaptionLabel *m_verdictLogTitle = nullptr;     // Label1
+    QPlainTextEdit *m_verdictLog = nullptr;        // Text4
+    CaptionLabel *m_problemLogTitle = nullptr;     // Label2
+    QPlainTextEdit *m_problemLog = nullptr;        // Text3
+    QWidget *m_settingsPanel = nullptr;            // Frame1
     std::array<CaptionFrame *, 3> m_panelFrames{}; // Frame3, Frame4, Frame2
     std::array<CaptionLabel *, 4> m_swatches{};    // Label6, Label5, Label7, Label8
-    CaptionLabel *m_label3 = nullptr;
-    QRadioButton *m_option3 = nullptr;
-    QRadioButton *m_option4 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    std::array<QPushButton *, 3> m_navigation{}; // Command2, Command3, Command4
-    PreciseTimer *m_timer1 = nullptr;
-    PreciseTimer *m_timer2 = nullptr;
-    PreciseTimer *m_timer3 = nullptr;
+    CaptionLabel *m_clockLabel = nullptr;          // Label3
+    QRadioButton *m_soundOn = nullptr;             // Option3
+    QRadioButton *m_soundOff = nullptr;            // Option4
+    QPushButton *m_nextButton = nullptr;           // Command1
+    std::array<QPushButton *, 3> m_navigation{};   // Command2, Command3, Command4
+    PreciseTimer *m_clockTimer = nullptr;          // Timer1
+    PreciseTimer *m_problemTimer = nullptr;        // Timer2
+    PreciseTimer *m_solutionTimer = nullptr;       // Timer3
 
     // The logs as last shown, so that new lines are appended rather than the box refilled.
     QString m_shownProblemLog;

@@ -16,7 +16,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 /// A practice window as the real one will be: it has an answer box and counts its loads.
-class CountingPractice final : public QWidget, public HostedWindow {
+class CountingPractice final : public QWidget, public HostedWindow, public AnswerBoxWindow {
 public:
     CountingPractice()
     {
@@ -27,6 +27,7 @@ public:
     }
     QWidget &widget() override { return *this; }
     void load() override { ++loads; }
+    void focusAnswerBox() override { answerBox->setFocus(); }
     QLineEdit *answerBox;
     int loads = 0;
 };
