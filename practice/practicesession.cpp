@@ -114,9 +114,9 @@ bool PracticeSession::nextProblem()
         m_messages.show(*notice);
     if (!found)
         return false;
-    m_problemNo = found->RecordNo;
-    m_recordCount = found->Snapshot.RecordCount;
-    m_record = found->Snapshot.Record;
+    m_problemNo = found->recordNo;
+    m_recordCount = found->snapshot.RecordCount;
+    m_record = found->snapshot.Record;
     m_problemLogEnabled = true;
     m_lastVerdict.reset();
     m_inputHint.clear();

@@ -121,8 +121,8 @@ public:
 private:
     /// A problem read from the bank and the record it stands in.
     struct FoundProblem {
-        int RecordNo = 0;
-        BankSnapshot Snapshot;
+        int recordNo = 0;
+        BankSnapshot snapshot;
     };
     std::optional<FoundProblem> findProblem(int recordNo, bool &damageFound) const;
     QString numberedProblem() const;

@@ -56,7 +56,7 @@ void PaperPreview::print()
 {
     const PrintSettings settings = m_settings();
     Drawing drawing = drawPaper(false, settings);
-    const CopiesReading copies = ReadCopies(settings.Copies);
+    const CopiesReading copies = ReadCopies(settings.copies);
     if (!copies.isNumber)
         drawing.unusable.append(UnusableSetting{u"打印份数"_s, u"1"_s});
     tell(drawing);
@@ -201,6 +201,6 @@ bool PaperPreview::writePdf(const QString &path)
     const PdfOutcome outcome = WritePaperPdf(m_pages, path);
     if (outcome.ok())
         return true;
-    m_messages.show(PrintingMessages::pdfFailed(path, outcome.Error));
+    m_messages.show(PrintingMessages::pdfFailed(path, outcome.error));
     return false;
 }

@@ -118,8 +118,8 @@ private:
 
 /// How writing a PDF file went: why it was not written, empty when it was.
 struct PdfOutcome {
-    QString Error;
-    bool ok() const { return Error.isEmpty(); }
+    QString error;
+    bool ok() const { return error.isEmpty(); }
 };
 
 /// The document as the bytes of a PDF file of A4 pages, drawn as they print: each at its

@@ -54,15 +54,15 @@ PageSettingsReading ReadPageSettings(const PrintSettings &texts)
     PageSettings &page = reading.settings;
     QList<UnusableSetting> &unusable = reading.unusable;
     // The typeface is passed on as typed: a name the system lacks gets a stand-in face.
-    page.fontName = texts.FontName;
-    page.fontSize = readSetting(texts.FontSize, MinFontSize, MaxFontSize, defaults.fontSize,
+    page.fontName = texts.fontName;
+    page.fontSize = readSetting(texts.fontSize, MinFontSize, MaxFontSize, defaults.fontSize,
                                 u"字号"_s, unusable);
-    page.top = readSetting(texts.TopMargin, 0, MaxMargin, defaults.top, u"上边距"_s, unusable);
+    page.top = readSetting(texts.topMargin, 0, MaxMargin, defaults.top, u"上边距"_s, unusable);
     page.bottom =
-        readSetting(texts.BottomMargin, 0, MaxMargin, defaults.bottom, u"下边距"_s, unusable);
-    page.left = readSetting(texts.LeftMargin, 0, MaxMargin, defaults.left, u"左边距"_s, unusable);
+        readSetting(texts.bottomMargin, 0, MaxMargin, defaults.bottom, u"下边距"_s, unusable);
+    page.left = readSetting(texts.leftMargin, 0, MaxMargin, defaults.left, u"左边距"_s, unusable);
     page.right =
-        readSetting(texts.RightMargin, 0, MaxMargin, defaults.right, u"右边距"_s, unusable);
+        readSetting(texts.rightMargin, 0, MaxMargin, defaults.right, u"右边距"_s, unusable);
     return reading;
 }
 

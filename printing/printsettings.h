@@ -8,13 +8,13 @@
 /// The seven print settings as the settings window holds them: the texts of its boxes, exactly
 /// as typed. Readers convert them each time they draw or print.
 struct PrintSettings {
-    QString FontName = QStringLiteral("宋体");
-    QString FontSize = QStringLiteral("10");
-    QString TopMargin = QStringLiteral("1"); ///< in units of 100 twips, as are the other margins
-    QString BottomMargin = QStringLiteral("1");
-    QString LeftMargin = QStringLiteral("1");
-    QString RightMargin = QStringLiteral("1");
-    QString Copies = QStringLiteral("1");
+    QString fontName = QStringLiteral("宋体");
+    QString fontSize = QStringLiteral("10");
+    QString topMargin = QStringLiteral("1"); ///< in units of 100 twips, as are the other margins
+    QString bottomMargin = QStringLiteral("1");
+    QString leftMargin = QStringLiteral("1");
+    QString rightMargin = QStringLiteral("1");
+    QString copies = QStringLiteral("1");
 
     bool operator==(const PrintSettings &) const = default;
 };

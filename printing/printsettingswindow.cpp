@@ -89,13 +89,13 @@ PrintSettingsWindow::PrintSettingsWindow(QWidget *parent) : QWidget(parent)
     buildCaptions();
 
     const PrintSettings defaults;
-    m_fontName = addBox(u"Combo1"_s, PrintChoices::fontNames(), defaults.FontName);
-    m_fontSize = addBox(u"Combo2"_s, PrintChoices::fontSizes(), defaults.FontSize);
-    m_top = addBox(u"Combo3"_s, PrintChoices::margins(), defaults.TopMargin);
-    m_bottom = addBox(u"Combo4"_s, PrintChoices::margins(), defaults.BottomMargin);
-    m_left = addBox(u"Combo5"_s, PrintChoices::margins(), defaults.LeftMargin);
-    m_right = addBox(u"Combo6"_s, PrintChoices::margins(), defaults.RightMargin);
-    m_copies = new QLineEdit(defaults.Copies, m_stage);
+    m_fontName = addBox(u"Combo1"_s, PrintChoices::fontNames(), defaults.fontName);
+    m_fontSize = addBox(u"Combo2"_s, PrintChoices::fontSizes(), defaults.fontSize);
+    m_top = addBox(u"Combo3"_s, PrintChoices::margins(), defaults.topMargin);
+    m_bottom = addBox(u"Combo4"_s, PrintChoices::margins(), defaults.bottomMargin);
+    m_left = addBox(u"Combo5"_s, PrintChoices::margins(), defaults.leftMargin);
+    m_right = addBox(u"Combo6"_s, PrintChoices::margins(), defaults.rightMargin);
+    m_copies = new QLineEdit(defaults.copies, m_stage);
     m_copies->setObjectName(u"Text1"_s);
     SetAccessibleCaption(*m_copies, u"打印份数"_s);
     placeControls();
@@ -186,13 +186,13 @@ void PrintSettingsWindow::open()
 PrintSettings PrintSettingsWindow::settings() const
 {
     PrintSettings texts;
-    texts.FontName = m_fontName->currentText();
-    texts.FontSize = m_fontSize->currentText();
-    texts.TopMargin = m_top->currentText();
-    texts.BottomMargin = m_bottom->currentText();
-    texts.LeftMargin = m_left->currentText();
-    texts.RightMargin = m_right->currentText();
-    texts.Copies = m_copies->text();
+    texts.fontName = m_fontName->currentText();
+    texts.fontSize = m_fontSize->currentText();
+    texts.topMargin = m_top->currentText();
+    texts.bottomMargin = m_bottom->currentText();
+    texts.leftMargin = m_left->currentText();
+    texts.rightMargin = m_right->currentText();
+    texts.copies = m_copies->text();
     return texts;
 }
 

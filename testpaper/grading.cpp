@@ -44,8 +44,8 @@ Grading GradePaper(const QStringList &answers,
         const QString answer = row < answers.size() ? answers[row] : QString();
         const QString &expected = expectedAnswers[row];
         // A row whose evaluation aborts (a division by zero, an overflow) is simply wrong.
-        grading.Rows[row] = GradeRow(answer, expected);
-        if (grading.Rows[row].Right) {
+        grading.rows[row] = GradeRow(answer, expected);
+        if (grading.rows[row].Right) {
             grading.Score += PointsPerProblem;
             rowHints.append(AnswerHint{});
             continue;
@@ -54,12 +54,12 @@ Grading GradePaper(const QStringList &answers,
             return GradeRow(changed, expected).Right;
         };
         rowHints.append(HintForWrongLine(answer, problemTexts[row], judge));
-        grading.RightAnswers[row] = RightAnswerText(expected);
+        grading.rightAnswers[row] = RightAnswerText(expected);
         // A line not read as meant says nothing about the method behind it.
         if (rowHints.last().Kind == HintKind::None)
-            grading.Explanations[row] = ExplanationFor(notes[row], answer);
+            grading.explanations[row] = ExplanationFor(notes[row], answer);
     }
-    grading.Band = ResultBandFor(grading.Score);
-    grading.InputHint = PaperInputHint(rowHints);
+    grading.band = ResultBandFor(grading.Score);
+    grading.inputHint = PaperInputHint(rowHints);
     return grading;
 }

@@ -17,10 +17,10 @@ inline constexpr int PointsPerProblem = 10;
 /// How the window greets a score: the word in the result label, its size, the face and the
 /// sound.
 struct ResultBand {
-    QString Caption;     ///< Label5
-    double FontSize = 0; ///< Label5, in points
-    bool Frown = false;  ///< the frowning face replaces the smiling one
-    ResultSound Sound = ResultSound::Wrong;
+    QString caption;     ///< Label5
+    double fontSize = 0; ///< Label5, in points
+    bool frown = false;  ///< the frowning face replaces the smiling one
+    ResultSound sound = ResultSound::Wrong;
 
     bool operator==(const ResultBand &) const = default;
 };
@@ -36,18 +36,18 @@ QString MarkText(bool right);
 
 /// A graded paper: one verdict per answer row, the score and its band.
 struct Grading {
-    std::array<Verdict, PaperProblems> Rows{};
+    std::array<Verdict, PaperProblems> rows{};
     int Score = 0;
-    ResultBand Band;
+    ResultBand band;
     /// How to write the wrong rows' answers, one hint at a time (PaperInputHint); empty when
     /// no wrong row has one.
-    QString InputHint;
+    QString inputHint;
     /// For each wrong row that has the value of a typical wrong line, and no hint: what
     /// went wrong. Empty for the other rows.
-    std::array<QString, PaperProblems> Explanations{};
+    std::array<QString, PaperProblems> explanations{};
     /// For each wrong row, its right answer as the pupil reads it ("答案：53"); empty for
     /// right rows, and for a row whose stored answer cannot be read.
-    std::array<QString, PaperProblems> RightAnswers{};
+    std::array<QString, PaperProblems> rightAnswers{};
 };
 
 /// The right answer shown under a wrong row: "答案：" and the value the row is graded

@@ -5,9 +5,9 @@
 
 /// The file the path box names, or why it names none a paper may be saved as.
 struct PaperTarget {
-    QString Path;  ///< the file, ".doc" included, in native separators; empty when refused
-    QString Error; ///< for the pupil, in Chinese; empty when Path may be written
-    bool ok() const { return Error.isEmpty(); }
+    QString path;  ///< the file, ".doc" included, in native separators; empty when refused
+    QString error; ///< for the pupil, in Chinese; empty when path may be written
+    bool ok() const { return error.isEmpty(); }
 };
 
 /// Reads the text of the path box against the paper folder. "\" separates folders as "/"

@@ -88,7 +88,7 @@ QString PaperStore::toolTip() const
 
 QString PaperStore::pathFor(const QString &paperFileName) const
 {
-    return PaperTargetFor(m_folder, paperFileName).Path;
+    return PaperTargetFor(m_folder, paperFileName).path;
 }
 
 PaperStore::~PaperStore() = default;
@@ -105,12 +105,12 @@ SaveOutcome PaperStore::save(const QString &paperText, const QString &paperFileN
     // A folder that cannot be made is the first reason: a loop of links in its place would
     // otherwise pass for a path that leads out of it.
     if (!folderFailure.isEmpty())
-        return {target.Path, folderFailure};
+        return {target.path, folderFailure};
     if (!target.ok())
-        return {target.Path, target.Error};
-    if (const QString obstacle = ObstacleTo(target.Path); !obstacle.isEmpty())
-        return {target.Path, obstacle};
-    return write(GbkWithSubstitutes(paperText), target.Path);
+        return {target.path, target.error};
+    if (const QString obstacle = ObstacleTo(target.path); !obstacle.isEmpty())
+        return {target.path, obstacle};
+    return write(GbkWithSubstitutes(paperText), target.path);
 }
 
 SaveOutcome PaperStore::write(const QByteArray &bytes, const QString &path) const

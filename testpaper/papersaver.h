@@ -14,9 +14,9 @@ QByteArray GbkWithSubstitutes(const QString &text);
 /// How a save went: the file meant (empty when the path box names none), and why it was not
 /// written (empty when it was).
 struct SaveOutcome {
-    QString Path;
-    QString Error;
-    bool ok() const { return Error.isEmpty(); }
+    QString path;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
 };
 
 /// The folder test papers are saved in, and the saving itself.

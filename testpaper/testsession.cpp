@@ -63,9 +63,9 @@ bool TestSession::handIn(const QStringList &answers, const std::function<void(in
     }
     m_grading = grading;
     m_scoreCaption = ScoreText(grading->Score);
-    m_resultCaption = grading->Band.Caption;
-    m_resultFontSize = grading->Band.FontSize;
-    m_frown = m_frown || grading->Band.Frown;
+    m_resultCaption = grading->band.caption;
+    m_resultFontSize = grading->band.fontSize;
+    m_frown = m_frown || grading->band.frown;
     tellGrading(*grading, rowGraded);
     return true;
 }
@@ -73,13 +73,13 @@ bool TestSession::handIn(const QStringList &answers, const std::function<void(in
 void TestSession::tellGrading(const Grading &grading, const std::function<void(int)> &rowGraded)
 {
     for (int k = 0; k < PaperProblems; ++k) {
-        for (int error = 0; error < grading.Rows[k].BracketErrors; ++error)
+        for (int error = 0; error < grading.rows[k].BracketErrors; ++error)
             m_messages.show(ExpressionErrorMessage());
         if (rowGraded)
             rowGraded(k);
     }
     // While sound is off the path is empty, and nothing plays.
-    const QString &sound = m_sounds.pathFor(grading.Band.Sound);
+    const QString &sound = m_sounds.pathFor(grading.band.sound);
     if (!sound.isEmpty())
         m_sound.play(sound);
 }
@@ -127,16 +127,16 @@ QString TestSession::paperBoxText() const
 
 QString TestSession::markText(int k) const
 {
-    return m_grading && k >= 0 && k < PaperProblems ? MarkText(m_grading->Rows[k].Right)
+    return m_grading && k >= 0 && k < PaperProblems ? MarkText(m_grading->rows[k].Right)
                                                     : QString();
 }
 
 QString TestSession::rightAnswerText(int k) const
 {
-    return m_grading && k >= 0 && k < PaperProblems ? m_grading->RightAnswers[k] : QString();
+    return m_grading && k >= 0 && k < PaperProblems ? m_grading->rightAnswers[k] : QString();
 }
 
 QString TestSession::explanation(int k) const
 {
-    return m_grading && k >= 0 && k < PaperProblems ? m_grading->Explanations[k] : QString();
+    return m_grading && k >= 0 && k < PaperProblems ? m_grading->explanations[k] : QString();
 }

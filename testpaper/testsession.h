@@ -83,7 +83,7 @@ public:
     QString markText(int k) const;
     QString rightAnswerText(int k) const;
     QString explanation(int k) const;
-    QString inputHint() const { return m_grading ? m_grading->InputHint : QString(); }
+    QString inputHint() const { return m_grading ? m_grading->inputHint : QString(); }
 
 private:
     void showMotto();

@@ -214,7 +214,7 @@ void KeyboardJourneyTest::printSettings(TestWindow &test)
     QVERIFY(settings->isVisible());
     Key::key(Qt::Key_Space);
     QVERIFY(!settings->isVisible());
-    QCOMPARE(settings->settings().FontName, u"宋体"_s);
+    QCOMPARE(settings->settings().fontName, u"宋体"_s);
 }
 
 void KeyboardJourneyTest::preview(TestWindow &test)

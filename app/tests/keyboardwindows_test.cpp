@@ -259,9 +259,9 @@ void KeyboardWindowsTest::printSettingsAcceptWithEnterInABox()
     Key::key(Qt::Key_Return);
     QVERIFY(!settings->isVisible());
     const PrintSettings texts = settings->settings();
-    const QStringList values{texts.FontName,     texts.FontSize,   texts.TopMargin,
-                             texts.BottomMargin, texts.LeftMargin, texts.RightMargin,
-                             texts.Copies};
+    const QStringList values{texts.fontName,     texts.fontSize,   texts.topMargin,
+                             texts.bottomMargin, texts.leftMargin, texts.rightMargin,
+                             texts.copies};
     QCOMPARE(values.count(u"3"_s), 1);
 }
 
@@ -295,7 +295,7 @@ void KeyboardWindowsTest::printSettingsOkAndEscape()
     Key::key(Qt::Key(key));
     QVERIFY(!settings->isVisible());
     // Closed either way, the copies typed stay for the next printing.
-    QCOMPARE(settings->settings().Copies, u"2"_s);
+    QCOMPARE(settings->settings().copies, u"2"_s);
 }
 
 void KeyboardWindowsTest::enterPressesTheFocusedButton_data()

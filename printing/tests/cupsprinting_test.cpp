@@ -77,7 +77,7 @@ void CupsPrintingTest::theQueuesAndWhetherTheyTakeJobs()
 void CupsPrintingTest::aDefaultQueueTurningJobsAwayIsToldBeforeAnythingIsSent()
 {
     Bench bench;
-    bench.settings.Copies = u"3"_s;
+    bench.settings.copies = u"3"_s;
     bench.preview.load();
     const int jobsBefore = JobsOf("turning-away");
     bench.preview.print();

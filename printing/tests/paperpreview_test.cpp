@@ -194,7 +194,7 @@ void PaperPreviewTest::onlyTheOfferedScalesCanBeChosen()
 void PaperPreviewTest::eachCopyIsADocumentOfOneSheetWithTheSameContent()
 {
     Bench bench;
-    bench.settings.Copies = u"3"_s;
+    bench.settings.copies = u"3"_s;
     bench.preview.load();
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), 3);
@@ -223,7 +223,7 @@ void PaperPreviewTest::copiesOfZeroOrLessPrintNothing()
     for (bool available : {true, false}) {
         Bench bench;
         bench.printer.available = available;
-        bench.settings.Copies = copies;
+        bench.settings.copies = copies;
         bench.preview.load();
         bench.preview.print();
         QCOMPARE(bench.printer.sheetsAsked, 0);
@@ -236,7 +236,7 @@ void PaperPreviewTest::copiesOfZeroOrLessPrintNothing()
 void PaperPreviewTest::copiesThatAreNotANumberPrintOneAndSaySo()
 {
     Bench bench;
-    bench.settings.Copies = u"两份"_s;
+    bench.settings.copies = u"两份"_s;
     bench.preview.load();
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), 1);
@@ -248,7 +248,7 @@ void PaperPreviewTest::copiesThatAreNotANumberPrintOneAndSaySo()
 void PaperPreviewTest::manyCopiesAreClamped()
 {
     Bench bench;
-    bench.settings.Copies = u"32768"_s;
+    bench.settings.copies = u"32768"_s;
     bench.preview.load();
     bench.messages.onShow = [&](const Message &) {
         // Said before the first sheet goes out.
@@ -264,7 +264,7 @@ void PaperPreviewTest::withoutAPrinterTheUserIsTold()
 {
     Bench bench;
     bench.printer.available = false;
-    bench.settings.Copies = u"2"_s;
+    bench.settings.copies = u"2"_s;
     bench.preview.load();
     bench.preview.print();
     QCOMPARE(bench.printer.sheetsAsked, 0);
@@ -276,7 +276,7 @@ void PaperPreviewTest::aPrinterThatRefusesIsReportedOnce()
 {
     Bench bench;
     bench.printer.refuseSheet = 2;
-    bench.settings.Copies = u"4"_s;
+    bench.settings.copies = u"4"_s;
     bench.preview.load();
     bench.preview.print();
     QCOMPARE(bench.printer.documents.size(), 1);
@@ -307,7 +307,7 @@ void PaperPreviewTest::copiesThePrinterDoesNotTakeAreCounted()
     Bench bench;
     bench.printer.acceptingJobs = accepting;
     bench.printer.documentsTaken = takes;
-    bench.settings.Copies = QString::number(copies);
+    bench.settings.copies = QString::number(copies);
     bench.preview.load();
     bench.preview.print();
     QCOMPARE(bench.printer.sheetsAsked, sheetsSent);
@@ -405,8 +405,8 @@ void PaperPreviewTest::aPreviewGoneBeforeThePrinterIsFoundIsNotCalledBack()
 void PaperPreviewTest::settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce()
 {
     Bench bench;
-    bench.settings.FontSize = u"大号"_s;
-    bench.settings.TopMargin = QString();
+    bench.settings.fontSize = u"大号"_s;
+    bench.settings.topMargin = QString();
     bench.preview.load();
     QCOMPARE(bench.messages.shown.size(), 1);
     QCOMPARE(bench.messages.shown.front(),
@@ -417,7 +417,7 @@ void PaperPreviewTest::settingsThatAreNotNumbersUseTheirDefaultsAndAreNamedOnce(
     QVERIFY(near(title.fontSize, 12));
 
     // Printing names them again, with a copies text that is no number, in one message.
-    bench.settings.Copies = u"x"_s;
+    bench.settings.copies = u"x"_s;
     bench.preview.print();
     QCOMPARE(bench.messages.shown.size(), 2);
     QCOMPARE(bench.messages.shown.back(),
@@ -431,7 +431,7 @@ void PaperPreviewTest::everyPrintRedrawsFromTheCurrentPaperAndSettings()
     Bench bench;
     bench.preview.load();
     bench.paper = paperOf({u"甲乙两地相距多少千米？"_s});
-    bench.settings.FontName = u"黑体"_s;
+    bench.settings.fontName = u"黑体"_s;
     bench.preview.print();
     const PrintedSheet &sheet = bench.printer.documents.back().front();
     QCOMPARE(sheet.text(), PaperTitle() + u" 1、甲乙两地相距多少千米？"_s);
@@ -446,7 +446,7 @@ void PaperPreviewTest::everyPrintRedrawsFromTheCurrentPaperAndSettings()
 void PaperPreviewTest::printing120PercentScalesPageAndFontsButNotMargins()
 {
     Bench bench;
-    bench.settings.LeftMargin = u"2"_s;
+    bench.settings.leftMargin = u"2"_s;
     bench.preview.load();
     bench.preview.chooseScale(120);
     bench.preview.print();
@@ -543,7 +543,7 @@ void PaperPreviewTest::eachCopyOfALongPaperIsOneDocumentOfAllItsPages()
     for (int i = 0; i < 40; ++i)
         problems.append(u"一台打印机4分钟打印了96页，照这样的速度，打印360页需要多少分钟？"_s);
     bench.paper = paperOf(problems);
-    bench.settings.Copies = u"2"_s;
+    bench.settings.copies = u"2"_s;
     bench.preview.load();
     QVERIFY(bench.pages.pageCount() >= 3);
     bench.preview.print();
@@ -576,7 +576,7 @@ void PaperPreviewTest::withoutADefaultPrinterTheFirstPrintsAndTheUserIsTold()
 void PaperPreviewTest::textThatFindsNoPlaceIsReported()
 {
     Bench bench;
-    bench.settings.TopMargin = u"100"_s;
+    bench.settings.topMargin = u"100"_s;
     bench.preview.load();
     QCOMPARE(bench.messages.shown, QList<Message>{PrintingMessages::notAllPlaced(u"试卷"_s)});
 }
@@ -647,8 +647,8 @@ void PaperPreviewTest::theKeyPrintsOnceAsOneDocument()
 {
     Bench bench;
     bench.composed = tenProblems();
-    bench.settings.Copies = u"30"_s;
-    bench.settings.FontSize = u"15"_s;
+    bench.settings.copies = u"30"_s;
+    bench.settings.fontSize = u"15"_s;
     bench.preview.load();
     bench.preview.chooseScale(140);
     QVERIFY(bench.preview.printAnswerKey());

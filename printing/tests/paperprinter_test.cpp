@@ -235,7 +235,7 @@ void PaperPrinterTest::aPdfThatCannotBeWrittenIsReported()
     PaperDocument document;
     drawSample(document, false);
     const PdfOutcome outcome = WritePaperPdf(document, folder.filePath(u"missing/paper.pdf"_s));
-    QCOMPARE(outcome.Error, u"文件夹不存在"_s);
+    QCOMPARE(outcome.error, u"文件夹不存在"_s);
 }
 
 void PaperPrinterTest::aFailedPdfWriteKeepsTheEarlierExport_data()
@@ -268,7 +268,7 @@ void PaperPrinterTest::aFailedPdfWriteKeepsTheEarlierExport()
         failing = std::make_unique<ForgetfulFile>(path, 4096);
     else
         failing = std::make_unique<FullDiskFile>(path, room, cause);
-    QCOMPARE(WritePaperPdf(document, *failing).Error, reason);
+    QCOMPARE(WritePaperPdf(document, *failing).error, reason);
     QCOMPARE(contentsOf(path), earlier);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"试卷.pdf"_s});
 }
@@ -288,7 +288,7 @@ void PaperPrinterTest::aFullFilesystemKeepsTheEarlierExport()
         if (!FillDisk(mountPoint + u"/filler"_s))
             return 11;
         DrawPaperPage(document, paperOf(40), PageSettings(), 100, false);
-        if (WritePaperPdf(document, path).Error != u"磁盘已满"_s)
+        if (WritePaperPdf(document, path).error != u"磁盘已满"_s)
             return 12;
         if (contentsOf(path) != earlier)
             return 13;

@@ -22,12 +22,12 @@ private Q_SLOTS:
 void PrintSettingsTest::defaultsAreTheWindowsFirstTexts()
 {
     const PrintSettings texts;
-    QCOMPARE(texts.FontName, u"宋体"_s);
-    QCOMPARE(texts.FontSize, u"10"_s);
+    QCOMPARE(texts.fontName, u"宋体"_s);
+    QCOMPARE(texts.fontSize, u"10"_s);
     for (const QString &margin :
-         {texts.TopMargin, texts.BottomMargin, texts.LeftMargin, texts.RightMargin})
+         {texts.topMargin, texts.bottomMargin, texts.leftMargin, texts.rightMargin})
         QCOMPARE(margin, u"1"_s);
-    QCOMPARE(texts.Copies, u"1"_s);
+    QCOMPARE(texts.copies, u"1"_s);
 
     const PageSettingsReading reading = ReadPageSettings(texts);
     QVERIFY(reading.unusable.isEmpty());
@@ -37,7 +37,7 @@ void PrintSettingsTest::defaultsAreTheWindowsFirstTexts()
     QCOMPARE(reading.settings.bottom, 1.0);
     QCOMPARE(reading.settings.left, 1.0);
     QCOMPARE(reading.settings.right, 1.0);
-    QCOMPARE(ReadCopies(texts.Copies).copies, 1);
+    QCOMPARE(ReadCopies(texts.copies).copies, 1);
 }
 
 void PrintSettingsTest::offeredLists()
@@ -72,9 +72,9 @@ void PrintSettingsTest::numbersAreUsedAsTyped()
     QFETCH(double, size);
     QFETCH(double, margins);
     PrintSettings texts;
-    texts.FontName = u"隶书"_s;
-    texts.FontSize = fontSize;
-    texts.TopMargin = texts.BottomMargin = texts.LeftMargin = texts.RightMargin = margin;
+    texts.fontName = u"隶书"_s;
+    texts.fontSize = fontSize;
+    texts.topMargin = texts.bottomMargin = texts.leftMargin = texts.rightMargin = margin;
     const PageSettingsReading reading = ReadPageSettings(texts);
     QVERIFY(reading.unusable.isEmpty());
     QCOMPARE(reading.settings.fontName, u"隶书"_s);
@@ -108,11 +108,11 @@ void PrintSettingsTest::settingsThatAreNotUsableNumbersFallBackToTheirDefaults()
         QString box;
         double fallback;
     } boxes[] = {
-        {&PrintSettings::FontSize, &PageSettings::fontSize, u"字号"_s, 10},
-        {&PrintSettings::TopMargin, &PageSettings::top, u"上边距"_s, 1},
-        {&PrintSettings::BottomMargin, &PageSettings::bottom, u"下边距"_s, 1},
-        {&PrintSettings::LeftMargin, &PageSettings::left, u"左边距"_s, 1},
-        {&PrintSettings::RightMargin, &PageSettings::right, u"右边距"_s, 1},
+        {&PrintSettings::fontSize, &PageSettings::fontSize, u"字号"_s, 10},
+        {&PrintSettings::topMargin, &PageSettings::top, u"上边距"_s, 1},
+        {&PrintSettings::bottomMargin, &PageSettings::bottom, u"下边距"_s, 1},
+        {&PrintSettings::leftMargin, &PageSettings::left, u"左边距"_s, 1},
+        {&PrintSettings::rightMargin, &PageSettings::right, u"右边距"_s, 1},
     };
     for (const auto &box : boxes) {
         PrintSettings texts;
@@ -128,9 +128,9 @@ void PrintSettingsTest::settingsThatAreNotUsableNumbersFallBackToTheirDefaults()
 void PrintSettingsTest::everyUnusableBoxIsNamedInOneMessage()
 {
     PrintSettings texts;
-    texts.FontSize = u"大"_s;
-    texts.LeftMargin = QString();
-    texts.RightMargin = u"2"_s;
+    texts.fontSize = u"大"_s;
+    texts.leftMargin = QString();
+    texts.rightMargin = u"2"_s;
     const PageSettingsReading reading = ReadPageSettings(texts);
     QCOMPARE(reading.unusable,
              (QList<UnusableSetting>{{u"字号"_s, u"10"_s}, {u"左边距"_s, u"1"_s}}));

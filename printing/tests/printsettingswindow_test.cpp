@@ -170,9 +170,9 @@ void PrintSettingsWindowTest::typedTextsAreReadAsTypedAndNotAddedToTheLists()
     left->lineEdit()->insert(u"宽一点"_s);
     copiesBox(window)->setText(u"3"_s);
     const PrintSettings texts = window.settings();
-    QCOMPARE(texts.FontSize, u"20"_s);
-    QCOMPARE(texts.LeftMargin, u"宽一点"_s);
-    QCOMPARE(texts.Copies, u"3"_s);
+    QCOMPARE(texts.fontSize, u"20"_s);
+    QCOMPARE(texts.leftMargin, u"宽一点"_s);
+    QCOMPARE(texts.copies, u"3"_s);
     QCOMPARE(items(*size), PrintChoices::fontSizes());
 }
 
@@ -185,8 +185,8 @@ void PrintSettingsWindowTest::okHidesAndTheValuesStayForTheNextOpening()
     box(window, u"Combo6"_s)->setEditText(u"4.5"_s);
     QTest::mouseClick(okLabel(window), Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QCOMPARE(window.settings().FontName, u"黑体"_s);
-    QCOMPARE(window.settings().RightMargin, u"4.5"_s);
+    QCOMPARE(window.settings().fontName, u"黑体"_s);
+    QCOMPARE(window.settings().rightMargin, u"4.5"_s);
     window.open();
     QVERIFY(window.isVisible());
     QCOMPARE(box(window, u"Combo1"_s)->currentText(), u"黑体"_s);
@@ -201,7 +201,7 @@ void PrintSettingsWindowTest::closingByTheFrameKeepsTheValues()
     copiesBox(window)->setText(u"2"_s);
     QVERIFY(window.close());
     QVERIFY(!window.isVisible());
-    QCOMPARE(window.settings().Copies, u"2"_s);
+    QCOMPARE(window.settings().copies, u"2"_s);
 }
 
 void PrintSettingsWindowTest::okTurnsYellowUnderThePointerAndRedOverTheBackground()

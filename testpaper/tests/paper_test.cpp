@@ -315,10 +315,10 @@ void PaperTest::resultBands()
     QFETCH(bool, frown);
     QFETCH(bool, rightSound);
     const ResultBand band = ResultBandFor(score);
-    QCOMPARE(band.Caption, word);
-    QCOMPARE(band.FontSize, fontSize);
-    QCOMPARE(band.Frown, frown);
-    QCOMPARE(band.Sound == ResultSound::Right, rightSound);
+    QCOMPARE(band.caption, word);
+    QCOMPARE(band.fontSize, fontSize);
+    QCOMPARE(band.frown, frown);
+    QCOMPARE(band.sound == ResultSound::Right, rightSound);
 }
 
 void PaperTest::scoreAndMarkTexts()
@@ -365,8 +365,8 @@ void PaperTest::gradeOneRow()
     QStringList answers(PaperProblems, u"7"_s);
     answers[0] = answer;
     const Grading grading = GradePaper(answers, expected);
-    QCOMPARE(grading.Rows[0].Right, right);
-    QCOMPARE(grading.Rows[0].BracketErrors, bracketErrors);
+    QCOMPARE(grading.rows[0].Right, right);
+    QCOMPARE(grading.rows[0].BracketErrors, bracketErrors);
     QCOMPARE(grading.Score, right ? 100 : 90);
 }
 
@@ -405,11 +405,11 @@ void PaperTest::wrongRowsGetTheirRightAnswerAndTheirTypicalMistake()
     notes.fill({{5, u"7-1"_s, u"别的题。"_s}});
     notes[3] = {{5, u"46-18"_s, u"鸭比鸡多，要用加法。"_s}};
     const Grading grading = GradePaper(answers, expected, {}, notes);
-    QCOMPARE(grading.RightAnswers[3], rightAnswer);
-    QCOMPARE(grading.Explanations[3], explanation);
+    QCOMPARE(grading.rightAnswers[3], rightAnswer);
+    QCOMPARE(grading.explanations[3], explanation);
     for (int row : {0, 9}) {
-        QVERIFY(grading.RightAnswers[row].isEmpty());
-        QVERIFY(grading.Explanations[row].isEmpty());
+        QVERIFY(grading.rightAnswers[row].isEmpty());
+        QVERIFY(grading.explanations[row].isEmpty());
     }
 }
 
@@ -423,8 +423,8 @@ void PaperTest::inputMethodHintNamesTheWrongRowsTypedWithAChineseInputMethod()
     answers[8] = u"13"_s;
     const Grading grading = GradePaper(answers, expected);
     QCOMPARE(grading.Score, 70);
-    QCOMPARE(grading.InputHint, u"提示：第3、7题请用英文输入法输入 + - * / ( ) 和数字"_s);
-    QVERIFY(GradePaper(QStringList(PaperProblems, u"12"_s), expected).InputHint.isEmpty());
+    QCOMPARE(grading.inputHint, u"提示：第3、7题请用英文输入法输入 + - * / ( ) 和数字"_s);
+    QVERIFY(GradePaper(QStringList(PaperProblems, u"12"_s), expected).inputHint.isEmpty());
 }
 
 void PaperTest::aBareNumberForAPercentageGetsAHintWhereTheProblemAsksForOne()
@@ -440,9 +440,9 @@ void PaperTest::aBareNumberForAPercentageGetsAHintWhereTheProblemAsksForOne()
     answers[6] = u"75"_s;
     const Grading grading = GradePaper(answers, expected, problems);
     QCOMPARE(grading.Score, 70);
-    QCOMPARE(grading.InputHint, u"提示：第5、7题百分数要写成 75%"_s);
+    QCOMPARE(grading.inputHint, u"提示：第5、7题百分数要写成 75%"_s);
     // The rows are graded as before: the hint never changes a mark.
-    QVERIFY(!grading.Rows[4].Right);
+    QVERIFY(!grading.rows[4].Right);
 }
 
 void PaperTest::hintsShowOneAtATimeFirstInOrder()
@@ -453,9 +453,9 @@ void PaperTest::hintsShowOneAtATimeFirstInOrder()
     answers[2] = u"3x=36"_s;
     answers[5] = u"1,2*10"_s;
     answers[8] = u"4(1+2)"_s;
-    QCOMPARE(GradePaper(answers, expected).InputHint, u"提示：第6题小数点要用 . 输入"_s);
+    QCOMPARE(GradePaper(answers, expected).inputHint, u"提示：第6题小数点要用 . 输入"_s);
     answers[5] = u"12"_s;
-    QCOMPARE(GradePaper(answers, expected).InputHint,
+    QCOMPARE(GradePaper(answers, expected).inputHint,
              u"提示：第3、9题乘号不能省略，3x 要写成 3*x"_s);
 }
 

@@ -76,9 +76,9 @@ void PaperPathTest::readsThePathBox()
     QFETCH(QString, file);
     QFETCH(QString, error);
     const PaperTarget target = PaperTargetFor(folder(), typed);
-    QCOMPARE(target.Error, error);
+    QCOMPARE(target.error, error);
     QCOMPARE(target.ok(), error.isEmpty());
-    QCOMPARE(target.Path,
+    QCOMPARE(target.path,
              file.isEmpty() ? QString() : QDir::toNativeSeparators(folder() + u'/' + file));
 }
 
@@ -88,9 +88,9 @@ void PaperPathTest::linksOutOfTheFolderAreRefused()
     QVERIFY(QFile::link(m_dir.filePath(u"家里"_s), folder() + u"/外面"_s));
     QVERIFY(QFile::link(m_dir.filePath(u"家里/作文.doc"_s), folder() + u"/链接.doc"_s));
     QVERIFY(QFile::link(folder() + u"/圈.doc"_s, folder() + u"/圈.doc"_s));
-    QCOMPARE(PaperTargetFor(folder(), u"外面\\作文"_s).Error, outsideError());
-    QCOMPARE(PaperTargetFor(folder(), u"链接"_s).Error, outsideError());
-    QCOMPARE(PaperTargetFor(folder(), u"圈"_s).Error, outsideError());
+    QCOMPARE(PaperTargetFor(folder(), u"外面\\作文"_s).error, outsideError());
+    QCOMPARE(PaperTargetFor(folder(), u"链接"_s).error, outsideError());
+    QCOMPARE(PaperTargetFor(folder(), u"圈"_s).error, outsideError());
     // A link that stays inside is as good as the folder it names.
     QVERIFY(QFile::link(folder() + u"/单元"_s, folder() + u"/近路"_s));
     QVERIFY(PaperTargetFor(folder(), u"近路\\第六次"_s).ok());

@@ -90,8 +90,8 @@ int PaperFolderFailure(const QString &setup, const QString &expected)
     const SaveOutcome outcome = store.save(Paper, u"期末"_s);
     QFile::setPermissions(home, readOnly | QFile::WriteOwner);
     QFile::setPermissions(documents, readOnly | QFile::WriteOwner);
-    if (made || !outcome.Error.startsWith(expected)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(setup), qPrintable(outcome.Error));
+    if (made || !outcome.error.startsWith(expected)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(setup), qPrintable(outcome.error));
         return 21;
     }
     return 0;
@@ -182,9 +182,9 @@ void PaperSaverTest::savesInGbkUnderTheDefaultName()
     const QString folder = newFolder();
     const PaperStore store(folder);
     const SaveOutcome outcome = store.save(Paper, store.defaultPaperFileName());
-    QVERIFY2(outcome.ok(), qPrintable(outcome.Error));
+    QVERIFY2(outcome.ok(), qPrintable(outcome.error));
     const QString path = folder + u"/试卷名.doc"_s;
-    QCOMPARE(outcome.Path, QDir::toNativeSeparators(path));
+    QCOMPARE(outcome.path, QDir::toNativeSeparators(path));
     const QByteArray bytes = contents(path);
     QCOMPARE(bytes, *EncodeGbk(Paper));
     // Two bytes for each Chinese character, one for each digit, blank, CR and LF.
@@ -225,7 +225,7 @@ void PaperSaverTest::secondSaveReplacesTheFirst()
     const QString second = u" 1、第二张试卷\r\n\r\n"_s;
     const SaveOutcome outcome = store.save(second, name);
     QVERIFY(outcome.ok());
-    QCOMPARE(contents(outcome.Path), *EncodeGbk(second));
+    QCOMPARE(contents(outcome.path), *EncodeGbk(second));
     // Nothing left behind beside it.
     QCOMPARE(QDir(store.folder()).entryList(QDir::Files).size(), 1);
 }
@@ -236,11 +236,11 @@ void PaperSaverTest::missingFolderIsReported()
     const QString name = store.folder() + u"/nowhere/第一次测验"_s;
     const SaveOutcome outcome = store.save(Paper, name);
     QVERIFY(!outcome.ok());
-    QCOMPARE(outcome.Error, u"文件夹不存在"_s);
-    QCOMPARE(outcome.Path, QDir::toNativeSeparators(name + u".doc"_s));
+    QCOMPARE(outcome.error, u"文件夹不存在"_s);
+    QCOMPARE(outcome.path, QDir::toNativeSeparators(name + u".doc"_s));
     QVERIFY(!QFile::exists(name + u".doc"_s));
     const Message message = TestMessages::SaveFailed(outcome);
-    QCOMPARE(message.text, u"试卷没有保存：\r\n文件夹不存在\r\n"_s + outcome.Path);
+    QCOMPARE(message.text, u"试卷没有保存：\r\n文件夹不存在\r\n"_s + outcome.path);
     QCOMPARE(message.icon, Message::Icon::Critical);
 }
 
@@ -277,7 +277,7 @@ void PaperSaverTest::aReadOnlyDiskIsNamed()
         [&mountPoint] {
             const PaperStore store(mountPoint + u"/Documents/cssj"_s);
             const SaveOutcome outcome = store.save(Paper, u"期末"_s);
-            return outcome.Error.startsWith(u"磁盘只读"_s) ? 0 : 12;
+            return outcome.error.startsWith(u"磁盘只读"_s) ? 0 : 12;
         },
         MS_RDONLY);
     if (result == NoSmallFilesystem)
@@ -308,7 +308,7 @@ void PaperSaverTest::failedSaveKeepsTheEarlierPaper()
     writeFile(path, "earlier paper");
     const SaveOutcome outcome = store.save(Paper, name);
     QVERIFY(!outcome.ok());
-    QCOMPARE(outcome.Error, u"试卷名太长"_s);
+    QCOMPARE(outcome.error, u"试卷名太长"_s);
     QCOMPARE(contents(path), "earlier paper"_ba);
     QCOMPARE(QDir(store.folder()).entryList(QDir::Files).size(), 1);
 }
@@ -325,7 +325,7 @@ void PaperSaverTest::readOnlyFolderIsReported()
     const SaveOutcome outcome = store.save(Paper, u"期末"_s);
     QFile::setPermissions(store.folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!outcome.ok());
-    QCOMPARE(outcome.Error, u"没有写入这个文件夹的权限"_s);
+    QCOMPARE(outcome.error, u"没有写入这个文件夹的权限"_s);
     QCOMPARE(contents(path), "earlier paper"_ba);
 }
 
@@ -339,7 +339,7 @@ void PaperSaverTest::readOnlyEarlierPaperIsReported()
     writeFile(path, "earlier paper");
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
     const SaveOutcome outcome = store.save(Paper, u"期末"_s);
-    QCOMPARE(outcome.Error, u"已有同名的试卷，它是只读的，不能替换；请换一个试卷名"_s);
+    QCOMPARE(outcome.error, u"已有同名的试卷，它是只读的，不能替换；请换一个试卷名"_s);
     earlierPaperKept(store.folder(), path);
 }
 
@@ -361,10 +361,10 @@ void PaperSaverTest::namesThatLeadNowhereAreRefused()
     writeFile(essay, "earlier paper");
     const SaveOutcome outcome = store.save(Paper, typed);
     QVERIFY(!outcome.ok());
-    QVERIFY(outcome.Path.isEmpty());
+    QVERIFY(outcome.path.isEmpty());
     QCOMPARE(contents(essay), "earlier paper"_ba);
     QVERIFY(QDir(store.folder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
-    QCOMPARE(TestMessages::SaveFailed(outcome).text, u"试卷没有保存：\r\n"_s + outcome.Error);
+    QCOMPARE(TestMessages::SaveFailed(outcome).text, u"试卷没有保存：\r\n"_s + outcome.error);
 }
 
 void PaperSaverTest::folderInTheWayIsReported()
@@ -373,7 +373,7 @@ void PaperSaverTest::folderInTheWayIsReported()
     QVERIFY(QDir().mkpath(store.folder() + u"/作业.doc"_s));
     const SaveOutcome outcome = store.save(Paper, u"作业"_s);
     QVERIFY(!outcome.ok());
-    QCOMPARE(outcome.Error, u"已经有同名的文件夹"_s);
+    QCOMPARE(outcome.error, u"已经有同名的文件夹"_s);
 }
 
 void PaperSaverTest::aFailedWriteKeepsTheEarlierPaper_data()
@@ -397,10 +397,10 @@ void PaperSaverTest::aFailedWriteKeepsTheEarlierPaper()
     const QString path = store.folder() + u"/期末.doc"_s;
     writeFile(path, "earlier paper");
     const SaveOutcome outcome = store.save(Paper, u"期末"_s);
-    QCOMPARE(outcome.Error, reason);
+    QCOMPARE(outcome.error, reason);
     earlierPaperKept(store.folder(), path);
     QCOMPARE(TestMessages::SaveFailed(outcome).text,
-             u"试卷没有保存：\r\n"_s + reason + u"\r\n"_s + outcome.Path);
+             u"试卷没有保存：\r\n"_s + reason + u"\r\n"_s + outcome.path);
 }
 
 void PaperSaverTest::aFileSizeLimitKeepsTheEarlierPaper()
@@ -420,7 +420,7 @@ void PaperSaverTest::aFileSizeLimitKeepsTheEarlierPaper()
     const SaveOutcome outcome = store.save(Paper, u"期末"_s);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previousHandler);
-    QCOMPARE(outcome.Error, u"试卷超出了允许写入的文件大小"_s);
+    QCOMPARE(outcome.error, u"试卷超出了允许写入的文件大小"_s);
     earlierPaperKept(store.folder(), path);
 }
 
@@ -437,7 +437,7 @@ void PaperSaverTest::aFullFilesystemKeepsTheEarlierPaper()
         if (!FillDisk(mountPoint + u"/filler"_s))
             return 11;
         const SaveOutcome outcome = store.save(Paper.repeated(20), u"期末"_s);
-        if (outcome.Error != u"磁盘已满"_s)
+        if (outcome.error != u"磁盘已满"_s)
             return 12;
         if (contents(path) != "earlier paper"_ba)
             return 13;
