@@ -65,7 +65,8 @@ bool TestSession::handIn(const QStringList &answers, const std::function<void(in
     m_scoreCaption = ScoreText(grading->Score);
     m_resultCaption = grading->band.caption;
     m_resultFontSize = grading->band.fontSize;
-    m_frown = m_frown || grading->band.frown;
+    // A paper handed in again shows the face of its new score.
+    m_frown = grading->band.frown;
     tellGrading(*grading, rowGraded);
     return true;
 }

@@ -128,6 +128,17 @@ private Q_SLOTS:
             QVERIFY(f.services.sound.played.first().endsWith(played));
     }
 
+    void handingInAgainShowsTheNewFace()
+    {
+        Fixture f;
+        QVERIFY(f.session.compose());
+        QVERIFY(f.session.handIn(f.answers(3)));
+        QVERIFY(f.session.frown());
+        QVERIFY(f.session.handIn(f.answers(10)));
+        QCOMPARE(f.session.resultCaption(), u"奖"_s);
+        QVERIFY(!f.session.frown());
+    }
+
     void handingInWithoutAPaperChangesNothing()
     {
         Fixture f;
