@@ -15,16 +15,16 @@ namespace {
 
 /// One evaluated side: its rounded value, or nothing; and whether brackets were wrong.
 struct Side {
-    std::optional<double> Value;
-    int BracketErrors = 0;
+    std::optional<double> value;
+    int bracketErrors = 0;
 };
 
 Side Evaluate(const QString &text)
 {
     const EvalResult result = EvalBrackets(text);
-    switch (result.Outcome) {
+    switch (result.outcome) {
     case EvalOutcome::Value:
-        return {RoundToPrintedDigits(result.Value), 0};
+        return {RoundToPrintedDigits(result.value), 0};
     case EvalOutcome::BracketError:
         return {0.0, 1};
     case EvalOutcome::Aborted:
@@ -35,15 +35,15 @@ Side Evaluate(const QString &text)
 
 bool SameValue(const Side &a, const Side &b)
 {
-    return a.Value && b.Value && ValuesEqual(*a.Value, *b.Value);
+    return a.value && b.value && ValuesEqual(*a.value, *b.value);
 }
 
 Verdict CheckExpression(const QString &working, std::optional<double> answer)
 {
     const Side side = Evaluate(working);
     const bool right =
-        side.BracketErrors == 0 && answer && side.Value && ValuesEqual(*side.Value, *answer);
-    return {right, side.BracketErrors};
+        side.bracketErrors == 0 && answer && side.value && ValuesEqual(*side.value, *answer);
+    return {right, side.bracketErrors};
 }
 
 /// x stands for the answer; the capital X is not the unknown.
@@ -52,7 +52,7 @@ Verdict CheckEquation(const QString &working, qsizetype equals, std::optional<do
     const QString x = NumberText(answer.value_or(0));
     const Side left = Evaluate(working.left(equals).replace(u'x', x));
     const Side right = Evaluate(working.mid(equals + 1).replace(u'x', x));
-    const int errors = left.BracketErrors + right.BracketErrors;
+    const int errors = left.bracketErrors + right.bracketErrors;
     return {errors == 0 && answer && SameValue(left, right), errors};
 }
 
@@ -104,9 +104,9 @@ std::optional<double> StoredAnswerValue(const QString &answerText)
     if (!IsArithmeticOnNumbers(answerText))
         return std::nullopt;
     const Side side = Evaluate(PercentAsFraction(answerText));
-    if (side.BracketErrors > 0)
+    if (side.bracketErrors > 0)
         return std::nullopt;
-    return side.Value;
+    return side.value;
 }
 
 QString PercentAsFraction(QString text)
@@ -169,5 +169,5 @@ Verdict GradeRow(const QString &answer, const QString &answerText)
         return CheckEquation(working, equals, StoredAnswerValue(answerText));
     const Side pupil = Evaluate(working);
     const Side expected{StoredAnswerValue(answerText), 0};
-    return {SameValue(pupil, expected), pupil.BracketErrors};
+    return {SameValue(pupil, expected), pupil.bracketErrors};
 }

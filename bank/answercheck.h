@@ -13,8 +13,8 @@ inline constexpr int MaxAnswerLength = 200;
 
 /// A judged answer line. The window shows "表达式错误" once per bracket error, then the verdict.
 struct Verdict {
-    bool Right = false;
-    int BracketErrors = 0;
+    bool right = false;
+    int bracketErrors = 0;
 };
 
 /// Whether two computed values count as equal: within 1e-12 of the larger magnitude (and

@@ -54,7 +54,7 @@ EvalResult ResolveGroup(QString &resolved, qsizetype open)
     const EvalResult inner = EvalSum(resolved.sliced(open + 1));
     if (!inner.hasValue())
         return inner;
-    const QString valueText = NumberText(inner.Value);
+    const QString valueText = NumberText(inner.value);
     // 15 digits may round the largest finite values up beyond the double range.
     if (!std::isfinite(ReadNumber(valueText)))
         return EvalResult::Abort(OutOfRange);
@@ -119,7 +119,7 @@ EvalResult EvalSum(const QString &text)
         const EvalResult value = EvalTerm(term);
         if (!value.hasValue())
             return value;
-        sum += value.Value;
+        sum += value.value;
         if (!std::isfinite(sum))
             return EvalResult::Abort(OutOfRange);
     }

@@ -12,11 +12,11 @@ enum class EvalOutcome {
 };
 
 struct EvalResult {
-    EvalOutcome Outcome = EvalOutcome::Value;
-    double Value = 0; ///< 0 unless Outcome is Value
-    QString AbortReason;
+    EvalOutcome outcome = EvalOutcome::Value;
+    double value = 0; ///< 0 unless outcome is value
+    QString abortReason;
 
-    bool hasValue() const { return Outcome == EvalOutcome::Value; }
+    bool hasValue() const { return outcome == EvalOutcome::Value; }
     static EvalResult Of(double value) { return {EvalOutcome::Value, value, {}}; }
     static EvalResult Abort(const QString &reason) { return {EvalOutcome::Aborted, 0, reason}; }
     static EvalResult BadBrackets() { return {EvalOutcome::BracketError, 0, {}}; }

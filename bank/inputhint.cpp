@@ -157,7 +157,7 @@ AnswerHint HintForWrongLine(const QString &line, QStringView problemText, const 
 QString HintText(const AnswerHint &hint, const QString &rows)
 {
     const QString start = u"提示："_s + rows;
-    switch (hint.Kind) {
+    switch (hint.kind) {
     case HintKind::None:
         break;
     case HintKind::InputMethod:
@@ -165,9 +165,9 @@ QString HintText(const AnswerHint &hint, const QString &rows)
     case HintKind::DecimalComma:
         return start + u"小数点要用 . 输入"_s;
     case HintKind::LeftOutTimes:
-        return start + u"乘号不能省略，"_s + hint.Typed + u" 要写成 "_s + hint.Meant;
+        return start + u"乘号不能省略，"_s + hint.typed + u" 要写成 "_s + hint.meant;
     case HintKind::PercentSign:
-        return start + u"百分数要写成 "_s + hint.Meant;
+        return start + u"百分数要写成 "_s + hint.meant;
     }
     return QString();
 }
@@ -177,7 +177,7 @@ QString PracticeInputHint(const QString &line, const ProblemRecord &record, bool
     if (right)
         return QString();
     const LineJudge judge = [&record](const QString &changed) {
-        return CheckAnswer(changed, record).Right;
+        return CheckAnswer(changed, record).right;
     };
     return HintText(HintForWrongLine(line, record.ProblemText, judge));
 }
@@ -186,15 +186,15 @@ QString PaperInputHint(const QList<AnswerHint> &rowHints)
 {
     HintKind first = HintKind::None;
     for (const AnswerHint &hint : rowHints) {
-        if (hint.Kind != HintKind::None && (first == HintKind::None || hint.Kind < first))
-            first = hint.Kind;
+        if (hint.kind != HintKind::None && (first == HintKind::None || hint.kind < first))
+            first = hint.kind;
     }
     if (first == HintKind::None)
         return QString();
     QStringList rows;
     const AnswerHint *quoted = nullptr;
     for (qsizetype i = 0; i < rowHints.size(); ++i) {
-        if (rowHints[i].Kind != first)
+        if (rowHints[i].kind != first)
             continue;
         rows.append(QString::number(i + 1));
         quoted = quoted ? quoted : &rowHints[i];

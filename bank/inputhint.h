@@ -24,9 +24,9 @@ enum class HintKind { None, InputMethod, DecimalComma, LeftOutTimes, PercentSign
 /// One line's hint: its kind and, where the hint quotes the pupil, the pupil's own case and
 /// how to write it ("4x" and "4*x", "75" and "75%").
 struct AnswerHint {
-    HintKind Kind = HintKind::None;
-    QString Typed;
-    QString Meant;
+    HintKind kind = HintKind::None;
+    QString typed;
+    QString meant;
 };
 
 /// Whether a line would be judged right: the practice check or the test's, for one problem.

@@ -64,8 +64,8 @@ std::optional<MistakeNote> NoteFromLine(const QString &line, int recordCount)
     if (!digits.match(fields[0]).hasMatch())
         return std::nullopt;
     const MistakeNote note{fields[0].toInt(), fields[1], fields[2]};
-    if (note.Record < 2 || note.Record > recordCount || note.WrongLine.isEmpty() ||
-        note.Explanation.isEmpty() || note.Explanation.size() > MaxExplanationLength)
+    if (note.record < 2 || note.record > recordCount || note.wrongLine.isEmpty() ||
+        note.explanation.isEmpty() || note.explanation.size() > MaxExplanationLength)
         return std::nullopt;
     return note;
 }
@@ -129,7 +129,7 @@ QByteArray MistakesFileBytes(const QList<MistakeNote> &notes, QByteArrayView ban
 {
     QString body;
     for (const MistakeNote &note : notes)
-        body += QString::number(note.Record) % u'\t' % note.WrongLine % u'\t' % note.Explanation %
+        body += QString::number(note.record) % u'\t' % note.wrongLine % u'\t' % note.explanation %
                 u"\r\n"_s;
     const QByteArray bodyBytes = EncodeGbk(body).value_or(QByteArray());
     return Magic + ' ' + DigestHex(bankBytes) + ' ' + DigestHex(bodyBytes) + "\r\n" + bodyBytes;
@@ -153,7 +153,7 @@ QList<MistakeNote> NotesOfRecord(const QList<MistakeNote> &notes, int record)
 {
     QList<MistakeNote> found;
     for (const MistakeNote &note : notes) {
-        if (note.Record == record)
+        if (note.record == record)
             found.append(note);
     }
     return found;
@@ -165,9 +165,9 @@ std::optional<double> WrongLineValue(const QString &wrongLine)
     if (working.contains(u'='))
         return std::nullopt;
     const EvalResult result = EvalBrackets(working);
-    if (result.Outcome != EvalOutcome::Value)
+    if (result.outcome != EvalOutcome::Value)
         return std::nullopt;
-    return RoundToPrintedDigits(result.Value);
+    return RoundToPrintedDigits(result.value);
 }
 
 bool MatchesWrongLine(const QString &pupilLine, const QString &wrongLine)
@@ -175,14 +175,14 @@ bool MatchesWrongLine(const QString &pupilLine, const QString &wrongLine)
     if (Blankless(pupilLine) == Blankless(wrongLine))
         return true;
     const std::optional<double> value = WrongLineValue(wrongLine);
-    return value && CheckAgainstValue(pupilLine, *value).Right;
+    return value && CheckAgainstValue(pupilLine, *value).right;
 }
 
 QString ExplanationFor(const QList<MistakeNote> &recordNotes, const QString &pupilLine)
 {
     for (const MistakeNote &note : recordNotes) {
-        if (MatchesWrongLine(pupilLine, note.WrongLine))
-            return note.Explanation;
+        if (MatchesWrongLine(pupilLine, note.wrongLine))
+            return note.explanation;
     }
     return {};
 }
@@ -191,18 +191,18 @@ QStringList NoteReasons(const MistakeNote &note, const QStringList &listedWrongL
                         const QString &answerText)
 {
     QStringList reasons;
-    const QString quoted = u"错因说明 “"_s % note.WrongLine % u"”"_s;
-    if (!listedWrongLines.contains(note.WrongLine))
+    const QString quoted = u"错因说明 “"_s % note.wrongLine % u"”"_s;
+    if (!listedWrongLines.contains(note.wrongLine))
         reasons.append(quoted % u" 不是本题 wrong 里的错误答案"_s);
-    if (note.Explanation.size() > MaxExplanationLength)
+    if (note.explanation.size() > MaxExplanationLength)
         reasons.append(quoted % u" 超过 "_s % QString::number(MaxExplanationLength) % u" 个字"_s);
-    if (!FitsOnNoteLine(note.WrongLine) || !FitsOnNoteLine(note.Explanation) ||
-        !IsReadableText(note.Explanation) || !EncodeGbk(note.Explanation) ||
-        !EncodeGbk(note.WrongLine))
+    if (!FitsOnNoteLine(note.wrongLine) || !FitsOnNoteLine(note.explanation) ||
+        !IsReadableText(note.explanation) || !EncodeGbk(note.explanation) ||
+        !EncodeGbk(note.wrongLine))
         reasons.append(quoted % u" 为空、含制表符或换行，或有不能用 GBK 写出的字"_s);
-    if (CheckAnswer(note.WrongLine, answerText).Right)
+    if (CheckAnswer(note.wrongLine, answerText).right)
         reasons.append(quoted % u" 在练习中被判为对"_s);
-    if (GradeRow(note.WrongLine, answerText).Right)
+    if (GradeRow(note.wrongLine, answerText).right)
         reasons.append(quoted % u" 在测试中被判为对"_s);
     return reasons;
 }
@@ -211,13 +211,13 @@ QStringList CheckMistakesFile(const QString &bankPath)
 {
     const MistakeBook book = ReadMistakeBook(bankPath);
     const QString file = MistakesPath(bankPath);
-    if (book.FileState == MistakeBook::State::Damaged)
-        return {file % u"："_s % book.Damage % u"，不会显示错因说明"_s};
+    if (book.fileState == MistakeBook::State::Damaged)
+        return {file % u"："_s % book.damage % u"，不会显示错因说明"_s};
     QStringList violations;
-    for (const MistakeNote &note : book.Notes) {
-        const ProblemRecord record = ReadProblemRecord(bankPath, note.Record);
-        for (const QString &reason : NoteReasons(note, {note.WrongLine}, record.AnswerText))
-            violations.append(file % u"：记录 "_s % QString::number(note.Record) % u"："_s %
+    for (const MistakeNote &note : book.notes) {
+        const ProblemRecord record = ReadProblemRecord(bankPath, note.record);
+        for (const QString &reason : NoteReasons(note, {note.wrongLine}, record.AnswerText))
+            violations.append(file % u"：记录 "_s % QString::number(note.record) % u"："_s %
                               reason);
     }
     return violations;

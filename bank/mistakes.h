@@ -16,9 +16,9 @@ inline constexpr qsizetype MaxExplanationLength = 40;
 
 /// What a pupil who wrote a typical wrong line is told about it.
 struct MistakeNote {
-    int Record = 0;      ///< the problem's record number in its bank
-    QString WrongLine;   ///< the wrong line, as the bank source lists it
-    QString Explanation; ///< at most MaxExplanationLength characters
+    int record = 0;      ///< the problem's record number in its bank
+    QString wrongLine;   ///< the wrong line, as the bank source lists it
+    QString explanation; ///< at most MaxExplanationLength characters
     bool operator==(const MistakeNote &) const = default;
 };
 
@@ -35,9 +35,9 @@ QByteArray MistakesFileBytes(const QList<MistakeNote> &notes, QByteArrayView ban
 /// reason, when it is damaged or belongs to another bank.
 struct MistakeBook {
     enum class State { Missing, Damaged, Sound };
-    State FileState = State::Missing;
-    QString Damage;
-    QList<MistakeNote> Notes;
+    State fileState = State::Missing;
+    QString damage;
+    QList<MistakeNote> notes;
 };
 MistakeBook ReadMistakeBook(const QString &bankPath);
 

@@ -23,34 +23,34 @@ bool IsBlank(char16_t c)
 /// Scans a number (sign, digits and point, exponent) from `text` into plain ASCII that
 /// std::from_chars understands. Returns how many characters of `text` were taken.
 struct NumberScan {
-    std::string Ascii;
-    bool HasDigits = false;
-    qsizetype Used = 0;
-    int IntegerDigits = 0;
-    int Exponent = 0;
+    std::string ascii;
+    bool hasDigits = false;
+    qsizetype used = 0;
+    int integerDigits = 0;
+    int exponent = 0;
 };
 
 void ScanSign(QStringView text, NumberScan &scan)
 {
-    if (scan.Used < text.size() && (text[scan.Used] == u'+' || text[scan.Used] == u'-')) {
-        if (text[scan.Used] == u'-')
-            scan.Ascii += '-';
-        ++scan.Used;
+    if (scan.used < text.size() && (text[scan.used] == u'+' || text[scan.used] == u'-')) {
+        if (text[scan.used] == u'-')
+            scan.ascii += '-';
+        ++scan.used;
     }
 }
 
 void ScanMantissa(QStringView text, NumberScan &scan)
 {
     bool seenPoint = false;
-    for (; scan.Used < text.size(); ++scan.Used) {
-        const char16_t c = text[scan.Used].unicode();
+    for (; scan.used < text.size(); ++scan.used) {
+        const char16_t c = text[scan.used].unicode();
         if (c == u'.' && !seenPoint) {
             seenPoint = true;
-            scan.Ascii += '.';
+            scan.ascii += '.';
         } else if (IsDigit(c)) {
-            scan.HasDigits = true;
-            scan.IntegerDigits += seenPoint ? 0 : 1;
-            scan.Ascii += char(c);
+            scan.hasDigits = true;
+            scan.integerDigits += seenPoint ? 0 : 1;
+            scan.ascii += char(c);
         } else {
             break;
         }
@@ -60,7 +60,7 @@ void ScanMantissa(QStringView text, NumberScan &scan)
 /// The exponent letter counts only when digits follow it (after an optional sign).
 void ScanExponent(QStringView text, NumberScan &scan, bool allowD)
 {
-    qsizetype i = scan.Used;
+    qsizetype i = scan.used;
     if (i >= text.size())
         return;
     const char16_t letter = text[i].toUpper().unicode();
@@ -75,13 +75,13 @@ void ScanExponent(QStringView text, NumberScan &scan, bool allowD)
         exponent += char(text[i++].unicode());
     if (i == digitsFrom)
         return;
-    scan.Ascii += exponent;
-    scan.Used = i;
+    scan.ascii += exponent;
+    scan.used = i;
     // Enough to tell overflow from underflow when the value is out of range.
     const auto digits = QStringView(text).sliced(digitsFrom, i - digitsFrom);
     const bool negative = exponent.size() > 1 && exponent[1] == '-';
     const int magnitude = digits.size() > 6 ? 1000000 : digits.toInt();
-    scan.Exponent = negative ? -magnitude : magnitude;
+    scan.exponent = negative ? -magnitude : magnitude;
 }
 
 NumberScan ScanNumber(QStringView text, bool allowD)
@@ -89,20 +89,20 @@ NumberScan ScanNumber(QStringView text, bool allowD)
     NumberScan scan;
     ScanSign(text, scan);
     ScanMantissa(text, scan);
-    if (scan.HasDigits)
+    if (scan.hasDigits)
         ScanExponent(text, scan, allowD);
     return scan;
 }
 
 double ValueOf(const NumberScan &scan)
 {
-    const bool negative = !scan.Ascii.empty() && scan.Ascii.front() == '-';
-    const char *first = scan.Ascii.data() + (negative ? 1 : 0);
-    const char *last = scan.Ascii.data() + scan.Ascii.size();
+    const bool negative = !scan.ascii.empty() && scan.ascii.front() == '-';
+    const char *first = scan.ascii.data() + (negative ? 1 : 0);
+    const char *last = scan.ascii.data() + scan.ascii.size();
     double value = 0;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec == std::errc::result_out_of_range) {
-        const bool tooLarge = scan.IntegerDigits + scan.Exponent > 0;
+        const bool tooLarge = scan.integerDigits + scan.exponent > 0;
         value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (ec != std::errc() || ptr != last) {
         value = 0;
@@ -136,14 +136,14 @@ double ReadNumber(QStringView text)
 {
     const QString compact = WithoutBlanks(text);
     const NumberScan scan = ScanNumber(compact, true);
-    return scan.HasDigits ? ValueOf(scan) : 0.0;
+    return scan.hasDigits ? ValueOf(scan) : 0.0;
 }
 
 std::optional<double> StrictNumber(QStringView text)
 {
     const QStringView number = TrimmedBlanks(text);
     const NumberScan scan = ScanNumber(number, false);
-    if (!scan.HasDigits || scan.Used != number.size())
+    if (!scan.hasDigits || scan.used != number.size())
         return std::nullopt;
     const double value = ValueOf(scan);
     if (!std::isfinite(value))

@@ -13,10 +13,10 @@ PracticeTally::Labels PracticeTally::RecordVerdict(bool right, int problemNo)
     m_log += u"第"_s % QString::number(problemNo - 1) % (right ? u"题对"_s : u"题错"_s) % u"\r\n"_s;
     // nearbyint keeps the default rounding: halves go to the even neighbour.
     m_rightRate = int(std::nearbyint(double(m_rightCount) / m_answered * 100.0));
-    return CurrentLabels();
+    return currentLabels();
 }
 
-PracticeTally::Labels PracticeTally::CurrentLabels() const
+PracticeTally::Labels PracticeTally::currentLabels() const
 {
     return {u"对题率："_s % QString::number(m_rightRate) % u"%"_s,
             u"对题数："_s % QString::number(m_rightCount)};

@@ -8,8 +8,8 @@ class PracticeTally {
 public:
     /// The texts of the two tally labels after a verdict.
     struct Labels {
-        QString Rate;  ///< "对题率：67%"
-        QString Count; ///< "对题数：2"
+        QString rate;  ///< "对题率：67%"
+        QString count; ///< "对题数：2"
     };
 
     /// Counts one verdict for the problem with bank record number problemNo (its sequence
@@ -17,14 +17,14 @@ public:
     /// the tally was reset, so it stays within 0 … 100 even after the bank wraps around.
     Labels RecordVerdict(bool right, int problemNo);
 
-    void Reset() { *this = PracticeTally(); }
+    void reset() { *this = PracticeTally(); }
 
     int RightCount() const { return m_rightCount; }
     int RightRate() const { return m_rightRate; }
-    int Answered() const { return m_answered; }
+    int answered() const { return m_answered; }
     /// One line per verdict ("第3题对" or "第3题错"), each ending in CR LF.
-    const QString &Log() const { return m_log; }
-    Labels CurrentLabels() const;
+    const QString &log() const { return m_log; }
+    Labels currentLabels() const;
 
 private:
     int m_rightCount = 0;

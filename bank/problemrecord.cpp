@@ -117,7 +117,7 @@ BankSnapshot ReadBankSnapshot(const QString &bankPath, int k)
 
 ProblemRecord ReadProblemRecord(const QString &bankPath, int k)
 {
-    return ReadBankSnapshot(bankPath, k).Record;
+    return ReadBankSnapshot(bankPath, k).record;
 }
 
 QString TextBeforeMarker(const QString &field)

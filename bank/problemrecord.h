@@ -30,7 +30,7 @@ struct ProblemRecord {
 /// The record count and one record, taken in a single opening of the bank.
 struct BankSnapshot {
     int RecordCount = 0;
-    ProblemRecord Record;
+    ProblemRecord record;
 };
 
 /// Number of whole 470-byte records in the bank; 0 for a missing or unreadable file.
@@ -64,9 +64,9 @@ QString TypedPartOf(const QString &field);
 /// when a text does not fit its field, holds a marker of its own or is not expressible in
 /// GBK.
 struct EncodedRecord {
-    QByteArray Bytes;
-    QString Error;
-    bool ok() const { return Error.isEmpty(); }
+    QByteArray bytes;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
 };
 EncodedRecord EncodeProblemRecord(const QString &problem, const QString &solution,
                                   const QString &answer);

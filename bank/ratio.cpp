@@ -59,15 +59,15 @@ private:
 
 /// The term being read at one bracket depth.
 struct Term {
-    qsizetype Start = 0;
-    bool HasRatio = false;
+    qsizetype start = 0;
+    bool hasRatio = false;
 };
 
 void EndTerm(Term &term, qsizetype end, BracketPlan &plan)
 {
-    if (term.HasRatio)
-        plan.wrap(term.Start, end);
-    term.HasRatio = false;
+    if (term.hasRatio)
+        plan.wrap(term.start, end);
+    term.hasRatio = false;
 }
 
 } // namespace
@@ -88,10 +88,10 @@ QString RatiosAsQuotients(const QString &text)
         } else if (c == u')' || c == u'=' || ((c == u'+' || c == u'-') && JoinsTerms(text, i))) {
             // An unmatched ")" ends the term too; the evaluator reports it.
             EndTerm(depth.last(), i, plan);
-            depth.last().Start = i + 1;
+            depth.last().start = i + 1;
         } else if (c == u':') {
             plan.splitAt(i);
-            depth.last().HasRatio = true;
+            depth.last().hasRatio = true;
         }
     }
     while (!depth.isEmpty()) {

@@ -88,7 +88,7 @@ void WriteBank(const QString &path, int records, bool withChecksum)
         EncodeProblemRecord(u"一本故事书有128页，小红已经看了75页，还剩多少页没有看？"_s,
                             u"数量关系：总页数-看了的页数=剩下的页数。列式：128-75=53（页）。"_s,
                             u"53"_s)
-            .Bytes;
+            .bytes;
     const QByteArray bytes = record.repeated(records);
     QFile bank(path);
     bank.open(QIODevice::WriteOnly);

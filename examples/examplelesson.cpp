@@ -98,14 +98,14 @@ void ExampleLesson::nextExample(const ProgramSettings &settings)
     // A damaged record is passed over; the walk always goes on, at the latest to the end.
     bool damageFound = false;
     while (m_exampleNo < bank.RecordCount &&
-           !IsSoundRecord(bank.Record, RoleOfRecord(m_exampleNo))) {
+           !IsSoundRecord(bank.record, RoleOfRecord(m_exampleNo))) {
         damageFound = true;
         ++m_exampleNo;
         bank = ReadBankSnapshot(settings.bankPath(), m_exampleNo);
     }
     m_damageNotice = m_damage.due(damageFound, true);
     m_recordCount = bank.RecordCount;
-    m_record = bank.Record;
+    m_record = bank.record;
     // The narration of the bank's last record holds the closing words.
     m_sound.play(NarrationPath(settings, m_exampleNo));
     if (m_exampleNo >= m_recordCount)

@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Verdict practice = CheckAnswer(line, record);
     const Verdict test = GradeRow(line, record.AnswerText);
-    Require(practice.BracketErrors >= 0 && test.BracketErrors >= 0);
-    if (practice.Right)
+    Require(practice.bracketErrors >= 0 && test.bracketErrors >= 0);
+    if (practice.right)
         Require(StrictNumber(record.AnswerText).has_value());
-    Require(PracticeInputHint(line, record, practice.Right).isEmpty() || !practice.Right);
+    Require(PracticeInputHint(line, record, practice.right).isEmpty() || !practice.right);
 
     // Only blanks pad a stored answer; any other white space makes it unreadable to practice.
     QString stored = record.AnswerText;
@@ -50,8 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     while (stored.startsWith(u' '))
         stored.remove(0, 1);
     if (IsPlainDecimal(stored)) {
-        Require(CheckAnswer(stored, record).Right);
-        Require(GradeRow(stored, record.AnswerText).Right);
+        Require(CheckAnswer(stored, record).right);
+        Require(GradeRow(stored, record.AnswerText).right);
     }
     return 0;
 }

@@ -32,11 +32,11 @@ void CheckRecord(const QByteArray &bank, qsizetype index, const QString &problem
 void CheckCompiled(const BankSource &source)
 {
     const QByteArray bank = CompileBankSource(source);
-    Require(bank.size() == (source.Problems.size() + 1) * RecordBytes);
-    CheckRecord(bank, 0, source.IntroProblem, source.IntroSolution, {});
-    for (qsizetype i = 0; i < source.Problems.size(); ++i) {
-        const SourceProblem &problem = source.Problems[i];
-        CheckRecord(bank, i + 1, problem.Text, problem.Solution, problem.Answer);
+    Require(bank.size() == (source.problems.size() + 1) * RecordBytes);
+    CheckRecord(bank, 0, source.introProblem, source.introSolution, {});
+    for (qsizetype i = 0; i < source.problems.size(); ++i) {
+        const SourceProblem &problem = source.problems[i];
+        CheckRecord(bank, i + 1, problem.text, problem.solution, problem.answer);
     }
 }
 
@@ -50,9 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ParsedSource parsed = ParseBankSourceText(text, u"fuzz.toml"_s);
     if (!parsed.ok())
         return 0;
-    if (ValidateBankSource(parsed.Source).isEmpty())
-        CheckCompiled(parsed.Source);
+    if (ValidateBankSource(parsed.source).isEmpty())
+        CheckCompiled(parsed.source);
     else
-        CompileBankSource(parsed.Source);
+        CompileBankSource(parsed.source);
     return 0;
 }

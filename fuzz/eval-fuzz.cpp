@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString line = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
     const EvalResult result = EvalBrackets(line);
     if (result.hasValue())
-        NumberText(result.Value);
+        NumberText(result.value);
     CheckAnswer(line, u"12        "_s);
     CheckAnswer(line, line.left(10));
     GradeRow(line, u"0.75      "_s);

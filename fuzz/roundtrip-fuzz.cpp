@@ -36,8 +36,8 @@ void CheckTextsComeBack(const ProblemRecord &record)
     const EncodedRecord encoded = EncodeProblemRecord(problem, solution, answer);
     if (!encoded.ok())
         return;
-    Require(encoded.Bytes.size() == RecordBytes);
-    const ProblemRecord decoded = DecodeProblemRecord(encoded.Bytes);
+    Require(encoded.bytes.size() == RecordBytes);
+    const ProblemRecord decoded = DecodeProblemRecord(encoded.bytes);
     Require(TextBeforeMarker(decoded.ProblemText) == problem);
     Require(TextBeforeMarker(decoded.SolutionText) == solution);
     Require(HasMarker(decoded.ProblemText) && HasMarker(decoded.SolutionText));

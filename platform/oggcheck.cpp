@@ -42,20 +42,20 @@ quint32 OggCrc(quint32 crc, QByteArrayView bytes)
 }
 
 struct Page {
-    quint8 Flags = 0;
-    qint64 Granule = 0;
-    quint32 Serial = 0;
-    quint32 Sequence = 0;
-    QByteArray Lacing;
-    QByteArray Body;
+    quint8 flags = 0;
+    qint64 granule = 0;
+    quint32 serial = 0;
+    quint32 sequence = 0;
+    QByteArray lacing;
+    QByteArray body;
 
     /// Packets that end on this page: each lacing value below 255 closes one.
     int endedPackets() const
     {
         return int(
-            std::count_if(Lacing.cbegin(), Lacing.cend(), [](char v) { return quint8(v) < 255; }));
+            std::count_if(lacing.cbegin(), lacing.cend(), [](char v) { return quint8(v) < 255; }));
     }
-    bool endsInsidePacket() const { return !Lacing.isEmpty() && quint8(Lacing.back()) == 255; }
+    bool endsInsidePacket() const { return !lacing.isEmpty() && quint8(lacing.back()) == 255; }
 };
 
 /// The next page, whole and with a right checksum, or nothing.
@@ -71,17 +71,17 @@ std::optional<Page> ReadPage(QIODevice &device)
               qFromLittleEndian<quint32>(p + 18),
               device.read(quint8(p[26])),
               {}};
-    if (page.Lacing.size() != quint8(p[26]))
+    if (page.lacing.size() != quint8(p[26]))
         return std::nullopt;
     qsizetype bodyBytes = 0;
-    for (const char v : page.Lacing)
+    for (const char v : page.lacing)
         bodyBytes += quint8(v);
-    page.Body = device.read(bodyBytes);
-    if (page.Body.size() != bodyBytes)
+    page.body = device.read(bodyBytes);
+    if (page.body.size() != bodyBytes)
         return std::nullopt;
     const quint32 storedCrc = qFromLittleEndian<quint32>(p + 22);
     header.replace(22, 4, QByteArray(4, '\0'));
-    const quint32 crc = OggCrc(OggCrc(OggCrc(0, header), page.Lacing), page.Body);
+    const quint32 crc = OggCrc(OggCrc(OggCrc(0, header), page.lacing), page.body);
     if (crc != storedCrc)
         return std::nullopt;
     return page;
@@ -90,8 +90,8 @@ std::optional<Page> ReadPage(QIODevice &device)
 /// The pre-skip of an identification header the decoder can use, alone on the first page.
 std::optional<quint16> ReadOpusHead(const Page &page)
 {
-    const QByteArray &head = page.Body;
-    if (page.Flags != FirstPage || page.Granule != 0 || page.Sequence != 0 ||
+    const QByteArray &head = page.body;
+    if (page.flags != FirstPage || page.granule != 0 || page.sequence != 0 ||
         page.endedPackets() != 1 || page.endsInsidePacket() || head.size() < OpusHeadBytes ||
         !head.startsWith("OpusHead"))
         return std::nullopt;
@@ -109,21 +109,21 @@ std::optional<quint16> ReadOpusHead(const Page &page)
 /// Follows the pages after the first, as they come, and says whether they make a stream.
 class StreamWalk {
 public:
-    StreamWalk(const Page &first, quint16 preSkip) : m_serial(first.Serial), m_preSkip(preSkip) {}
+    StreamWalk(const Page &first, quint16 preSkip) : m_serial(first.serial), m_preSkip(preSkip) {}
 
     bool take(const Page &page)
     {
-        const bool continued = page.Flags & ContinuedPacket;
-        if (page.Serial != m_serial || page.Sequence != m_lastSequence + 1 ||
-            (page.Flags & FirstPage) || continued != m_insidePacket || m_ended)
+        const bool continued = page.flags & ContinuedPacket;
+        if (page.serial != m_serial || page.sequence != m_lastSequence + 1 ||
+            (page.flags & FirstPage) || continued != m_insidePacket || m_ended)
             return false;
-        if (m_packets == 1 && !continued && !page.Body.startsWith("OpusTags"))
+        if (m_packets == 1 && !continued && !page.body.startsWith("OpusTags"))
             return false;
-        m_lastSequence = page.Sequence;
+        m_lastSequence = page.sequence;
         m_insidePacket = page.endsInsidePacket();
         m_packets += page.endedPackets();
-        m_ended = page.Flags & LastPage;
-        return takeGranule(page.Granule);
+        m_ended = page.flags & LastPage;
+        return takeGranule(page.granule);
     }
 
     /// True once the last page was taken: tags, sound, and a stream closed after a packet.
@@ -194,8 +194,8 @@ bool HasWholeOggOpusEnds(QIODevice &device)
     if (!preSkip)
         return false;
     const std::optional<Page> last = ReadLastPage(device);
-    return last && last->Serial == first->Serial && last->Sequence > 1 &&
-           (last->Flags & LastPage) && !last->endsInsidePacket() && last->Granule > *preSkip;
+    return last && last->serial == first->serial && last->sequence > 1 &&
+           (last->flags & LastPage) && !last->endsInsidePacket() && last->granule > *preSkip;
 }
 
 bool IsPlayableOggOpus(QIODevice &device)

@@ -18,15 +18,15 @@ constexpr int StopWaitMs = 1000;
 
 /// One play request; an empty path stops the sound.
 struct SoundRequest {
-    QString Path;
-    SoundFormat Format = SoundFormat::Wave;
+    QString path;
+    SoundFormat format = SoundFormat::Wave;
 };
 
 /// The latest request not yet taken by the sound thread.
 struct SoundRequests {
-    QMutex Mutex;
-    std::optional<SoundRequest> Latest;
-    bool Posted = false;
+    QMutex mutex;
+    std::optional<SoundRequest> latest;
+    bool posted = false;
 };
 
 /// Lives on the sound thread and owns the sound module's players.
@@ -41,9 +41,9 @@ public:
     {
         std::optional<SoundRequest> request;
         {
-            const QMutexLocker lock(&m_requests->Mutex);
-            request.swap(m_requests->Latest);
-            m_requests->Posted = false;
+            const QMutexLocker lock(&m_requests->mutex);
+            request.swap(m_requests->latest);
+            m_requests->posted = false;
         }
         if (request)
             play(*request);
@@ -63,12 +63,12 @@ private:
     {
         if (m_backend)
             m_backend->stop();
-        if (request.Path.isEmpty() || !loadBackend())
+        if (request.path.isEmpty() || !loadBackend())
             return;
-        if (request.Format == SoundFormat::OggOpus)
-            m_backend->playCompressed(request.Path);
+        if (request.format == SoundFormat::OggOpus)
+            m_backend->playCompressed(request.path);
         else
-            m_backend->playWave(request.Path);
+            m_backend->playWave(request.path);
     }
 
     /// Loads the module at the first sound; without it the program stays silent.
@@ -135,10 +135,10 @@ void QtSoundOutput::request(const QString &path, SoundFormat format)
 {
     if (m_closing)
         return;
-    const QMutexLocker lock(&m_requests->Mutex);
-    m_requests->Latest = SoundRequest{path, format};
-    if (m_requests->Posted)
+    const QMutexLocker lock(&m_requests->mutex);
+    m_requests->latest = SoundRequest{path, format};
+    if (m_requests->posted)
         return;
-    m_requests->Posted = true;
+    m_requests->posted = true;
     QMetaObject::invokeMethod(m_worker, &SoundWorker::takeLatest, Qt::QueuedConnection);
 }

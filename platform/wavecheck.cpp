@@ -14,9 +14,9 @@ constexpr quint32 MaxChannels = 8;
 constexpr quint32 MaxSampleRate = 384000;
 
 struct Chunk {
-    QByteArray Id;
-    qint64 Offset; // of the chunk's body
-    quint32 Size;
+    QByteArray id;
+    qint64 offset; // of the chunk's body
+    quint32 size;
 };
 
 std::optional<Chunk> ReadChunkHeader(QIODevice &device)
@@ -29,17 +29,17 @@ std::optional<Chunk> ReadChunkHeader(QIODevice &device)
 }
 
 struct Format {
-    quint16 Tag = 0;
-    quint16 Channels = 0;
-    quint32 SampleRate = 0;
-    quint32 ByteRate = 0;
-    quint16 BlockAlign = 0;
-    quint16 BitsPerSample = 0;
+    quint16 tag = 0;
+    quint16 channels = 0;
+    quint32 sampleRate = 0;
+    quint32 byteRate = 0;
+    quint16 blockAlign = 0;
+    quint16 bitsPerSample = 0;
 };
 
 std::optional<Format> ReadFormat(QIODevice &device, const Chunk &chunk)
 {
-    if (chunk.Size < 16)
+    if (chunk.size < 16)
         return std::nullopt;
     const QByteArray body = device.read(16);
     if (body.size() != 16)
@@ -52,15 +52,15 @@ std::optional<Format> ReadFormat(QIODevice &device, const Chunk &chunk)
 
 bool IsSane(const Format &format)
 {
-    const bool integer = format.Tag == PcmFormat || format.Tag == ExtensibleFormat;
-    const bool bitsFit = format.Tag == FloatFormat
-                             ? format.BitsPerSample == 32
-                             : (integer && format.BitsPerSample % 8 == 0 &&
-                                format.BitsPerSample >= 8 && format.BitsPerSample <= 32);
-    return bitsFit && format.Channels >= 1 && format.Channels <= MaxChannels &&
-           format.SampleRate >= 1 && format.SampleRate <= MaxSampleRate &&
-           format.BlockAlign == format.Channels * format.BitsPerSample / 8 &&
-           format.ByteRate == format.SampleRate * format.BlockAlign;
+    const bool integer = format.tag == PcmFormat || format.tag == ExtensibleFormat;
+    const bool bitsFit = format.tag == FloatFormat
+                             ? format.bitsPerSample == 32
+                             : (integer && format.bitsPerSample % 8 == 0 &&
+                                format.bitsPerSample >= 8 && format.bitsPerSample <= 32);
+    return bitsFit && format.channels >= 1 && format.channels <= MaxChannels &&
+           format.sampleRate >= 1 && format.sampleRate <= MaxSampleRate &&
+           format.blockAlign == format.channels * format.bitsPerSample / 8 &&
+           format.byteRate == format.sampleRate * format.blockAlign;
 }
 
 } // namespace
@@ -73,18 +73,18 @@ bool IsPlayableWave(QIODevice &device)
         return false;
     std::optional<Format> format;
     while (auto chunk = ReadChunkHeader(device)) {
-        const qint64 end = chunk->Offset + chunk->Size;
+        const qint64 end = chunk->offset + chunk->size;
         if (end > fileSize)
             return false;
-        if (chunk->Id == "fmt ") {
+        if (chunk->id == "fmt ") {
             format = ReadFormat(device, *chunk);
             if (!format || !IsSane(*format))
                 return false;
-        } else if (chunk->Id == "data") {
-            return format && chunk->Size > 0 && chunk->Size % format->BlockAlign == 0;
+        } else if (chunk->id == "data") {
+            return format && chunk->size > 0 && chunk->size % format->blockAlign == 0;
         }
         // Chunks are padded to an even length.
-        if (!device.seek(end + (chunk->Size & 1)))
+        if (!device.seek(end + (chunk->size & 1)))
             return false;
     }
     return false;

@@ -67,7 +67,7 @@ void PracticeSession::load()
     m_problemLogEnabled = true;
     m_damageNotice.reset();
     m_elapsedSeconds = 0;
-    m_tally.Reset();
+    m_tally.reset();
     m_doneCaption = DoneLabel;
     m_rightCaption = RightLabel;
     m_rateCaption = RateLabel;
@@ -91,7 +91,7 @@ std::optional<PracticeSession::FoundProblem> PracticeSession::findProblem(int re
             recordNo = FirstProblem;
             continue;
         }
-        if (IsSoundRecord(snapshot.Record, RecordRole::Problem))
+        if (IsSoundRecord(snapshot.record, RecordRole::Problem))
             return FoundProblem{recordNo, snapshot};
         damageFound = true;
         // Records 2 … N are the problems; once round them is enough.
@@ -116,12 +116,12 @@ bool PracticeSession::nextProblem()
         return false;
     m_problemNo = found->recordNo;
     m_recordCount = found->snapshot.RecordCount;
-    m_record = found->snapshot.Record;
+    m_record = found->snapshot.record;
     m_problemLogEnabled = true;
     m_lastVerdict.reset();
     m_inputHint.clear();
     m_mistakeExplanation.clear();
-    m_mistakeNotes = NotesOfRecord(ReadMistakeBook(m_settings.bankPath()).Notes, m_problemNo);
+    m_mistakeNotes = NotesOfRecord(ReadMistakeBook(m_settings.bankPath()).notes, m_problemNo);
     m_started = true;
     m_problemSurface.clear();
     m_solutionSurface.clear();
@@ -153,22 +153,22 @@ bool PracticeSession::submitAnswer(const QString &line)
         return false;
     const Verdict verdict = CheckAnswer(line.left(MaxAnswerLength), m_record);
     // Decided before any message box opens, so a second Enter meanwhile finds nothing to do.
-    m_phase = verdict.Right ? Phase::Right : Phase::TypingSolution;
-    for (int i = 0; i < verdict.BracketErrors; ++i)
+    m_phase = verdict.right ? Phase::Right : Phase::TypingSolution;
+    for (int i = 0; i < verdict.bracketErrors; ++i)
         m_messages.show(ExpressionErrorMessage());
-    m_lastVerdict = verdict.Right;
-    m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), m_record, verdict.Right);
+    m_lastVerdict = verdict.right;
+    m_inputHint = PracticeInputHint(line.left(MaxAnswerLength), m_record, verdict.right);
     m_mistakeExplanation =
-        verdict.Right ? QString() : ExplanationFor(m_mistakeNotes, line.left(MaxAnswerLength));
+        verdict.right ? QString() : ExplanationFor(m_mistakeNotes, line.left(MaxAnswerLength));
     const QString &sound =
-        m_sounds.pathFor(verdict.Right ? ResultSound::Right : ResultSound::Wrong);
+        m_sounds.pathFor(verdict.right ? ResultSound::Right : ResultSound::Wrong);
     if (!sound.isEmpty())
         m_sound.play(sound);
-    if (!verdict.Right)
+    if (!verdict.right)
         m_solutionWriter.start(TypedPartOf(m_record.SolutionText));
-    const PracticeTally::Labels labels = m_tally.RecordVerdict(verdict.Right, m_problemNo);
-    m_rightCaption = labels.Count;
-    m_rateCaption = labels.Rate;
+    const PracticeTally::Labels labels = m_tally.RecordVerdict(verdict.right, m_problemNo);
+    m_rightCaption = labels.count;
+    m_rateCaption = labels.rate;
     return true;
 }
 

@@ -104,7 +104,7 @@ public:
     /// The problems met, each after CR LF: " 3、" and the problem.
     const QString &problemLog() const { return m_problemLog; }
     /// One line per verdict: "第3题对" or "第3题错", each followed by CR LF.
-    const QString &verdictLog() const { return m_tally.Log(); }
+    const QString &verdictLog() const { return m_tally.log(); }
     const PracticeTally &tally() const { return m_tally; }
 
     bool soundOn() const { return m_sounds.isOn(); }

@@ -26,7 +26,7 @@ QString answerOf(const ProblemRecord &record)
     if (!arithmetic.match(stored).hasMatch())
         return stored;
     const EvalResult value = EvalBrackets(PercentAsFraction(stored));
-    return value.hasValue() ? NumberText(value.Value) : stored;
+    return value.hasValue() ? NumberText(value.value) : stored;
 }
 
 void printKeyTitle(TextSurface &surface, const PageLayout &layout, const PageSettings &settings)

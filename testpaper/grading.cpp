@@ -45,18 +45,18 @@ Grading GradePaper(const QStringList &answers,
         const QString &expected = expectedAnswers[row];
         // A row whose evaluation aborts (a division by zero, an overflow) is simply wrong.
         grading.rows[row] = GradeRow(answer, expected);
-        if (grading.rows[row].Right) {
+        if (grading.rows[row].right) {
             grading.Score += PointsPerProblem;
             rowHints.append(AnswerHint{});
             continue;
         }
         const LineJudge judge = [&expected](const QString &changed) {
-            return GradeRow(changed, expected).Right;
+            return GradeRow(changed, expected).right;
         };
         rowHints.append(HintForWrongLine(answer, problemTexts[row], judge));
         grading.rightAnswers[row] = RightAnswerText(expected);
         // A line not read as meant says nothing about the method behind it.
-        if (rowHints.last().Kind == HintKind::None)
+        if (rowHints.last().kind == HintKind::None)
             grading.explanations[row] = ExplanationFor(notes[row], answer);
     }
     grading.band = ResultBandFor(grading.Score);

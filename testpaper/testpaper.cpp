@@ -27,7 +27,7 @@ bool TestPaper::compose(const QString &bankPath)
         return false;
     // Every number drawn so far, damaged records included, so none is drawn twice.
     QList<int> drawn;
-    const QList<MistakeNote> notes = ReadMistakeBook(bankPath).Notes;
+    const QList<MistakeNote> notes = ReadMistakeBook(bankPath).notes;
     for (int i = 1; i <= PaperProblems; ++i) {
         const std::optional<ProblemRecord> record = drawSoundRecord(bankPath, drawn);
         if (!record) {

@@ -74,7 +74,7 @@ bool TestSession::handIn(const QStringList &answers, const std::function<void(in
 void TestSession::tellGrading(const Grading &grading, const std::function<void(int)> &rowGraded)
 {
     for (int k = 0; k < PaperProblems; ++k) {
-        for (int error = 0; error < grading.rows[k].BracketErrors; ++error)
+        for (int error = 0; error < grading.rows[k].bracketErrors; ++error)
             m_messages.show(ExpressionErrorMessage());
         if (rowGraded)
             rowGraded(k);
@@ -128,7 +128,7 @@ QString TestSession::paperBoxText() const
 
 QString TestSession::markText(int k) const
 {
-    return m_grading && k >= 0 && k < PaperProblems ? MarkText(m_grading->rows[k].Right)
+    return m_grading && k >= 0 && k < PaperProblems ? MarkText(m_grading->rows[k].right)
                                                     : QString();
 }
 

@@ -98,7 +98,7 @@ void KeyboardFaultsTest::keysWhileTheSolutionIsWrittenStayInPractice()
     KeyboardFixture::type(u" 2 "_s);
     KeyboardFixture::key(Qt::Key_Return);
     QCOMPARE(program.shell->currentWindow(), practice);
-    QCOMPARE(practice->session().tally().Log().count(u"第"_s), 1);
+    QCOMPARE(practice->session().tally().log().count(u"第"_s), 1);
 }
 
 void KeyboardFaultsTest::keysWhileAnExampleIsWrittenStayInTheExamples()

@@ -9,15 +9,15 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 struct JudgeCase {
-    QString Answer; ///< the stored AnswerText, padded as in a bank
-    QString Line;
-    bool Right;
-    int BracketErrors = 0;
+    QString answer; ///< the stored AnswerText, padded as in a bank
+    QString line;
+    bool right;
+    int bracketErrors = 0;
 };
 
 void PrintTo(const JudgeCase &c, std::ostream *out)
 {
-    *out << c.Line.toStdString() << " against " << c.Answer.toStdString();
+    *out << c.line.toStdString() << " against " << c.answer.toStdString();
 }
 
 QString Stored(const QString &answer)
@@ -29,9 +29,9 @@ class PracticeCheck : public testing::TestWithParam<JudgeCase> {};
 
 TEST_P(PracticeCheck, Verdict)
 {
-    const Verdict verdict = CheckAnswer(GetParam().Line, Stored(GetParam().Answer));
-    EXPECT_EQ(verdict.Right, GetParam().Right);
-    EXPECT_EQ(verdict.BracketErrors, GetParam().BracketErrors);
+    const Verdict verdict = CheckAnswer(GetParam().line, Stored(GetParam().answer));
+    EXPECT_EQ(verdict.right, GetParam().right);
+    EXPECT_EQ(verdict.bracketErrors, GetParam().bracketErrors);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -103,18 +103,18 @@ INSTANTIATE_TEST_SUITE_P(UnreadableStoredAnswer, PracticeCheck,
 
 TEST(PracticeCheck, AbortLeavesNothingForTheNextAnswer)
 {
-    ASSERT_TRUE(CheckAnswer(u"3*4"_s, Stored(u"12"_s)).Right);
-    EXPECT_FALSE(CheckAnswer(u"5/0"_s, Stored(u"12"_s)).Right);
-    EXPECT_FALSE(CheckAnswer(u"1/0"_s, Stored(u"12"_s)).Right);
+    ASSERT_TRUE(CheckAnswer(u"3*4"_s, Stored(u"12"_s)).right);
+    EXPECT_FALSE(CheckAnswer(u"5/0"_s, Stored(u"12"_s)).right);
+    EXPECT_FALSE(CheckAnswer(u"1/0"_s, Stored(u"12"_s)).right);
 }
 
 class TestRow : public testing::TestWithParam<JudgeCase> {};
 
 TEST_P(TestRow, Verdict)
 {
-    const Verdict verdict = GradeRow(GetParam().Line, Stored(GetParam().Answer));
-    EXPECT_EQ(verdict.Right, GetParam().Right);
-    EXPECT_EQ(verdict.BracketErrors, GetParam().BracketErrors);
+    const Verdict verdict = GradeRow(GetParam().line, Stored(GetParam().answer));
+    EXPECT_EQ(verdict.right, GetParam().right);
+    EXPECT_EQ(verdict.bracketErrors, GetParam().bracketErrors);
 }
 
 INSTANTIATE_TEST_SUITE_P(

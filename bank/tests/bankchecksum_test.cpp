@@ -18,7 +18,7 @@ namespace {
 
 QByteArray Record(const QString &problem, const QString &solution, const QString &answer)
 {
-    return EncodeProblemRecord(problem, solution, answer).Bytes;
+    return EncodeProblemRecord(problem, solution, answer).bytes;
 }
 
 const QByteArray Bank = Record(u"加减应用题介绍"_s, u"先找数量关系"_s, QString()) +
@@ -64,7 +64,7 @@ TEST_P(BankChecksum, DecidesWhetherTheBankIsRead)
     }
     const BankSnapshot snapshot = ReadBankSnapshot(bank, 2);
     EXPECT_EQ(snapshot.RecordCount, 2);
-    EXPECT_EQ(IsSoundRecord(snapshot.Record, RecordRole::Problem), c.readsSound);
+    EXPECT_EQ(IsSoundRecord(snapshot.record, RecordRole::Problem), c.readsSound);
     EXPECT_EQ(IsSoundRecord(ReadProblemRecord(bank, 1), RecordRole::Introduction), c.readsSound);
     const QStringList violations = CheckBankFile(bank);
     const bool named = std::any_of(violations.begin(), violations.end(), [&](const QString &v) {

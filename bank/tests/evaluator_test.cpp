@@ -21,17 +21,17 @@ QString Repeated(const QString &piece, int times, const QString &joiner)
 }
 
 struct ValueCase {
-    QString Text;
-    double Expected;
+    QString text;
+    double expected;
 };
 
 class EvaluatesTo : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(EvaluatesTo, Value)
 {
-    const EvalResult result = EvalBrackets(GetParam().Text);
-    ASSERT_EQ(result.Outcome, EvalOutcome::Value) << GetParam().Text.toStdString();
-    EXPECT_DOUBLE_EQ(result.Value, GetParam().Expected) << GetParam().Text.toStdString();
+    const EvalResult result = EvalBrackets(GetParam().text);
+    ASSERT_EQ(result.outcome, EvalOutcome::Value) << GetParam().text.toStdString();
+    EXPECT_DOUBLE_EQ(result.value, GetParam().expected) << GetParam().text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Arithmetic, EvaluatesTo,
@@ -67,22 +67,22 @@ TEST(EvalBrackets, BracketValueIsWrittenBackWithFifteenDigits)
 {
     const EvalResult result = EvalBrackets(u"(1/3)*3"_s);
     ASSERT_TRUE(result.hasValue());
-    EXPECT_EQ(result.Value, 0.999999999999999);
+    EXPECT_EQ(result.value, 0.999999999999999);
 }
 
 TEST(EvalBrackets, TermCountHasNoLimit)
 {
-    EXPECT_EQ(EvalBrackets(Repeated(u"1"_s, 20, u"+"_s)).Value, 20);
-    EXPECT_EQ(EvalBrackets(Repeated(u"1"_s, 21, u"+"_s)).Value, 21);
-    EXPECT_EQ(EvalBrackets(Repeated(u"1"_s, 5000, u"+"_s)).Value, 5000);
+    EXPECT_EQ(EvalBrackets(Repeated(u"1"_s, 20, u"+"_s)).value, 20);
+    EXPECT_EQ(EvalBrackets(Repeated(u"1"_s, 21, u"+"_s)).value, 21);
+    EXPECT_EQ(EvalBrackets(Repeated(u"1"_s, 5000, u"+"_s)).value, 5000);
 }
 
 TEST(EvalBrackets, UnmatchedBracketsAreReported)
 {
     for (const QString &text : {u"(2+3"_s, u"2+3)"_s, u")2+3("_s, u"(3*4"_s, u"((1)"_s}) {
         const EvalResult result = EvalBrackets(text);
-        EXPECT_EQ(result.Outcome, EvalOutcome::BracketError) << text.toStdString();
-        EXPECT_EQ(result.Value, 0);
+        EXPECT_EQ(result.outcome, EvalOutcome::BracketError) << text.toStdString();
+        EXPECT_EQ(result.value, 0);
     }
 }
 
@@ -92,8 +92,8 @@ TEST(EvalBrackets, AbortsWithoutValue)
                              u"(1E308*10)"_s, u"1E308+1E308"_s, u"0/0"_s,         u"-1E308*10"_s};
     for (const QString &text : cases) {
         const EvalResult result = EvalBrackets(text);
-        EXPECT_EQ(result.Outcome, EvalOutcome::Aborted) << text.toStdString();
-        EXPECT_FALSE(result.AbortReason.isEmpty());
+        EXPECT_EQ(result.outcome, EvalOutcome::Aborted) << text.toStdString();
+        EXPECT_FALSE(result.abortReason.isEmpty());
     }
 }
 
@@ -104,7 +104,7 @@ TEST(EvalBrackets, DeepNestingNeedsNoStack)
     ASSERT_GE(text.size(), 10000);
     const EvalResult result = EvalBrackets(text);
     ASSERT_TRUE(result.hasValue());
-    EXPECT_EQ(result.Value, 3002);
+    EXPECT_EQ(result.value, 3002);
 }
 
 TEST(EvalBrackets, LeavesCallersTextAlone)
@@ -115,15 +115,15 @@ TEST(EvalBrackets, LeavesCallersTextAlone)
 }
 
 struct SplitCase {
-    QString Text;
-    QStringList Terms;
+    QString text;
+    QStringList terms;
 };
 
 class SplitsInto : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitsInto, Terms)
 {
-    EXPECT_EQ(SplitTerms(GetParam().Text), GetParam().Terms);
+    EXPECT_EQ(SplitTerms(GetParam().text), GetParam().terms);
 }
 
 INSTANTIATE_TEST_SUITE_P(Terms, SplitsInto,
@@ -137,26 +137,26 @@ INSTANTIATE_TEST_SUITE_P(Terms, SplitsInto,
 
 TEST(EvalTerm, SignIsAppliedToTheRoundedValue)
 {
-    EXPECT_EQ(EvalTerm(u"-2*3"_s).Value, -6);
-    EXPECT_EQ(EvalTerm(u"--2"_s).Value, 2);
-    EXPECT_EQ(EvalTerm(u"+1/3"_s).Value, 0.333333333333333);
-    EXPECT_EQ(EvalTerm(u"-1/3"_s).Value, -0.333333333333333);
-    EXPECT_EQ(EvalTerm(u"+"_s).Value, 0);
+    EXPECT_EQ(EvalTerm(u"-2*3"_s).value, -6);
+    EXPECT_EQ(EvalTerm(u"--2"_s).value, 2);
+    EXPECT_EQ(EvalTerm(u"+1/3"_s).value, 0.333333333333333);
+    EXPECT_EQ(EvalTerm(u"-1/3"_s).value, -0.333333333333333);
+    EXPECT_EQ(EvalTerm(u"+"_s).value, 0);
 }
 
 /// An outcome as the recorded results write it: "V" and the value with 17 digits, "B" for
 /// unmatched brackets, "A" and the reason for an abort.
 QString OutcomeText(const EvalResult &result)
 {
-    switch (result.Outcome) {
+    switch (result.outcome) {
     case EvalOutcome::Value:
-        return u"V "_s + QString::number(result.Value, 'g', 17);
+        return u"V "_s + QString::number(result.value, 'g', 17);
     case EvalOutcome::BracketError:
         return u"B"_s;
     case EvalOutcome::Aborted:
         break;
     }
-    return u"A "_s + result.AbortReason;
+    return u"A "_s + result.abortReason;
 }
 
 // Lines from the fuzzers' seeds, random bracketed lines and hand-picked corners (a value
@@ -178,9 +178,9 @@ TEST(EvalBrackets, GivesEachRecordedResult)
 TEST(EvalBrackets, NestingAsDeepAsAPastedAnswer)
 {
     const QString text = QString(50000, u'(') + u"1+1"_s + QString(50000, u')');
-    EXPECT_EQ(EvalBrackets(text).Value, 2);
-    EXPECT_EQ(EvalBrackets(text + u')').Outcome, EvalOutcome::BracketError);
-    EXPECT_EQ(EvalBrackets(u'(' + text).Outcome, EvalOutcome::BracketError);
+    EXPECT_EQ(EvalBrackets(text).value, 2);
+    EXPECT_EQ(EvalBrackets(text + u')').outcome, EvalOutcome::BracketError);
+    EXPECT_EQ(EvalBrackets(u'(' + text).outcome, EvalOutcome::BracketError);
 }
 
 } // namespace

@@ -10,20 +10,20 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 struct HintCase {
-    QString Line;
-    bool InputMethod; ///< holds characters an input method types for ASCII ones
+    QString line;
+    bool inputMethod; ///< holds characters an input method types for ASCII ones
 };
 
 void PrintTo(const HintCase &c, std::ostream *out)
 {
-    *out << c.Line.toStdString();
+    *out << c.line.toStdString();
 }
 
 class InputMethodLine : public testing::TestWithParam<HintCase> {};
 
 TEST_P(InputMethodLine, IsRecognised)
 {
-    EXPECT_EQ(HasInputMethodCharacters(GetParam().Line), GetParam().InputMethod);
+    EXPECT_EQ(HasInputMethodCharacters(GetParam().line), GetParam().inputMethod);
 }
 
 // The judge keeps reading these lines as it always has: each of them, meant as 12, is wrong,
@@ -32,8 +32,8 @@ TEST(InputMethodLine, JudgingIsUnchanged)
 {
     for (const QString &line :
          {u"（5+7）"_s, u"１２"_s, u"24÷2"_s, u"x＝12"_s, u"3×4"_s, u"3＊4"_s, u"6＋6"_s}) {
-        EXPECT_FALSE(CheckAnswer(line, u"12"_s).Right) << line.toStdString();
-        EXPECT_FALSE(GradeRow(line, u"12"_s).Right) << line.toStdString();
+        EXPECT_FALSE(CheckAnswer(line, u"12"_s).right) << line.toStdString();
+        EXPECT_FALSE(GradeRow(line, u"12"_s).right) << line.toStdString();
     }
 }
 
@@ -54,24 +54,24 @@ INSTANTIATE_TEST_SUITE_P(Ascii, InputMethodLine,
                                          HintCase{u"十二"_s, false}, HintCase{u"12个"_s, false}));
 
 struct PracticeHintCase {
-    QString Answer;
-    QString Line;
-    QString Hint;
-    QString Problem = u"一共有多少？&"_s;
+    QString answer;
+    QString line;
+    QString hint;
+    QString problem = u"一共有多少？&"_s;
 };
 
 void PrintTo(const PracticeHintCase &c, std::ostream *out)
 {
-    *out << c.Line.toStdString() << " against " << c.Answer.toStdString();
+    *out << c.line.toStdString() << " against " << c.answer.toStdString();
 }
 
 class PracticeHint : public testing::TestWithParam<PracticeHintCase> {};
 
 TEST_P(PracticeHint, BesideTheVerdict)
 {
-    const ProblemRecord record{GetParam().Problem, u"&"_s, GetParam().Answer.leftJustified(10)};
-    const bool right = CheckAnswer(GetParam().Line, record).Right;
-    EXPECT_EQ(PracticeInputHint(GetParam().Line, record, right), GetParam().Hint);
+    const ProblemRecord record{GetParam().problem, u"&"_s, GetParam().answer.leftJustified(10)};
+    const bool right = CheckAnswer(GetParam().line, record).right;
+    EXPECT_EQ(PracticeInputHint(GetParam().line, record, right), GetParam().hint);
 }
 
 const QString InputMethod = u"提示：请用英文输入法输入 + - * / ( ) 和数字"_s;

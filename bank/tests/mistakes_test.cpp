@@ -19,7 +19,7 @@ namespace {
 
 QByteArray Record(const QString &problem, const QString &solution, const QString &answer)
 {
-    return EncodeProblemRecord(problem, solution, answer).Bytes;
+    return EncodeProblemRecord(problem, solution, answer).bytes;
 }
 
 const QByteArray Bank =
@@ -57,9 +57,9 @@ struct Folder {
 TEST(MatchesWrongLine, ComparesByValueAsTheJudgeDoes)
 {
     const struct {
-        QString Pupil;
-        QString Wrong;
-        bool Matches;
+        QString pupil;
+        QString wrong;
+        bool matches;
     } cases[] = {
         {u"46-18"_s, u"46-18"_s, true},
         {u"46 - 18"_s, u"46-18"_s, true},
@@ -77,8 +77,8 @@ TEST(MatchesWrongLine, ComparesByValueAsTheJudgeDoes)
         {u"5/0"_s, u"46-18"_s, false},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(MatchesWrongLine(c.Pupil, c.Wrong), c.Matches)
-            << c.Pupil.toStdString() << " against " << c.Wrong.toStdString();
+        EXPECT_EQ(MatchesWrongLine(c.pupil, c.wrong), c.matches)
+            << c.pupil.toStdString() << " against " << c.wrong.toStdString();
 }
 
 TEST(ExplanationFor, GivesTheFirstMatchingNoteOfTheRecord)
@@ -97,8 +97,8 @@ TEST(MistakeBook, ReadsBackWhatWasWrittenForItsBank)
     ASSERT_TRUE(WriteFile(folder.bank, Bank));
     ASSERT_TRUE(WriteFile(folder.mistakes, MistakesFileBytes(Notes, Bank)));
     const MistakeBook book = ReadMistakeBook(folder.bank);
-    EXPECT_EQ(book.FileState, MistakeBook::State::Sound) << book.Damage.toStdString();
-    EXPECT_EQ(book.Notes, Notes);
+    EXPECT_EQ(book.fileState, MistakeBook::State::Sound) << book.damage.toStdString();
+    EXPECT_EQ(book.notes, Notes);
     EXPECT_TRUE(CheckMistakesFile(folder.bank).isEmpty());
     EXPECT_EQ(MistakesPath(u"/p/tm3.dat"_s), u"/p/tm3.mistakes.txt"_s);
 }
@@ -108,8 +108,8 @@ TEST(MistakeBook, AMissingFileMeansNoExplanationsAndNoFault)
     Folder folder;
     ASSERT_TRUE(WriteFile(folder.bank, Bank));
     const MistakeBook book = ReadMistakeBook(folder.bank);
-    EXPECT_EQ(book.FileState, MistakeBook::State::Missing);
-    EXPECT_TRUE(book.Notes.isEmpty());
+    EXPECT_EQ(book.fileState, MistakeBook::State::Missing);
+    EXPECT_TRUE(book.notes.isEmpty());
     EXPECT_TRUE(CheckMistakesFile(folder.bank).isEmpty());
 }
 
@@ -119,8 +119,8 @@ TEST(MistakeBook, ADamagedFileGivesNoExplanations)
 {
     const QByteArray good = MistakesFileBytes(Notes, Bank);
     const struct {
-        const char *Damage;
-        std::function<void(Folder &)> Make;
+        const char *damage;
+        std::function<void(Folder &)> make;
     } cases[] = {
         {"a byte changed",
          [&](Folder &f) {
@@ -157,11 +157,11 @@ TEST(MistakeBook, ADamagedFileGivesNoExplanations)
     for (const auto &c : cases) {
         Folder folder;
         ASSERT_TRUE(WriteFile(folder.bank, Bank));
-        c.Make(folder);
+        c.make(folder);
         const MistakeBook book = ReadMistakeBook(folder.bank);
-        EXPECT_EQ(book.FileState, MistakeBook::State::Damaged) << c.Damage;
-        EXPECT_TRUE(book.Notes.isEmpty()) << c.Damage;
-        EXPECT_EQ(CheckMistakesFile(folder.bank).size(), 1) << c.Damage;
+        EXPECT_EQ(book.fileState, MistakeBook::State::Damaged) << c.damage;
+        EXPECT_TRUE(book.notes.isEmpty()) << c.damage;
+        EXPECT_EQ(CheckMistakesFile(folder.bank).size(), 1) << c.damage;
     }
 }
 

@@ -13,8 +13,8 @@ namespace {
 TEST(ReadNumber, ReadsTheLeadingNumberLeniently)
 {
     const struct {
-        QString Text;
-        double Value;
+        QString text;
+        double value;
     } cases[] = {{u"12"_s, 12},       {u" .5"_s, 0.5},      {u"3×4"_s, 3},     {u"1 2"_s, 12},
                  {u"x"_s, 0},         {u""_s, 0},           {u"40=40"_s, 40},  {u"25%"_s, 25},
                  {u"-7.25"_s, -7.25}, {u"+3"_s, 3},         {u"1.2.3"_s, 1.2}, {u"2E3"_s, 2000},
@@ -22,7 +22,7 @@ TEST(ReadNumber, ReadsTheLeadingNumberLeniently)
                  {u"5."_s, 5},        {u"."_s, 0},          {u"-"_s, 0},       {u"\t1\n0"_s, 10},
                  {u"1E-400"_s, 0},    {u"12       "_s, 12}, {u"０"_s, 0}};
     for (const auto &c : cases)
-        EXPECT_EQ(ReadNumber(c.Text), c.Value) << c.Text.toStdString();
+        EXPECT_EQ(ReadNumber(c.text), c.value) << c.text.toStdString();
 }
 
 TEST(ReadNumber, OverflowReadsAsInfinity)
@@ -35,14 +35,14 @@ TEST(ReadNumber, OverflowReadsAsInfinity)
 TEST(StrictNumber, AcceptsOnlyAWholeNumber)
 {
     const struct {
-        QString Text;
-        double Value;
+        QString text;
+        double value;
     } good[] = {{u" 12       "_s, 12}, {u"0.75"_s, 0.75}, {u" 0.5"_s, 0.5}, {u"12        "_s, 12},
                 {u"-3"_s, -3},         {u"1e3"_s, 1000},  {u".5"_s, 0.5},   {u"5."_s, 5}};
     for (const auto &c : good) {
-        const auto value = StrictNumber(c.Text);
-        ASSERT_TRUE(value.has_value()) << c.Text.toStdString();
-        EXPECT_EQ(*value, c.Value) << c.Text.toStdString();
+        const auto value = StrictNumber(c.text);
+        ASSERT_TRUE(value.has_value()) << c.text.toStdString();
+        EXPECT_EQ(*value, c.value) << c.text.toStdString();
     }
     for (const QString &text : {u"25%"_s, u"3/4"_s, u""_s, u"          "_s, u"1 2"_s, u"12a"_s,
                                 u"."_s, u"1e"_s, u"2D2"_s, u"1E400"_s, u"--1"_s})
@@ -52,9 +52,9 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumber)
 TEST(NumberText, WritesAtMostFifteenDigits)
 {
     const struct {
-        double Value;
-        QString Text;
-        QString Spaced;
+        double value;
+        QString text;
+        QString spaced;
     } cases[] = {{12, u"12"_s, u" 12"_s},
                  {0.5, u"0.5"_s, u" .5"_s},
                  {-0.5, u"-0.5"_s, u"-.5"_s},
@@ -69,8 +69,8 @@ TEST(NumberText, WritesAtMostFifteenDigits)
                  {0.1 + 0.2, u"0.3"_s, u" .3"_s},
                  {2.50, u"2.5"_s, u" 2.5"_s}};
     for (const auto &c : cases) {
-        EXPECT_EQ(NumberText(c.Value), c.Text);
-        EXPECT_EQ(SpacedNumberText(c.Value), c.Spaced);
+        EXPECT_EQ(NumberText(c.value), c.text);
+        EXPECT_EQ(SpacedNumberText(c.value), c.spaced);
     }
 }
 

@@ -12,19 +12,19 @@ TEST(PracticeTally, RateCountAndLogAfterEachVerdict)
 {
     PracticeTally tally;
     const struct {
-        bool Right;
+        bool right;
         int ProblemNo;
-        QString Rate;
-        QString Count;
+        QString rate;
+        QString count;
     } steps[] = {{true, 2, u"对题率：100%"_s, u"对题数：1"_s},
                  {false, 3, u"对题率：50%"_s, u"对题数：1"_s},
                  {true, 4, u"对题率：67%"_s, u"对题数：2"_s}};
     for (const auto &step : steps) {
-        const auto labels = tally.RecordVerdict(step.Right, step.ProblemNo);
-        EXPECT_EQ(labels.Rate, step.Rate);
-        EXPECT_EQ(labels.Count, step.Count);
+        const auto labels = tally.RecordVerdict(step.right, step.ProblemNo);
+        EXPECT_EQ(labels.rate, step.rate);
+        EXPECT_EQ(labels.count, step.count);
     }
-    EXPECT_EQ(tally.Log(), u"第1题对\r\n第2题错\r\n第3题对\r\n"_s);
+    EXPECT_EQ(tally.log(), u"第1题对\r\n第2题错\r\n第3题对\r\n"_s);
 }
 
 TEST(PracticeTally, HalvesRoundToEven)
@@ -46,10 +46,10 @@ TEST(PracticeTally, RateStaysWithinAHundredAfterTheBankWrapsAround)
     }
     EXPECT_EQ(tally.RightCount(), 12);
     EXPECT_EQ(tally.RightRate(), 100);
-    EXPECT_TRUE(tally.Log().endsWith(u"第4题对\r\n"_s));
-    tally.Reset();
-    EXPECT_EQ(tally.CurrentLabels().Rate, u"对题率：0%"_s);
-    EXPECT_TRUE(tally.Log().isEmpty());
+    EXPECT_TRUE(tally.log().endsWith(u"第4题对\r\n"_s));
+    tally.reset();
+    EXPECT_EQ(tally.currentLabels().rate, u"对题率：0%"_s);
+    EXPECT_TRUE(tally.log().isEmpty());
 }
 
 } // namespace

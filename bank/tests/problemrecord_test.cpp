@@ -29,8 +29,8 @@ protected:
     static QByteArray Record(const QString &problem, const QString &solution, const QString &answer)
     {
         const EncodedRecord record = EncodeProblemRecord(problem, solution, answer);
-        EXPECT_TRUE(record.ok()) << record.Error.toStdString();
-        return record.Bytes;
+        EXPECT_TRUE(record.ok()) << record.error.toStdString();
+        return record.bytes;
     }
 
     QTemporaryDir m_dir;
@@ -52,7 +52,7 @@ TEST_F(BankFile, ReadsTheRecordAtItsOffset)
                                       u"数量关系：原有+买来=一共。列式：3+4=7（本）。"_s, u"7"_s));
     const BankSnapshot snapshot = ReadBankSnapshot(path, 2);
     EXPECT_EQ(snapshot.RecordCount, 2);
-    const ProblemRecord &record = snapshot.Record;
+    const ProblemRecord &record = snapshot.record;
     EXPECT_EQ(record.ProblemText.size(), 200);
     EXPECT_EQ(record.SolutionText.size(), 260);
     EXPECT_EQ(record.AnswerText.size(), 10);
@@ -171,7 +171,7 @@ TEST(EncodeProblemRecord, RefusesWhatDoesNotFit)
     EXPECT_FALSE(EncodeProblemRecord(u"题"_s, u"解"_s, u"12345678901"_s).ok());
     EXPECT_FALSE(EncodeProblemRecord(u"题&"_s, u"解"_s, u"1"_s).ok());
     EXPECT_FALSE(EncodeProblemRecord(u"题😀"_s, u"解"_s, u"1"_s).ok());
-    EXPECT_EQ(EncodeProblemRecord(u"题"_s, u"解"_s, u"1"_s).Bytes.size(), 470);
+    EXPECT_EQ(EncodeProblemRecord(u"题"_s, u"解"_s, u"1"_s).bytes.size(), 470);
 }
 
 } // namespace

@@ -9,20 +9,20 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 struct RewriteCase {
-    QString Text;
-    QString Quotients;
+    QString text;
+    QString quotients;
 };
 
 void PrintTo(const RewriteCase &c, std::ostream *out)
 {
-    *out << c.Text.toStdString();
+    *out << c.text.toStdString();
 }
 
 class RatioRewrite : public testing::TestWithParam<RewriteCase> {};
 
 TEST_P(RatioRewrite, BracketsEachTerm)
 {
-    EXPECT_EQ(RatiosAsQuotients(GetParam().Text), GetParam().Quotients);
+    EXPECT_EQ(RatiosAsQuotients(GetParam().text), GetParam().quotients);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,15 +11,15 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 struct RecordCase {
-    const char *Name;
-    QByteArray Bytes; ///< the record as it stands in the file
-    RecordRole Role;
-    QStringList Faults;
+    const char *name;
+    QByteArray bytes; ///< the record as it stands in the file
+    RecordRole role;
+    QStringList faults;
 };
 
 void PrintTo(const RecordCase &c, std::ostream *out)
 {
-    *out << c.Name;
+    *out << c.name;
 }
 
 QByteArray Raw(const QString &problem, const QString &solution, const QString &answer)
@@ -39,9 +39,9 @@ class Faults : public testing::TestWithParam<RecordCase> {};
 
 TEST_P(Faults, AreNamed)
 {
-    const ProblemRecord record = DecodeProblemRecord(GetParam().Bytes);
-    EXPECT_EQ(RecordFaults(record, GetParam().Role), GetParam().Faults);
-    EXPECT_EQ(IsSoundRecord(record, GetParam().Role), GetParam().Faults.isEmpty());
+    const ProblemRecord record = DecodeProblemRecord(GetParam().bytes);
+    EXPECT_EQ(RecordFaults(record, GetParam().role), GetParam().faults);
+    EXPECT_EQ(IsSoundRecord(record, GetParam().role), GetParam().faults.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -9,13 +9,13 @@
 /// sound pages hold made-up packets: enough for the file check, not for a decoder.
 struct OggPages {
     struct Page {
-        quint8 Flags = 0;
-        qint64 Granule = 0;
-        quint32 Serial = 0x4C55;
-        quint32 Sequence = 0;
-        QList<QByteArray> Packets;
-        bool LastPacketGoesOn = false; // the page ends inside its last packet
-        bool BadCrc = false;
+        quint8 flags = 0;
+        qint64 granule = 0;
+        quint32 serial = 0x4C55;
+        quint32 sequence = 0;
+        QList<QByteArray> packets;
+        bool lastPacketGoesOn = false; // the page ends inside its last packet
+        bool badCrc = false;
     };
 
     static constexpr quint16 PreSkip = 312;
@@ -34,7 +34,7 @@ struct OggPages {
         for (quint32 i = 1; i <= 3; ++i)
             ogg.pages.append({0, PreSkip + 48000 * i, 0x4C55, 1 + i,
                               QList<QByteArray>(50, QByteArray(60, char(0x48 + i)))});
-        ogg.pages.back().Flags = 0x04;
+        ogg.pages.back().flags = 0x04;
         return ogg;
     }
 
@@ -56,19 +56,19 @@ struct OggPages {
     static QByteArray PageBytes(const Page &page)
     {
         QByteArray lacing, body;
-        for (qsizetype i = 0; i < page.Packets.size(); ++i) {
-            const QByteArray &packet = page.Packets[i];
+        for (qsizetype i = 0; i < page.packets.size(); ++i) {
+            const QByteArray &packet = page.packets[i];
             body += packet;
             qsizetype left = packet.size();
             for (; left >= 255; left -= 255)
                 lacing += char(255);
-            if (i + 1 < page.Packets.size() || !page.LastPacketGoesOn)
+            if (i + 1 < page.packets.size() || !page.lastPacketGoesOn)
                 lacing += char(left);
         }
         QByteArray header = "OggS";
         header += char(0);
-        header += char(page.Flags);
-        header += Le<qint64>(page.Granule) + Le<quint32>(page.Serial) + Le<quint32>(page.Sequence);
+        header += char(page.flags);
+        header += Le<qint64>(page.granule) + Le<quint32>(page.serial) + Le<quint32>(page.sequence);
         header += Le<quint32>(0);
         header += char(lacing.size());
         QByteArray all = header + lacing + body;
@@ -78,7 +78,7 @@ struct OggPages {
             for (int bit = 0; bit < 8; ++bit)
                 crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
         }
-        qToLittleEndian(crc + (page.BadCrc ? 1 : 0), all.data() + 22);
+        qToLittleEndian(crc + (page.badCrc ? 1 : 0), all.data() + 22);
         return all;
     }
 

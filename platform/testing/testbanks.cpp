@@ -43,7 +43,7 @@ bool WriteEncoded(const QString &path, int count, const std::function<Record(int
             EncodeProblemRecord(texts.problem, texts.solution, texts.answer);
         if (!record.ok())
             return false;
-        bytes += record.Bytes;
+        bytes += record.bytes;
     }
     return WriteBytes(path, bytes);
 }

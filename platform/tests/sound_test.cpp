@@ -292,17 +292,17 @@ QByteArray HugeOgg()
     const OggPages::Page last = ogg.pages.takeLast();
     QByteArray bytes = ogg.bytes();
     OggPages::Page page = last;
-    page.Flags = 0;
-    page.Packets = QList<QByteArray>(255, QByteArray(200, 'x'));
+    page.flags = 0;
+    page.packets = QList<QByteArray>(255, QByteArray(200, 'x'));
     while (bytes.size() < 17 * 1024 * 1024) {
-        page.Sequence = ogg.pages.back().Sequence + 1;
-        page.Granule += 48000;
+        page.sequence = ogg.pages.back().sequence + 1;
+        page.granule += 48000;
         ogg.pages.append(page);
         bytes += OggPages::PageBytes(page);
     }
-    page.Sequence += 1;
-    page.Granule += 48000;
-    page.Flags = 0x04;
+    page.sequence += 1;
+    page.granule += 48000;
+    page.flags = 0x04;
     return bytes + OggPages::PageBytes(page);
 }
 
@@ -323,7 +323,7 @@ void SoundTest::onlyWholeOggOpusFilesAreHandedOn_data()
     QTest::newRow("a byte changed")
         << SpoiltBytes([](QByteArray &b) { b[b.size() / 2] = char(b[b.size() / 2] ^ 1); }) << false;
     QTest::newRow("checksum wrong")
-        << Spoilt([](OggPages &o) { o.pages[3].BadCrc = true; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[3].badCrc = true; }).bytes() << false;
     QTest::newRow("capture pattern spoilt")
         << SpoiltBytes([](QByteArray &b) { b[b.indexOf("OggS", 100) + 3] = 'T'; }) << false;
     QTest::newRow("a page missing")
@@ -331,98 +331,98 @@ void SoundTest::onlyWholeOggOpusFilesAreHandedOn_data()
     QTest::newRow("pages swapped")
         << Spoilt([](OggPages &o) { o.pages.swapItemsAt(2, 3); }).bytes() << false;
     QTest::newRow("a page of another stream")
-        << Spoilt([](OggPages &o) { o.pages[3].Serial = 7; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[3].serial = 7; }).bytes() << false;
     QTest::newRow("bytes after the last page") << whole + QByteArray(10, '\0') << false;
     QTest::newRow("a page after the last page")
         << whole + OggPages::PageBytes(OggPages::Whole().pages[2]) << false;
-    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().Flags = 0; }).bytes()
+    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().flags = 0; }).bytes()
                                   << false;
-    QTest::newRow("closed twice") << Spoilt([](OggPages &o) { o.pages[2].Flags = 0x04; }).bytes()
+    QTest::newRow("closed twice") << Spoilt([](OggPages &o) { o.pages[2].flags = 0x04; }).bytes()
                                   << false;
     QTest::newRow("granule runs backwards")
-        << Spoilt([](OggPages &o) { o.pages[3].Granule = 100; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[3].granule = 100; }).bytes() << false;
     QTest::newRow("no sound past the pre-skip")
         << Spoilt([](OggPages &o) {
                for (qsizetype i = 2; i < o.pages.size(); ++i)
-                   o.pages[i].Granule = OggPages::PreSkip;
+                   o.pages[i].granule = OggPages::PreSkip;
            }).bytes()
         << false;
     QTest::newRow("last page without granule")
-        << Spoilt([](OggPages &o) { o.pages.back().Granule = -1; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages.back().granule = -1; }).bytes() << false;
     QTest::newRow("tags page with a granule")
-        << Spoilt([](OggPages &o) { o.pages[1].Granule = 960; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[1].granule = 960; }).bytes() << false;
     QTest::newRow("no tags") << Spoilt([](OggPages &o) {
-                                    o.pages[1].Packets = {"OpusTagz12345678"};
+                                    o.pages[1].packets = {"OpusTagz12345678"};
                                 }).bytes()
                              << false;
     QTest::newRow("only the headers") << Spoilt([](OggPages &o) {
                                              o.pages.resize(2);
-                                             o.pages[1].Flags = 0x04;
+                                             o.pages[1].flags = 0x04;
                                          }).bytes()
                                       << false;
     QTest::newRow("head and tags share the first page")
         << Spoilt([](OggPages &o) {
-               o.pages[0].Packets.append(o.pages.takeAt(1).Packets);
+               o.pages[0].packets.append(o.pages.takeAt(1).packets);
                for (qsizetype i = 1; i < o.pages.size(); ++i)
-                   --o.pages[i].Sequence;
+                   --o.pages[i].sequence;
            }).bytes()
         << false;
     QTest::newRow("first page not flagged as first")
-        << Spoilt([](OggPages &o) { o.pages[0].Flags = 0; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[0].flags = 0; }).bytes() << false;
     QTest::newRow("second page flagged as first")
-        << Spoilt([](OggPages &o) { o.pages[1].Flags = 0x02; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[1].flags = 0x02; }).bytes() << false;
     QTest::newRow("Vorbis, not Opus")
-        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
+        << Spoilt([](OggPages &o) { o.pages[0].packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
         << false;
     QTest::newRow("version 2.0 of the header")
-        << Spoilt([](OggPages &o) { o.pages[0].Packets[0][8] = 0x20; }).bytes() << false;
-    QTest::newRow("version 0") << Spoilt([](OggPages &o) { o.pages[0].Packets[0][8] = 0; }).bytes()
+        << Spoilt([](OggPages &o) { o.pages[0].packets[0][8] = 0x20; }).bytes() << false;
+    QTest::newRow("version 0") << Spoilt([](OggPages &o) { o.pages[0].packets[0][8] = 0; }).bytes()
                                << false;
     QTest::newRow("head cut short")
-        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].chop(1); }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[0].packets[0].chop(1); }).bytes() << false;
     QTest::newRow("no channels") << Spoilt([](OggPages &o) {
-                                        o.pages[0].Packets[0][9] = 0;
+                                        o.pages[0].packets[0][9] = 0;
                                     }).bytes()
                                  << false;
-    QTest::newRow("stereo") << Spoilt([](OggPages &o) { o.pages[0].Packets[0][9] = 2; }).bytes()
+    QTest::newRow("stereo") << Spoilt([](OggPages &o) { o.pages[0].packets[0][9] = 2; }).bytes()
                             << true;
     QTest::newRow("three channels without a layout")
-        << Spoilt([](OggPages &o) { o.pages[0].Packets[0][9] = 3; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[0].packets[0][9] = 3; }).bytes() << false;
     QTest::newRow("5.1 with its layout")
         << Spoilt([](OggPages &o) {
-               QByteArray &head = o.pages[0].Packets[0];
+               QByteArray &head = o.pages[0].packets[0];
                head[9] = 6;
                head[18] = 1;
                head += QByteArray("\x04\x02\x00\x04\x01\x02\x03\x05", 8);
            }).bytes()
         << true;
     QTest::newRow("5.1 without its layout") << Spoilt([](OggPages &o) {
-                                                   QByteArray &head = o.pages[0].Packets[0];
+                                                   QByteArray &head = o.pages[0].packets[0];
                                                    head[9] = 6;
                                                    head[18] = 1;
                                                }).bytes()
                                             << false;
     QTest::newRow("unknown channel family")
-        << Spoilt([](OggPages &o) { o.pages[0].Packets[0][18] = char(255); }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[0].packets[0][18] = char(255); }).bytes() << false;
     const QByteArray longPacket(2 * 255, 'p');
     QTest::newRow("a packet across two pages") << Spoilt([&](OggPages &o) {
-                                                      o.pages[2].Packets.append(longPacket);
-                                                      o.pages[2].LastPacketGoesOn = true;
-                                                      o.pages[3].Flags = 0x01;
-                                                      o.pages[3].Packets.prepend(QByteArray());
+                                                      o.pages[2].packets.append(longPacket);
+                                                      o.pages[2].lastPacketGoesOn = true;
+                                                      o.pages[3].flags = 0x01;
+                                                      o.pages[3].packets.prepend(QByteArray());
                                                   }).bytes()
                                                << true;
     QTest::newRow("a continued page not flagged") << Spoilt([&](OggPages &o) {
-                                                         o.pages[2].Packets.append(longPacket);
-                                                         o.pages[2].LastPacketGoesOn = true;
-                                                         o.pages[3].Packets.prepend(QByteArray());
+                                                         o.pages[2].packets.append(longPacket);
+                                                         o.pages[2].lastPacketGoesOn = true;
+                                                         o.pages[3].packets.prepend(QByteArray());
                                                      }).bytes()
                                                   << false;
     QTest::newRow("flagged as continued after a whole packet")
-        << Spoilt([](OggPages &o) { o.pages[3].Flags = 0x01; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages[3].flags = 0x01; }).bytes() << false;
     QTest::newRow("closed inside a packet") << Spoilt([&](OggPages &o) {
-                                                   o.pages.back().Packets.append(longPacket);
-                                                   o.pages.back().LastPacketGoesOn = true;
+                                                   o.pages.back().packets.append(longPacket);
+                                                   o.pages.back().lastPacketGoesOn = true;
                                                }).bytes()
                                             << false;
     QTest::newRow("too large to check at once") << HugeOgg() << false;
@@ -454,23 +454,23 @@ void SoundTest::aQuickLookChecksBothEnds_data()
     QTest::newRow("cut short as by head -c") << whole.left(whole.size() - 100) << false;
     QTest::newRow("last page lost")
         << Spoilt([](OggPages &o) { o.pages.removeLast(); }).bytes() << false;
-    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().Flags = 0; }).bytes()
+    QTest::newRow("never closed") << Spoilt([](OggPages &o) { o.pages.back().flags = 0; }).bytes()
                                   << false;
     QTest::newRow("last page's checksum wrong")
-        << Spoilt([](OggPages &o) { o.pages.back().BadCrc = true; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages.back().badCrc = true; }).bytes() << false;
     QTest::newRow("last page of another stream")
-        << Spoilt([](OggPages &o) { o.pages.back().Serial = 7; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages.back().serial = 7; }).bytes() << false;
     QTest::newRow("no sound past the pre-skip")
-        << Spoilt([](OggPages &o) { o.pages.back().Granule = OggPages::PreSkip; }).bytes() << false;
+        << Spoilt([](OggPages &o) { o.pages.back().granule = OggPages::PreSkip; }).bytes() << false;
     QTest::newRow("bytes after the last page") << whole + QByteArray(10, '\0') << false;
     QTest::newRow("the capture pattern inside the last page")
-        << Spoilt([](OggPages &o) { o.pages.back().Packets.append("OggS and more"); }).bytes()
+        << Spoilt([](OggPages &o) { o.pages.back().packets.append("OggS and more"); }).bytes()
         << true;
     QTest::newRow("Vorbis, not Opus")
-        << Spoilt([](OggPages &o) { o.pages[0].Packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
+        << Spoilt([](OggPages &o) { o.pages[0].packets[0].replace(0, 8, "\x01vorbis"); }).bytes()
         << false;
     QTest::newRow("spoilt in the middle: found only when played")
-        << Spoilt([](OggPages &o) { o.pages[3].BadCrc = true; }).bytes() << true;
+        << Spoilt([](OggPages &o) { o.pages[3].badCrc = true; }).bytes() << true;
     QTest::newRow("empty file") << QByteArray() << false;
 }
 

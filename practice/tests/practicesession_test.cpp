@@ -240,7 +240,7 @@ void PracticeSessionTest::bracketErrorsAreShownBeforeTheVerdict()
     f.session.submitAnswer(answer);
     QCOMPARE(f.services.messages.shown, QList<Message>(messages, ExpressionErrorMessage()));
     QCOMPARE(f.session.verdictMark(), messages == 0 ? u"√"_s : u"×"_s);
-    QCOMPARE(f.session.tally().Answered(), 1);
+    QCOMPARE(f.session.tally().answered(), 1);
 }
 
 void PracticeSessionTest::enterBeforeTheProblemIsWrittenDoesNothing()
@@ -256,7 +256,7 @@ void PracticeSessionTest::enterBeforeTheProblemIsWrittenDoesNothing()
     QVERIFY(!f.session.submitAnswer(u"0"_s));
     QCOMPARE(f.session.phase(), Phase::TypingProblem);
     QCOMPARE(f.session.verdictMark(), QString());
-    QCOMPARE(f.session.tally().Answered(), 0);
+    QCOMPARE(f.session.tally().answered(), 0);
     QVERIFY(f.session.verdictLog().isEmpty());
     QVERIFY(f.services.sound.played.isEmpty());
     QVERIFY(f.services.messages.shown.isEmpty());

@@ -365,8 +365,8 @@ void PaperTest::gradeOneRow()
     QStringList answers(PaperProblems, u"7"_s);
     answers[0] = answer;
     const Grading grading = GradePaper(answers, expected);
-    QCOMPARE(grading.rows[0].Right, right);
-    QCOMPARE(grading.rows[0].BracketErrors, bracketErrors);
+    QCOMPARE(grading.rows[0].right, right);
+    QCOMPARE(grading.rows[0].bracketErrors, bracketErrors);
     QCOMPARE(grading.Score, right ? 100 : 90);
 }
 
@@ -442,7 +442,7 @@ void PaperTest::aBareNumberForAPercentageGetsAHintWhereTheProblemAsksForOne()
     QCOMPARE(grading.Score, 70);
     QCOMPARE(grading.inputHint, u"提示：第5、7题百分数要写成 75%"_s);
     // The rows are graded as before: the hint never changes a mark.
-    QVERIFY(!grading.rows[4].Right);
+    QVERIFY(!grading.rows[4].right);
 }
 
 void PaperTest::hintsShowOneAtATimeFirstInOrder()

@@ -83,13 +83,13 @@ void ReadAnswer(const toml::table &table, const QStringList &lines, SourceProble
 {
     const toml::node *answer = table.get("answer");
     if (!answer) {
-        problem.AnswerForm = AnswerWritten::Missing;
+        problem.answerForm = AnswerWritten::Missing;
     } else if (const auto *text = answer->as_string()) {
-        problem.Answer = FromToml(text->get());
+        problem.answer = FromToml(text->get());
     } else {
-        problem.AnswerForm = AnswerWritten::Unquoted;
+        problem.answerForm = AnswerWritten::Unquoted;
         if (answer->is_number())
-            problem.AnswerAsWritten = NumberAsWritten(*answer, lines);
+            problem.answerAsWritten = NumberAsWritten(*answer, lines);
     }
 }
 
@@ -118,21 +118,21 @@ SourceProblem ProblemFrom(const toml::table &table, const QStringList &lines)
 {
     const toml::node_view<const toml::node> view(table);
     SourceProblem problem;
-    problem.Text = StringAt(view["text"]);
-    problem.Solution = StringAt(view["solution"]);
-    problem.Expressions = StringsAt(view["expressions"]);
-    problem.Equations = StringsAt(view["equations"]);
-    problem.Wrong = StringsAt(view["wrong"]);
-    problem.AnswerInText = view["answer_in_text"].value_or(false);
-    problem.Mistakes = MistakesAt(view["mistakes"]);
-    problem.Line = LineOf(table);
+    problem.text = StringAt(view["text"]);
+    problem.solution = StringAt(view["solution"]);
+    problem.expressions = StringsAt(view["expressions"]);
+    problem.equations = StringsAt(view["equations"]);
+    problem.wrong = StringsAt(view["wrong"]);
+    problem.answerInText = view["answer_in_text"].value_or(false);
+    problem.mistakes = MistakesAt(view["mistakes"]);
+    problem.line = LineOf(table);
     ReadAnswer(table, lines, problem);
-    CheckKeys(table, {}, ProblemKeys, problem.KeyProblems);
+    CheckKeys(table, {}, ProblemKeys, problem.keyProblems);
     // A misspelt answer key is one slip: named as a key, not again as a missing answer.
-    if (problem.AnswerForm == AnswerWritten::Missing) {
+    if (problem.answerForm == AnswerWritten::Missing) {
         for (const auto &[key, node] : table) {
             if (NearestKey(FromToml(key.str()), ProblemKeys) == u"answer"_s)
-                problem.AnswerForm = AnswerWritten::Misspelt;
+                problem.answerForm = AnswerWritten::Misspelt;
         }
     }
     return problem;
@@ -142,19 +142,19 @@ BankSource SourceFrom(const toml::table &root, const QStringList &lines)
 {
     const toml::node_view<const toml::node> view(root);
     BankSource source;
-    source.Type = WholeNumberAt(view["type"]);
-    source.Title = StringAt(view["title"]);
-    source.IntroProblem = StringAt(view["intro"]["problem"]);
-    source.IntroSolution = StringAt(view["intro"]["solution"]);
-    CheckKeys(root, {}, {u"type"_s, u"title"_s, u"intro"_s, u"problem"_s}, source.KeyProblems);
+    source.type = WholeNumberAt(view["type"]);
+    source.title = StringAt(view["title"]);
+    source.introProblem = StringAt(view["intro"]["problem"]);
+    source.introSolution = StringAt(view["intro"]["solution"]);
+    CheckKeys(root, {}, {u"type"_s, u"title"_s, u"intro"_s, u"problem"_s}, source.keyProblems);
     if (const toml::table *intro = view["intro"].as_table()) {
-        source.IntroLine = LineOf(*intro);
-        CheckKeys(*intro, u"[intro] "_s, {u"problem"_s, u"solution"_s}, source.KeyProblems);
+        source.introLine = LineOf(*intro);
+        CheckKeys(*intro, u"[intro] "_s, {u"problem"_s, u"solution"_s}, source.keyProblems);
     }
     if (const toml::array *problems = view["problem"].as_array()) {
         for (const toml::node &node : *problems) {
             if (const toml::table *table = node.as_table())
-                source.Problems.append(ProblemFrom(*table, lines));
+                source.problems.append(ProblemFrom(*table, lines));
         }
     }
     return source;
@@ -171,9 +171,9 @@ QString RecordName(qsizetype index, int line)
 
 void CheckQuestionMark(const SourceProblem &problem, QStringList &reasons)
 {
-    if (!problem.Text.endsWith(u'？'))
+    if (!problem.text.endsWith(u'？'))
         reasons.append(u"题目必须以“？”结尾"_s);
-    if (problem.Text.count(u'？') + problem.Text.count(u'?') > 1 || problem.Text.contains(u'?'))
+    if (problem.text.count(u'？') + problem.text.count(u'?') > 1 || problem.text.contains(u'?'))
         reasons.append(u"题目只能有结尾的一个问号（打印时问号后换行）"_s);
 }
 
@@ -197,9 +197,9 @@ std::optional<double> CommonValue(const QStringList &expressions)
     std::optional<double> common;
     for (const QString &line : expressions) {
         const EvalResult result = EvalBrackets(line);
-        if (result.Outcome != EvalOutcome::Value || (common && *common != result.Value))
+        if (result.outcome != EvalOutcome::Value || (common && *common != result.value))
             return std::nullopt;
-        common = result.Value;
+        common = result.value;
     }
     return common;
 }
@@ -211,7 +211,7 @@ bool ReportWrongAnswer(const SourceProblem &problem, const QStringList &expressi
                        const QStringList &equations, QStringList &reasons)
 {
     const auto judgedRight = [&problem](const QString &line) {
-        return CheckAnswer(line, problem.Answer).Right || GradeRow(line, problem.Answer).Right;
+        return CheckAnswer(line, problem.answer).right || GradeRow(line, problem.answer).right;
     };
     if (expressions.isEmpty() || std::any_of(expressions.begin(), expressions.end(), judgedRight) ||
         std::any_of(equations.begin(), equations.end(), judgedRight))
@@ -220,7 +220,7 @@ bool ReportWrongAnswer(const SourceProblem &problem, const QStringList &expressi
     if (!value)
         return false;
     reasons.append(u"列出的算式（如 "_s % expressions.first() % u"）得 "_s % NumberText(*value) %
-                   u"，答案却写 "_s % problem.Answer % u"：请改正 answer 或算式"_s);
+                   u"，答案却写 "_s % problem.answer % u"：请改正 answer 或算式"_s);
     return true;
 }
 
@@ -236,34 +236,34 @@ QString FailedChecks(bool inPractice, bool inTest)
 QString ValueNote(const QString &line, const QString &answer)
 {
     const EvalResult result = EvalBrackets(line);
-    if (result.Outcome != EvalOutcome::Value || NumberText(result.Value) == answer)
+    if (result.outcome != EvalOutcome::Value || NumberText(result.value) == answer)
         return {};
-    return u"（它得 "_s % NumberText(result.Value) % u"，答案是 "_s % answer % u"）"_s;
+    return u"（它得 "_s % NumberText(result.value) % u"，答案是 "_s % answer % u"）"_s;
 }
 
 void CheckAnswerLines(const SourceProblem &problem, QStringList &reasons)
 {
-    if (problem.Expressions.isEmpty() || problem.Equations.isEmpty() || problem.Wrong.isEmpty())
+    if (problem.expressions.isEmpty() || problem.equations.isEmpty() || problem.wrong.isEmpty())
         reasons.append(u"至少要有一个算式、一个方程和一个错误答案"_s);
-    const QStringList expressions = TypableLines(u"算式"_s, problem.Expressions, reasons);
-    const QStringList equations = TypableLines(u"方程"_s, problem.Equations, reasons);
-    const QStringList wrong = TypableLines(u"错误答案"_s, problem.Wrong, reasons);
+    const QStringList expressions = TypableLines(u"算式"_s, problem.expressions, reasons);
+    const QStringList equations = TypableLines(u"方程"_s, problem.equations, reasons);
+    const QStringList wrong = TypableLines(u"错误答案"_s, problem.wrong, reasons);
     if (ReportWrongAnswer(problem, expressions, equations, reasons))
         return;
     for (const QString &line : expressions) {
-        const QString failed = FailedChecks(!CheckAnswer(line, problem.Answer).Right,
-                                            !GradeRow(line, problem.Answer).Right);
+        const QString failed = FailedChecks(!CheckAnswer(line, problem.answer).right,
+                                            !GradeRow(line, problem.answer).right);
         if (!failed.isEmpty())
             reasons.append(u"算式 "_s % line % u" 在"_s % failed % u"中被判为错"_s %
-                           ValueNote(line, problem.Answer));
+                           ValueNote(line, problem.answer));
     }
     for (const QString &line : equations) {
-        if (!line.contains(u'=') || !CheckAnswer(line, problem.Answer).Right)
+        if (!line.contains(u'=') || !CheckAnswer(line, problem.answer).right)
             reasons.append(u"方程 "_s % line % u" 在练习中被判为错"_s);
     }
     for (const QString &line : wrong) {
-        const QString failed = FailedChecks(CheckAnswer(line, problem.Answer).Right,
-                                            GradeRow(line, problem.Answer).Right);
+        const QString failed = FailedChecks(CheckAnswer(line, problem.answer).right,
+                                            GradeRow(line, problem.answer).right);
         if (!failed.isEmpty())
             reasons.append(u"错误答案 "_s % line % u" 在"_s % failed % u"中被判为对"_s);
     }
@@ -282,24 +282,24 @@ QList<double> NumbersIn(const QString &text)
 /// A pupil who copies a number from the text must not score by luck.
 void CheckAnswerNotInText(const SourceProblem &problem, QStringList &reasons)
 {
-    if (problem.AnswerInText || !IsPlainDecimal(problem.Answer))
+    if (problem.answerInText || !IsPlainDecimal(problem.answer))
         return;
-    if (NumbersIn(problem.Text).contains(problem.Answer.toDouble()))
-        reasons.append(u"答案 "_s % problem.Answer %
+    if (NumbersIn(problem.text).contains(problem.answer.toDouble()))
+        reasons.append(u"答案 "_s % problem.answer %
                        u" 也是题目里的数，照抄就能得分（确属有意时写 answer_in_text = true）"_s);
 }
 
 void CheckMistakes(const SourceProblem &problem, QStringList &reasons)
 {
-    for (const auto &[wrongLine, explanation] : problem.Mistakes) {
-        reasons.append(NoteReasons({0, wrongLine, explanation}, problem.Wrong, problem.Answer));
+    for (const auto &[wrongLine, explanation] : problem.mistakes) {
+        reasons.append(NoteReasons({0, wrongLine, explanation}, problem.wrong, problem.answer));
     }
 }
 
 /// A missing or unquoted answer, said once: nothing can be judged against it.
 bool ReportAnswerForm(const SourceProblem &problem, QStringList &reasons)
 {
-    switch (problem.AnswerForm) {
+    switch (problem.answerForm) {
     case AnswerWritten::Quoted:
         return false;
     case AnswerWritten::Misspelt:
@@ -308,13 +308,13 @@ bool ReportAnswerForm(const SourceProblem &problem, QStringList &reasons)
         reasons.append(u"缺少答案：请加一行 answer = \"…\"，例如 answer = \"27\""_s);
         return true;
     case AnswerWritten::Unquoted:
-        if (problem.AnswerAsWritten.isEmpty()) {
+        if (problem.answerAsWritten.isEmpty()) {
             reasons.append(u"answer 要写成引号里的十进制数，例如 answer = \"27\""_s);
             return true;
         }
-        reasons.append(u"answer = "_s % problem.AnswerAsWritten %
+        reasons.append(u"answer = "_s % problem.answerAsWritten %
                        u" 缺少引号：答案是一段文字，请写成 answer = \""_s %
-                       problem.AnswerAsWritten % u"\""_s);
+                       problem.answerAsWritten % u"\""_s);
         return true;
     }
     return false;
@@ -326,10 +326,10 @@ bool ReportNonGbkCharacters(const SourceProblem &problem, const QStringList &lin
                             QStringList &reasons)
 {
     bool found = false;
-    for (const QString &text : {problem.Text, problem.Solution}) {
+    for (const QString &text : {problem.text, problem.solution}) {
         const QString character = FirstNonGbkCharacter(text);
         if (!character.isEmpty()) {
-            reasons.append(NonGbkCharacterReason(character, lines, problem.Line));
+            reasons.append(NonGbkCharacterReason(character, lines, problem.line));
             found = true;
         }
     }
@@ -338,20 +338,20 @@ bool ReportNonGbkCharacters(const SourceProblem &problem, const QStringList &lin
 
 QStringList ProblemReasons(const SourceProblem &problem, const QStringList &lines)
 {
-    QStringList reasons = problem.KeyProblems;
+    QStringList reasons = problem.keyProblems;
     const bool answerMissing = ReportAnswerForm(problem, reasons);
     const bool notGbk = ReportNonGbkCharacters(problem, lines, reasons);
     const EncodedRecord record =
-        EncodeProblemRecord(problem.Text, problem.Solution, problem.Answer);
+        EncodeProblemRecord(problem.text, problem.solution, problem.answer);
     if (!record.ok() && !notGbk && !answerMissing)
-        reasons.append(record.Error);
+        reasons.append(record.error);
     if (answerMissing)
         return reasons;
-    if (!IsPlainDecimal(problem.Answer))
-        reasons.append(u"答案 “"_s % problem.Answer % u"” 不是不带符号的十进制数"_s);
+    if (!IsPlainDecimal(problem.answer))
+        reasons.append(u"答案 “"_s % problem.answer % u"” 不是不带符号的十进制数"_s);
     CheckQuestionMark(problem, reasons);
     CheckAnswerNotInText(problem, reasons);
-    if (IsPlainDecimal(problem.Answer)) {
+    if (IsPlainDecimal(problem.answer)) {
         CheckAnswerLines(problem, reasons);
         CheckMistakes(problem, reasons);
     }
@@ -361,14 +361,14 @@ QStringList ProblemReasons(const SourceProblem &problem, const QStringList &line
 void CheckIntro(const BankSource &source, QStringList &errors)
 {
     const QString name =
-        (source.IntroLine > 0 ? u"第 "_s % QString::number(source.IntroLine) % u" 行 "_s
+        (source.introLine > 0 ? u"第 "_s % QString::number(source.introLine) % u" 行 "_s
                               : QString()) %
         u"记录 1（类型介绍）："_s;
-    if (source.IntroProblem.isEmpty() || source.IntroSolution.isEmpty())
+    if (source.introProblem.isEmpty() || source.introSolution.isEmpty())
         errors.append(name % u"[intro] 需要 problem 和 solution"_s);
-    const EncodedRecord intro = EncodeProblemRecord(source.IntroProblem, source.IntroSolution, {});
+    const EncodedRecord intro = EncodeProblemRecord(source.introProblem, source.introSolution, {});
     if (!intro.ok())
-        errors.append(name % intro.Error);
+        errors.append(name % intro.error);
 }
 
 } // namespace
@@ -382,11 +382,11 @@ QString PlaceOf(const QString &sourceName, int line)
 
 QString AsciiError(const AsciiToml &ascii, const QString &sourceName)
 {
-    if (ascii.UnclosedQuote)
-        return PlaceOf(sourceName, ascii.ErrorLine) %
+    if (ascii.unclosedQuote)
+        return PlaceOf(sourceName, ascii.errorLine) %
                u"这一行的引号没有闭合：字符串要在同一行里用同样的引号结束"_s;
-    return PlaceOf(sourceName, ascii.ErrorLine) % u"第 "_s % QString::number(ascii.ErrorColumn) %
-           u" 列的字符“"_s % ascii.ErrorCharacter %
+    return PlaceOf(sourceName, ascii.errorLine) % u"第 "_s % QString::number(ascii.errorColumn) %
+           u" 列的字符“"_s % ascii.errorCharacter %
            u"”不能写在引号外面（中文只能写在字符串或注释里）"_s;
 }
 
@@ -415,13 +415,13 @@ ParsedSource ParseBankSourceText(const QString &toml, const QString &sourceName)
     const AsciiToml ascii = ToAsciiToml(toml);
     if (!ascii.ok())
         return {{}, AsciiError(ascii, sourceName)};
-    const QByteArray utf8 = ascii.Text.toUtf8();
+    const QByteArray utf8 = ascii.text.toUtf8();
     try {
         const toml::table root =
             toml::parse(std::string_view(utf8.constData(), utf8.size()), sourceName.toStdString());
         const QStringList lines = toml.split(u'\n');
         ParsedSource parsed{SourceFrom(root, lines), {}};
-        parsed.Source.Lines = lines;
+        parsed.source.lines = lines;
         return parsed;
     } catch (const toml::parse_error &error) {
         return {{},
@@ -457,21 +457,21 @@ ParsedSource ParseBankSource(const QString &path)
 
 QStringList ValidateBankSource(const BankSource &source)
 {
-    QStringList errors = source.KeyProblems;
+    QStringList errors = source.keyProblems;
     CheckIntro(source, errors);
-    if (source.Problems.size() < MinimumProblemCount)
+    if (source.problems.size() < MinimumProblemCount)
         errors.append(u"题目太少：一个题库至少 "_s % QString::number(MinimumProblemCount) %
                       u" 道题（[[problem]]），测试才能抽出不重复的题（现有 "_s %
-                      QString::number(source.Problems.size()) % u" 道）"_s);
+                      QString::number(source.problems.size()) % u" 道）"_s);
     QSet<QString> seen;
-    for (qsizetype i = 0; i < source.Problems.size(); ++i) {
-        const SourceProblem &problem = source.Problems[i];
-        const QString name = RecordName(i, problem.Line);
-        for (const QString &reason : ProblemReasons(problem, source.Lines))
+    for (qsizetype i = 0; i < source.problems.size(); ++i) {
+        const SourceProblem &problem = source.problems[i];
+        const QString name = RecordName(i, problem.line);
+        for (const QString &reason : ProblemReasons(problem, source.lines))
             errors.append(name % u"："_s % reason);
-        if (seen.contains(problem.Text))
+        if (seen.contains(problem.text))
             errors.append(name % u"：与前面的题目重复"_s);
-        seen.insert(problem.Text);
+        seen.insert(problem.text);
     }
     return errors;
 }
@@ -479,10 +479,10 @@ QStringList ValidateBankSource(const BankSource &source)
 QList<MistakeNote> CompileMistakeNotes(const BankSource &source)
 {
     QList<MistakeNote> notes;
-    for (qsizetype i = 0; i < source.Problems.size(); ++i) {
-        const SourceProblem &problem = source.Problems[i];
-        for (const QString &wrongLine : problem.Wrong) {
-            for (const auto &[key, explanation] : problem.Mistakes) {
+    for (qsizetype i = 0; i < source.problems.size(); ++i) {
+        const SourceProblem &problem = source.problems[i];
+        for (const QString &wrongLine : problem.wrong) {
+            for (const auto &[key, explanation] : problem.mistakes) {
                 if (key == wrongLine)
                     notes.append({int(i) + 2, wrongLine, explanation});
             }
@@ -493,8 +493,8 @@ QList<MistakeNote> CompileMistakeNotes(const BankSource &source)
 
 QByteArray CompileBankSource(const BankSource &source)
 {
-    QByteArray bank = EncodeProblemRecord(source.IntroProblem, source.IntroSolution, {}).Bytes;
-    for (const SourceProblem &problem : source.Problems)
-        bank += EncodeProblemRecord(problem.Text, problem.Solution, problem.Answer).Bytes;
+    QByteArray bank = EncodeProblemRecord(source.introProblem, source.introSolution, {}).bytes;
+    for (const SourceProblem &problem : source.problems)
+        bank += EncodeProblemRecord(problem.text, problem.solution, problem.answer).bytes;
     return bank;
 }

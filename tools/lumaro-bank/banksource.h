@@ -14,39 +14,39 @@ enum class AnswerWritten { Quoted, Missing, Unquoted, Misspelt };
 /// One problem as a teacher writes it in a bank source, with the answer lines that prove
 /// the bank judges it right.
 struct SourceProblem {
-    QString Text;
-    QString Solution;
-    QString Answer;
-    QStringList Expressions; ///< right by the practice and the test checks
-    QStringList Equations;   ///< right by the practice check
-    QStringList Wrong;       ///< wrong by both checks
+    QString text;
+    QString solution;
+    QString answer;
+    QStringList expressions; ///< right by the practice and the test checks
+    QStringList equations;   ///< right by the practice check
+    QStringList wrong;       ///< wrong by both checks
     /// The answer stands in the text on purpose, so copying it is not a way to score.
-    bool AnswerInText = false;
+    bool answerInText = false;
     /// What a pupil who writes one of the wrong lines is told: wrong line, explanation.
-    QList<QPair<QString, QString>> Mistakes = {};
-    int Line = 0; ///< the line of its [[problem]] in the source, 0 when not read from one
-    AnswerWritten AnswerForm = AnswerWritten::Quoted;
-    QStringList KeyProblems = {}; ///< its keys the program does not know, each with its line
-    QString AnswerAsWritten = {}; ///< the bare value as it stands, for an unquoted answer
+    QList<QPair<QString, QString>> mistakes = {};
+    int line = 0; ///< the line of its [[problem]] in the source, 0 when not read from one
+    AnswerWritten answerForm = AnswerWritten::Quoted;
+    QStringList keyProblems = {}; ///< its keys the program does not know, each with its line
+    QString answerAsWritten = {}; ///< the bare value as it stands, for an unquoted answer
 };
 
 /// A readable bank source: the type's introduction (record 1) and its problems.
 struct BankSource {
-    int Type = 0;
-    QString Title;
-    QString IntroProblem;
-    QString IntroSolution;
-    QList<SourceProblem> Problems;
-    int IntroLine = 0;            ///< the line of [intro], 0 when there is none
-    QStringList Lines = {};       ///< the source's lines, to point at a character in them
-    QStringList KeyProblems = {}; ///< keys the program does not know, each with its line
+    int type = 0;
+    QString title;
+    QString introProblem;
+    QString introSolution;
+    QList<SourceProblem> problems;
+    int introLine = 0;            ///< the line of [intro], 0 when there is none
+    QStringList lines = {};       ///< the source's lines, to point at a character in them
+    QStringList keyProblems = {}; ///< keys the program does not know, each with its line
 };
 
 /// A source read from TOML, or the reason it could not be read.
 struct ParsedSource {
-    BankSource Source;
-    QString Error;
-    bool ok() const { return Error.isEmpty(); }
+    BankSource source;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
 };
 
 ParsedSource ParseBankSource(const QString &path);

@@ -87,16 +87,16 @@ void PrintBracketErrors(int count)
 int Eval(const QStringList &args)
 {
     const EvalResult result = EvalBrackets(args[0]);
-    switch (result.Outcome) {
+    switch (result.outcome) {
     case EvalOutcome::Value:
-        Out() << NumberText(result.Value) << Qt::endl;
+        Out() << NumberText(result.value) << Qt::endl;
         break;
     case EvalOutcome::BracketError:
         PrintBracketErrors(1);
         Out() << u"无结果"_s << Qt::endl;
         break;
     case EvalOutcome::Aborted:
-        Out() << u"中止："_s << result.AbortReason << Qt::endl;
+        Out() << u"中止："_s << result.abortReason << Qt::endl;
         break;
     }
     return 0;
@@ -104,8 +104,8 @@ int Eval(const QStringList &args)
 
 int PrintVerdict(const Verdict &verdict)
 {
-    PrintBracketErrors(verdict.BracketErrors);
-    Out() << (verdict.Right ? u"对"_s : u"错"_s) << Qt::endl;
+    PrintBracketErrors(verdict.bracketErrors);
+    Out() << (verdict.right ? u"对"_s : u"错"_s) << Qt::endl;
     return 0;
 }
 
@@ -181,7 +181,7 @@ int Check(const QStringList &args)
     if (!HasBankChecksum(args[0]))
         Err() << args[0] << u": 没有校验文件 "_s << BankChecksumPath(args[0])
               << u"，只检查了记录（lumaro-bank build 会生成它）"_s << Qt::endl;
-    if (ReadMistakeBook(args[0]).FileState == MistakeBook::State::Missing)
+    if (ReadMistakeBook(args[0]).fileState == MistakeBook::State::Missing)
         Err() << args[0] << u": 没有错因说明文件 "_s << MistakesPath(args[0])
               << u"，练习和测试不显示错因说明"_s << Qt::endl;
     return violations.isEmpty() ? 0 : 1;
@@ -191,16 +191,16 @@ int Build(const QStringList &args)
 {
     const ParsedSource parsed = ParseBankSource(args[0]);
     if (!parsed.ok()) {
-        Err() << parsed.Error << Qt::endl;
+        Err() << parsed.error << Qt::endl;
         return 1;
     }
-    const QStringList errors = ValidateBankSource(parsed.Source);
+    const QStringList errors = ValidateBankSource(parsed.source);
     for (const QString &error : errors)
         Err() << args[0] << u": "_s << error << Qt::endl;
     if (!errors.isEmpty())
         return 1;
     QString error;
-    const QByteArray bank = CompileBankSource(parsed.Source);
+    const QByteArray bank = CompileBankSource(parsed.source);
     if (!WriteFileAtomically(args[1], bank, error)) {
         Err() << args[1] << u": "_s << error << Qt::endl;
         return 1;
@@ -214,12 +214,12 @@ int Build(const QStringList &args)
     }
     // The explanations beside it, tied to these very bytes.
     const QString mistakes = MistakesPath(args[1]);
-    if (!WriteFileAtomically(mistakes, MistakesFileBytes(CompileMistakeNotes(parsed.Source), bank),
+    if (!WriteFileAtomically(mistakes, MistakesFileBytes(CompileMistakeNotes(parsed.source), bank),
                              error)) {
         Err() << mistakes << u": "_s << error << Qt::endl;
         return 1;
     }
-    Out() << args[1] << u": 已写入，共 "_s << parsed.Source.Problems.size() + 1 << u" 条记录"_s
+    Out() << args[1] << u": 已写入，共 "_s << parsed.source.problems.size() + 1 << u" 条记录"_s
           << Qt::endl;
     return 0;
 }
@@ -237,7 +237,7 @@ bool LoadReadings(const QStringList &args, qsizetype at, ReadingTable &readings)
         return false;
     }
     QStringList errors;
-    readings.Merge(ReadingTable::FromToml(QString::fromUtf8(file.readAll()), errors));
+    readings.merge(ReadingTable::FromToml(QString::fromUtf8(file.readAll()), errors));
     for (const QString &error : errors)
         Err() << args[at] << u": "_s << error << Qt::endl;
     return errors.isEmpty();
@@ -297,27 +297,27 @@ QString NarrateScript(const QString &shippedFolder)
 int Folder(const QStringList &args)
 {
     TeacherFolderRequest request;
-    request.Folder = args[0];
+    request.folder = args[0];
     for (const QString &arg : args.mid(1)) {
         if (arg == u"--silent"_s)
-            request.Silent = true;
+            request.silent = true;
         else
-            request.Sources.append(arg);
+            request.sources.append(arg);
     }
-    if (request.Sources.isEmpty()) {
+    if (request.sources.isEmpty()) {
         Err() << Usage << Qt::endl;
         return 2;
     }
-    request.ShippedFolder = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
-    request.NarrateScript = NarrateScript(request.ShippedFolder);
-    request.MenuFolder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
+    request.shippedFolder = QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath();
+    request.narrateScript = NarrateScript(request.shippedFolder);
+    request.menuFolder = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
     return MakeTeacherFolder(request, Out(), Err());
 }
 
 struct Command {
-    int Arguments;
+    int arguments;
     std::function<int(const QStringList &)> Run;
-    int Optional = 0; ///< arguments that may follow the required ones
+    int optional = 0; ///< arguments that may follow the required ones
 };
 
 const std::map<QString, Command> &Commands()
@@ -343,8 +343,8 @@ int main(int argc, char *argv[])
     }
     const auto command = args.isEmpty() ? Commands().end() : Commands().find(args[0]);
     const qsizetype given = args.size() - 1;
-    if (command == Commands().end() || given < command->second.Arguments ||
-        given > command->second.Arguments + command->second.Optional) {
+    if (command == Commands().end() || given < command->second.arguments ||
+        given > command->second.arguments + command->second.optional) {
         Err() << Usage << Qt::endl;
         return 2;
     }

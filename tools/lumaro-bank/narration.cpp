@@ -63,30 +63,30 @@ bool ClosesQuantity(QChar after)
 }
 
 struct FractionSite {
-    QString Written; ///< as in the text, "3/5"
-    qint64 Numerator = 0;
-    qint64 Denominator = 0;
-    QChar Before;
-    QChar After;
+    QString written; ///< as in the text, "3/5"
+    qint64 numerator = 0;
+    qint64 denominator = 0;
+    QChar before;
+    QChar after;
 };
 
 bool ReadsAsFraction(const FractionSite &site, const QStringList &statedFractions)
 {
-    if (site.Before == u'/' || site.After == u'/')
+    if (site.before == u'/' || site.after == u'/')
         return false; // one step of a chain of divisions, 1/2/3
-    if (site.Before == u'(' && site.After == u')')
+    if (site.before == u'(' && site.after == u')')
         return true; // 90/(3/5)
-    if (statedFractions.contains(site.Written))
+    if (statedFractions.contains(site.written))
         return true;
-    if (site.Denominator == 0 || site.Numerator % site.Denominator == 0)
+    if (site.denominator == 0 || site.numerator % site.denominator == 0)
         return false; // a quotient that comes out whole, 144/8
-    return OpensQuantity(site.Before) && ClosesQuantity(site.After);
+    return OpensQuantity(site.before) && ClosesQuantity(site.after);
 }
 
 QString FractionWords(const FractionSite &site)
 {
-    return ChineseNumberWords(QString::number(site.Denominator)) % u"分之"_s %
-           ChineseNumberWords(QString::number(site.Numerator));
+    return ChineseNumberWords(QString::number(site.denominator)) % u"分之"_s %
+           ChineseNumberWords(QString::number(site.numerator));
 }
 
 /// Each whole a/b read as a fraction becomes its words; "(a/b)" loses its brackets.
@@ -103,7 +103,7 @@ QString WithFractionWords(const QString &text, bool everyFraction,
             start > 0 ? text[start - 1] : QChar(), end < text.size() ? text[end] : QChar()};
         if (!everyFraction && !ReadsAsFraction(site, statedFractions))
             continue;
-        const bool bracketed = site.Before == u'(' && site.After == u')';
+        const bool bracketed = site.before == u'(' && site.after == u')';
         const qsizetype from = bracketed ? start - 1 : start;
         result += QStringView(text).mid(done, from - done) % FractionWords(site);
         done = bracketed ? end + 1 : end;
@@ -219,7 +219,7 @@ QString EngineInput(const QStringList &parts, const ReadingTable &readings)
     const QString pause = u"<break time=\"%1ms\"/>"_s.arg(PartBreakMs);
     QStringList spoken;
     for (const QString &part : parts)
-        spoken.append(XmlEscaped(readings.Apply(part)));
+        spoken.append(XmlEscaped(readings.apply(part)));
     return u"<speak>"_s % spoken.join(pause) % u"</speak>\n"_s;
 }
 

@@ -29,17 +29,17 @@ QString TomlText(std::string_view text)
 void SortLongestFirst(QList<WordReading> &rows)
 {
     std::stable_sort(rows.begin(), rows.end(), [](const WordReading &a, const WordReading &b) {
-        return a.Word.size() > b.Word.size();
+        return a.word.size() > b.word.size();
     });
 }
 
 /// The word with its Chinese characters replaced one by one by the syllables.
 QString Spoken(const WordReading &reading)
 {
-    const QStringList syllables = reading.Pinyin.split(u' ', Qt::SkipEmptyParts);
+    const QStringList syllables = reading.pinyin.split(u' ', Qt::SkipEmptyParts);
     QString spoken;
     qsizetype next = 0;
-    for (QChar c : reading.Word) {
+    for (QChar c : reading.word) {
         if (IsHan(c))
             spoken += u' ' % syllables[next++] % u' ';
         else
@@ -53,8 +53,8 @@ QString Spoken(const WordReading &reading)
 QString ReadingError(const WordReading &reading)
 {
     static const QRegularExpression syllable(u"^[a-z]+[1-5]$"_s);
-    const QStringList syllables = reading.Pinyin.split(u' ', Qt::SkipEmptyParts);
-    const auto hanCount = std::count_if(reading.Word.begin(), reading.Word.end(), IsHan);
+    const QStringList syllables = reading.pinyin.split(u' ', Qt::SkipEmptyParts);
+    const auto hanCount = std::count_if(reading.word.begin(), reading.word.end(), IsHan);
     if (hanCount == 0)
         return u"词中没有汉字"_s;
     if (syllables.size() != hanCount)
@@ -81,14 +81,14 @@ ReadingTable ReadingTable::FromToml(const QString &toml, QStringList &errors)
     const AsciiToml ascii = ToAsciiToml(toml);
     if (!ascii.ok()) {
         errors.append(
-            ascii.UnclosedQuote
-                ? u"第%1行：引号没有闭合"_s.arg(ascii.ErrorLine)
-                : u"第%1行：字符 %2 不在字符串中"_s.arg(ascii.ErrorLine).arg(ascii.ErrorCharacter));
+            ascii.unclosedQuote
+                ? u"第%1行：引号没有闭合"_s.arg(ascii.errorLine)
+                : u"第%1行：字符 %2 不在字符串中"_s.arg(ascii.errorLine).arg(ascii.errorCharacter));
         return table;
     }
     toml::table root;
     try {
-        root = toml::parse(ascii.Text.toStdString());
+        root = toml::parse(ascii.text.toStdString());
     } catch (const toml::parse_error &error) {
         errors.append(u"第%1行：%2"_s.arg(error.source().begin.line)
                           .arg(TomlErrorText(TomlText(error.description()))));
@@ -103,7 +103,7 @@ ReadingTable ReadingTable::FromToml(const QString &toml, QStringList &errors)
         const WordReading reading{TomlText(key.str()),
                                   TomlText(value.value_or(std::string_view()))};
         if (const QString error = ReadingError(reading); !error.isEmpty())
-            errors.append(reading.Word % u"："_s % error);
+            errors.append(reading.word % u"："_s % error);
         else
             table.m_rows.append(reading);
     }
@@ -111,28 +111,28 @@ ReadingTable ReadingTable::FromToml(const QString &toml, QStringList &errors)
     return table;
 }
 
-void ReadingTable::Merge(const ReadingTable &other)
+void ReadingTable::merge(const ReadingTable &other)
 {
     for (const WordReading &row : other.m_rows) {
-        m_rows.removeIf([&](const WordReading &mine) { return mine.Word == row.Word; });
+        m_rows.removeIf([&](const WordReading &mine) { return mine.word == row.word; });
         m_rows.append(row);
     }
     SortLongestFirst(m_rows);
 }
 
-QString ReadingTable::Apply(const QString &text) const
+QString ReadingTable::apply(const QString &text) const
 {
     QString result;
     for (qsizetype i = 0; i < text.size();) {
         const auto row = std::find_if(m_rows.begin(), m_rows.end(), [&](const WordReading &r) {
-            return QStringView(text).mid(i).startsWith(r.Word);
+            return QStringView(text).mid(i).startsWith(r.word);
         });
         if (row == m_rows.end()) {
             result += text[i++];
             continue;
         }
         result += Spoken(*row);
-        i += row->Word.size();
+        i += row->word.size();
     }
     return result.simplified();
 }

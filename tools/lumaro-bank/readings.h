@@ -10,8 +10,8 @@
 /// tone) for each of its Chinese characters, as "yin2 hang2" for 银行. Other characters of
 /// the word (the x of 为x) are spoken as written.
 struct WordReading {
-    QString Word;
-    QString Pinyin;
+    QString word;
+    QString pinyin;
 };
 
 /// A table of word readings, read from TOML: a table [readings] of "word" = "pinyin".
@@ -25,13 +25,13 @@ public:
     static ReadingTable FromToml(const QString &toml, QStringList &errors);
 
     /// Rows of `other` are added; a word in both takes `other`'s reading.
-    void Merge(const ReadingTable &other);
+    void merge(const ReadingTable &other);
 
     /// The text with every word of the table, the longest first, replaced by its pinyin,
     /// set apart by blanks so that the engine reads each syllable as one.
-    QString Apply(const QString &text) const;
+    QString apply(const QString &text) const;
 
-    const QList<WordReading> &Rows() const { return m_rows; }
+    const QList<WordReading> &rows() const { return m_rows; }
 
 private:
     QList<WordReading> m_rows; ///< longest word first

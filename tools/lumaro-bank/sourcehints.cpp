@@ -117,8 +117,8 @@ QString TomlErrorText(const QString &description)
                u"”写了两次：每个键在一节里只能写一次（每道题另起一个 [[problem]]）"_s;
     }
     const struct {
-        QString Said;
-        QString Meant;
+        QString said;
+        QString meant;
     } known[] = {
         {u"expected value"_s, u"等号后面缺少值（文字要写在引号里，例如 title = \"加减应用题\"）"_s},
         {u"expected comma or closing ']'"_s,

@@ -30,10 +30,10 @@ namespace {
 
 /// A teacher's bank, compiled, with the source it came from.
 struct TeacherBank {
-    QString Source;
-    QByteArray Bytes;
-    int Records = 0;
-    QByteArray Mistakes; ///< the explanations file, tied to Bytes
+    QString source;
+    QByteArray bytes;
+    int records = 0;
+    QByteArray mistakes; ///< the explanations file, tied to Bytes
 };
 
 using TeacherBanks = QMap<int, TeacherBank>;
@@ -52,23 +52,23 @@ bool ReadTeacherBank(const QString &path, TeacherBanks &banks, QTextStream &err)
 {
     const ParsedSource parsed = ParseBankSource(path);
     if (!parsed.ok()) {
-        err << parsed.Error << Qt::endl;
+        err << parsed.error << Qt::endl;
         return false;
     }
-    QStringList errors = ValidateBankSource(parsed.Source);
-    const int type = parsed.Source.Type;
+    QStringList errors = ValidateBankSource(parsed.source);
+    const int type = parsed.source.type;
     if (type < 1 || type > 5)
         errors.prepend(u"type 必须是 1 到 5 的整数（1 加减、2 乘除、3 分数、4 比例、5 综合）"_s);
     else if (banks.contains(type))
-        errors.prepend(u"与 "_s % banks[type].Source % u" 都是 type = "_s % QString::number(type) %
+        errors.prepend(u"与 "_s % banks[type].source % u" 都是 type = "_s % QString::number(type) %
                        u"：每种题型只能有一个源文件"_s);
     for (const QString &error : errors)
         err << path << u": "_s << error << Qt::endl;
     if (!errors.isEmpty())
         return false;
-    const QByteArray bytes = CompileBankSource(parsed.Source);
-    banks.insert(type, {path, bytes, int(parsed.Source.Problems.size()) + 1,
-                        MistakesFileBytes(CompileMistakeNotes(parsed.Source), bytes)});
+    const QByteArray bytes = CompileBankSource(parsed.source);
+    banks.insert(type, {path, bytes, int(parsed.source.problems.size()) + 1,
+                        MistakesFileBytes(CompileMistakeNotes(parsed.source), bytes)});
     return true;
 }
 
@@ -171,15 +171,15 @@ bool WriteTeacherBanks(const QString &folder, const TeacherBanks &banks, QTextSt
         const QString path = QDir(folder).filePath(BankFileName(bank.key()));
         const QString checksum = BankChecksumPath(path);
         QString error;
-        if (!WriteFileAtomically(path, bank->Bytes, error))
+        if (!WriteFileAtomically(path, bank->bytes, error))
             return Fail(err, path, error);
-        if (!WriteFileAtomically(checksum, BankChecksumText(bank->Bytes, BankFileName(bank.key())),
+        if (!WriteFileAtomically(checksum, BankChecksumText(bank->bytes, BankFileName(bank.key())),
                                  error))
             return Fail(err, checksum, error);
         const QString mistakes = MistakesPath(path);
-        if (!WriteFileAtomically(mistakes, bank->Mistakes, error))
+        if (!WriteFileAtomically(mistakes, bank->mistakes, error))
             return Fail(err, mistakes, error);
-        out << path << u": 已写入，共 "_s << bank->Records << u" 条记录（来自 "_s << bank->Source
+        out << path << u": 已写入，共 "_s << bank->records << u" 条记录（来自 "_s << bank->source
             << u"）"_s << Qt::endl;
     }
     return true;
@@ -203,8 +203,8 @@ bool WriteSilentNarration(const QString &folder, int type, int records, QTextStr
 bool SpeakNarration(const TeacherFolderRequest &request, int type, int records, QTextStream &out,
                     QTextStream &err)
 {
-    const QString bank = QDir(request.Folder).filePath(BankFileName(type));
-    const QString texts = QDir(request.Folder).filePath(u".narration"_s);
+    const QString bank = QDir(request.folder).filePath(BankFileName(type));
+    const QString texts = QDir(request.folder).filePath(u".narration"_s);
     QString error;
     if (!WriteNarrationInputs(bank, records, texts, NarrationPrefix(type), ReadingTable::BuiltIn(),
                               error)) {
@@ -215,16 +215,16 @@ bool SpeakNarration(const TeacherFolderRequest &request, int type, int records, 
         << Qt::endl;
     QProcess speak;
     speak.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    speak.start(u"bash"_s, {request.NarrateScript, texts, NarrationPrefix(type), request.Folder});
+    speak.start(u"bash"_s, {request.narrateScript, texts, NarrationPrefix(type), request.folder});
     if (!speak.waitForFinished(-1) || speak.exitStatus() != QProcess::NormalExit ||
         speak.exitCode() != 0)
-        return Fail(err, request.NarrateScript, u"朗读失败，例题讲解没有生成配音"_s);
+        return Fail(err, request.narrateScript, u"朗读失败，例题讲解没有生成配音"_s);
     return true;
 }
 
 bool CanSpeak(const TeacherFolderRequest &request)
 {
-    return !request.NarrateScript.isEmpty() &&
+    return !request.narrateScript.isEmpty() &&
            !QStandardPaths::findExecutable(u"espeak-ng"_s).isEmpty() &&
            !QStandardPaths::findExecutable(u"sox"_s).isEmpty() &&
            !QStandardPaths::findExecutable(u"opusenc"_s).isEmpty();
@@ -233,15 +233,15 @@ bool CanSpeak(const TeacherFolderRequest &request)
 bool NarrateTeacherBanks(const TeacherFolderRequest &request, const TeacherBanks &banks,
                          QTextStream &out, QTextStream &err)
 {
-    const bool speak = !request.Silent && CanSpeak(request);
-    if (!request.Silent && !speak)
+    const bool speak = !request.silent && CanSpeak(request);
+    if (!request.silent && !speak)
         out << u"没有找到 espeak-ng、sox 或 opusenc：例题讲解暂时没有配音（不会播放原题库的讲解）。"
                u"安装后（sudo apt install espeak-ng sox opus-tools）再运行一次本命令即可配音"_s
             << Qt::endl;
     for (auto bank = banks.begin(); bank != banks.end(); ++bank) {
         const bool made =
-            speak ? SpeakNarration(request, bank.key(), bank->Records, out, err)
-                  : WriteSilentNarration(request.Folder, bank.key(), bank->Records, err);
+            speak ? SpeakNarration(request, bank.key(), bank->records, out, err)
+                  : WriteSilentNarration(request.folder, bank.key(), bank->records, err);
         if (!made)
             return false;
     }
@@ -250,39 +250,39 @@ bool NarrateTeacherBanks(const TeacherFolderRequest &request, const TeacherBanks
 
 bool WriteMenuEntry(const TeacherFolderRequest &request, QTextStream &out, QTextStream &err)
 {
-    if (request.MenuFolder.isEmpty())
-        return Fail(err, request.Folder,
+    if (request.menuFolder.isEmpty())
+        return Fail(err, request.folder,
                     u"找不到用户的菜单文件夹（没有设置 HOME），没有建菜单项"_s);
-    const QString entry = DesktopEntryText(request.Folder);
+    const QString entry = DesktopEntryText(request.folder);
     if (entry.isEmpty())
-        return Fail(err, request.Folder, u"路径中有换行，无法做菜单项；请换一个文件夹名"_s);
-    QDir().mkpath(request.MenuFolder);
-    const QString path = QDir(request.MenuFolder).filePath(DesktopEntryFileName(request.Folder));
+        return Fail(err, request.folder, u"路径中有换行，无法做菜单项；请换一个文件夹名"_s);
+    QDir().mkpath(request.menuFolder);
+    const QString path = QDir(request.menuFolder).filePath(DesktopEntryFileName(request.folder));
     QString error;
     if (!WriteFileAtomically(path, entry.toUtf8(), error))
         return Fail(err, path, error);
-    out << u"菜单项“"_s << MenuName(request.Folder) << u"”："_s << path << Qt::endl;
+    out << u"菜单项“"_s << MenuName(request.folder) << u"”："_s << path << Qt::endl;
     return true;
 }
 
 bool CheckFolders(const TeacherFolderRequest &request, QTextStream &err)
 {
-    if (!QFileInfo(QDir(request.ShippedFolder).filePath(u"lumaro"_s)).isExecutable())
-        return Fail(err, request.ShippedFolder, u"这里没有 Lumaro 程序，无法建立程序文件夹"_s);
+    if (!QFileInfo(QDir(request.shippedFolder).filePath(u"lumaro"_s)).isExecutable())
+        return Fail(err, request.shippedFolder, u"这里没有 Lumaro 程序，无法建立程序文件夹"_s);
     // Files of the names this folder uses are replaced, so a folder holding anything else
     // must have been made by this command before.
-    const QDir existing(request.Folder);
+    const QDir existing(request.folder);
     if (existing.exists() &&
         !existing.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) &&
         !QFileInfo(existing.filePath(u"lumaro"_s)).isFile())
-        return Fail(err, request.Folder,
+        return Fail(err, request.folder,
                     u"这个文件夹里已经有别的文件，不是 Lumaro 程序文件夹；请给一个新的文件夹名"_s);
-    QDir().mkpath(request.Folder);
-    const QFileInfo folder(request.Folder);
+    QDir().mkpath(request.folder);
+    const QFileInfo folder(request.folder);
     if (!folder.isDir())
-        return Fail(err, request.Folder, u"无法建立这个文件夹"_s);
-    if (folder.canonicalFilePath() == QFileInfo(request.ShippedFolder).canonicalFilePath())
-        return Fail(err, request.Folder, u"这是安装的程序文件夹，请另选一个文件夹"_s);
+        return Fail(err, request.folder, u"无法建立这个文件夹"_s);
+    if (folder.canonicalFilePath() == QFileInfo(request.shippedFolder).canonicalFilePath())
+        return Fail(err, request.folder, u"这是安装的程序文件夹，请另选一个文件夹"_s);
     return true;
 }
 
@@ -359,15 +359,15 @@ QByteArray SilentWave()
 int MakeTeacherFolder(const TeacherFolderRequest &request, QTextStream &out, QTextStream &err)
 {
     TeacherBanks banks;
-    if (!ReadTeacherBanks(request.Sources, banks, err) || !CheckFolders(request, err))
+    if (!ReadTeacherBanks(request.sources, banks, err) || !CheckFolders(request, err))
         return 1;
-    const bool made = PlaceProgram(request.ShippedFolder, request.Folder, out, err) &&
-                      LinkShippedFiles(request.ShippedFolder, request.Folder, banks, err) &&
-                      WriteTeacherBanks(request.Folder, banks, out, err) &&
+    const bool made = PlaceProgram(request.shippedFolder, request.folder, out, err) &&
+                      LinkShippedFiles(request.shippedFolder, request.folder, banks, err) &&
+                      WriteTeacherBanks(request.folder, banks, out, err) &&
                       NarrateTeacherBanks(request, banks, out, err) &&
                       WriteMenuEntry(request, out, err);
     if (made)
-        out << u"程序文件夹已建好：从菜单启动“"_s << MenuName(request.Folder) << u"”，或运行 "_s
-            << QDir(QFileInfo(request.Folder).absoluteFilePath()).filePath(u"lumaro"_s) << Qt::endl;
+        out << u"程序文件夹已建好：从菜单启动“"_s << MenuName(request.folder) << u"”，或运行 "_s
+            << QDir(QFileInfo(request.folder).absoluteFilePath()).filePath(u"lumaro"_s) << Qt::endl;
     return made ? 0 : 1;
 }

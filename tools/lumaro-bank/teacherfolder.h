@@ -10,14 +10,14 @@ class QTextStream;
 /// A runnable program folder for a teacher's own banks: the shipped program and the files
 /// the teacher does not replace come from the shipped folder, the banks from the sources.
 struct TeacherFolderRequest {
-    QString Folder;        ///< made when missing; a folder made earlier is brought up to date
-    QStringList Sources;   ///< bank sources, at most one per type
-    QString ShippedFolder; ///< the installed program folder
+    QString folder;        ///< made when missing; a folder made earlier is brought up to date
+    QStringList sources;   ///< bank sources, at most one per type
+    QString shippedFolder; ///< the installed program folder
     /// Spoken narration needs this script, espeak-ng and sox; without them, or when
-    /// `Silent`, every example of a teacher's bank is narrated by silence.
-    QString NarrateScript;
-    bool Silent = false;
-    QString MenuFolder; ///< where the desktop entry goes
+    /// `silent`, every example of a teacher's bank is narrated by silence.
+    QString narrateScript;
+    bool silent = false;
+    QString menuFolder; ///< where the desktop entry goes
 };
 
 /// Makes the folder and its menu entry, telling `out` what it made and `err` what went

@@ -26,8 +26,8 @@ public:
         while (m_at < m_in.size() && m_result.ok())
             step();
         if (m_result.ok() && m_where != Where::Outside && m_where != Where::Comment) {
-            m_result.ErrorLine = m_openedOn;
-            m_result.UnclosedQuote = true;
+            m_result.errorLine = m_openedOn;
+            m_result.unclosedQuote = true;
         }
         return std::move(m_result);
     }
@@ -38,8 +38,8 @@ private:
         return m_at + ahead < m_in.size() ? m_in[m_at + ahead] : 0;
     }
     bool opens(char32_t quote) const { return peek(1) == quote && peek(2) == quote; }
-    void put(char32_t c) { m_result.Text += QString::fromUcs4(&c, 1); }
-    void put(const QString &text) { m_result.Text += text; }
+    void put(char32_t c) { m_result.text += QString::fromUcs4(&c, 1); }
+    void put(const QString &text) { m_result.text += text; }
 
     void step()
     {
@@ -95,12 +95,12 @@ private:
 
     void refuse(const QString &character)
     {
-        m_result.ErrorLine = m_line;
+        m_result.errorLine = m_line;
         qsizetype lineStart = m_at;
         while (lineStart > 0 && m_in[lineStart - 1] != U'\n')
             --lineStart;
-        m_result.ErrorColumn = int(m_at - lineStart) + 1;
-        m_result.ErrorCharacter = character;
+        m_result.errorColumn = int(m_at - lineStart) + 1;
+        m_result.errorCharacter = character;
     }
 
     // A string ends at its quote; a multi-line one at three, of which up to two more quotes
@@ -125,8 +125,8 @@ private:
     {
         if ((c != U'\n' && c != U'\r') || (m_where != Where::Basic && m_where != Where::Literal))
             return false;
-        m_result.ErrorLine = m_openedOn;
-        m_result.UnclosedQuote = true;
+        m_result.errorLine = m_openedOn;
+        m_result.unclosedQuote = true;
         return true;
     }
 

@@ -9,17 +9,17 @@
 /// that Chinese text is full of, such as "、" and "。", when it asks whether they are
 /// blanks, and runs into undefined behaviour. The meaning of the source is unchanged.
 struct AsciiToml {
-    QString Text;
+    QString text;
     /// When a character beyond ASCII, or a control character, stands outside strings and
     /// comments (never valid TOML, and the parser trips over some): its line, counted from
     /// 1, and the character itself ("U+001A" for a control character).
-    int ErrorLine = 0;
-    QString ErrorCharacter;
-    int ErrorColumn = 0; ///< the character's column, counted in characters from 1
-    /// The error is a one-line string whose closing quote is missing; ErrorLine is the line
+    int errorLine = 0;
+    QString errorCharacter;
+    int errorColumn = 0; ///< the character's column, counted in characters from 1
+    /// The error is a one-line string whose closing quote is missing; errorLine is the line
     /// where it opens, not the later line where a parser would notice.
-    bool UnclosedQuote = false;
-    bool ok() const { return ErrorLine == 0; }
+    bool unclosedQuote = false;
+    bool ok() const { return errorLine == 0; }
 };
 
 AsciiToml ToAsciiToml(const QString &toml);

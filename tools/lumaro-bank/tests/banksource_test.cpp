@@ -31,7 +31,7 @@ BankSource GoodSource()
 {
     BankSource source{1, u"加减应用题"_s, u"介绍"_s, u"常用数量关系"_s, {}};
     for (int n = 10; n < 25; ++n)
-        source.Problems.append(GoodProblem(n));
+        source.problems.append(GoodProblem(n));
     return source;
 }
 
@@ -51,7 +51,7 @@ TEST(ValidateBankSource, AcceptsAGoodBankAndCompilesEveryRecord)
 TEST(ValidateBankSource, RefusesAWrongStoredAnswerNamingTheRecord)
 {
     BankSource source = GoodSource();
-    source.Problems[2].Answer = u"16"_s; // 12 + 3 is 15
+    source.problems[2].answer = u"16"_s; // 12 + 3 is 15
     const QString errors = Joined(ValidateBankSource(source));
     EXPECT_TRUE(errors.contains(u"记录 4"_s)) << errors.toStdString();
     EXPECT_TRUE(errors.contains(u"12+3"_s)) << errors.toStdString();
@@ -60,39 +60,39 @@ TEST(ValidateBankSource, RefusesAWrongStoredAnswerNamingTheRecord)
 TEST(ValidateBankSource, RefusesEachBrokenRule)
 {
     const struct {
-        const char *Rule;
-        std::function<void(SourceProblem &)> Break;
-        QString Reason;
+        const char *rule;
+        std::function<void(SourceProblem &)> breakRule;
+        QString reason;
     } cases[] = {
-        {"no question mark", [](SourceProblem &p) { p.Text.chop(1); }, u"？"_s},
-        {"two question marks", [](SourceProblem &p) { p.Text.prepend(u"为什么？"_s); }, u"问号"_s},
-        {"ascii question mark", [](SourceProblem &p) { p.Text += u"?"_s; }, u"问号"_s},
-        {"marker", [](SourceProblem &p) { p.Solution += u"&"_s; }, u"&"_s},
-        {"too long", [](SourceProblem &p) { p.Text.prepend(QString(100, u'很')); }, u"太长"_s},
-        {"not GBK", [](SourceProblem &p) { p.Text.prepend(u"😀"_s); }, u"GBK"_s},
-        {"fraction answer", [](SourceProblem &p) { p.Answer = u"3/4"_s; }, u"十进制"_s},
-        {"signed answer", [](SourceProblem &p) { p.Answer = u"-3"_s; }, u"十进制"_s},
-        {"wrong judged right", [](SourceProblem &p) { p.Wrong = {p.Expressions[0]}; },
+        {"no question mark", [](SourceProblem &p) { p.text.chop(1); }, u"？"_s},
+        {"two question marks", [](SourceProblem &p) { p.text.prepend(u"为什么？"_s); }, u"问号"_s},
+        {"ascii question mark", [](SourceProblem &p) { p.text += u"?"_s; }, u"问号"_s},
+        {"marker", [](SourceProblem &p) { p.solution += u"&"_s; }, u"&"_s},
+        {"too long", [](SourceProblem &p) { p.text.prepend(QString(100, u'很')); }, u"太长"_s},
+        {"not GBK", [](SourceProblem &p) { p.text.prepend(u"😀"_s); }, u"GBK"_s},
+        {"fraction answer", [](SourceProblem &p) { p.answer = u"3/4"_s; }, u"十进制"_s},
+        {"signed answer", [](SourceProblem &p) { p.answer = u"-3"_s; }, u"十进制"_s},
+        {"wrong judged right", [](SourceProblem &p) { p.wrong = {p.expressions[0]}; },
          u"被判为对"_s},
-        {"equation without =", [](SourceProblem &p) { p.Equations = {u"x"_s}; }, u"方程"_s},
-        {"no equation", [](SourceProblem &p) { p.Equations.clear(); }, u"至少"_s},
+        {"equation without =", [](SourceProblem &p) { p.equations = {u"x"_s}; }, u"方程"_s},
+        {"no equation", [](SourceProblem &p) { p.equations.clear(); }, u"至少"_s},
     };
     for (const auto &c : cases) {
         BankSource source = GoodSource();
-        c.Break(source.Problems[0]);
+        c.breakRule(source.problems[0]);
         const QString errors = Joined(ValidateBankSource(source));
-        EXPECT_TRUE(errors.contains(u"记录 2"_s) && errors.contains(c.Reason))
-            << c.Rule << ": " << errors.toStdString();
+        EXPECT_TRUE(errors.contains(u"记录 2"_s) && errors.contains(c.reason))
+            << c.rule << ": " << errors.toStdString();
     }
 }
 
 TEST(ValidateBankSource, RefusesAnAnswerCopiedFromTheText)
 {
     const struct {
-        QString Text;
-        QString Answer;
-        bool Intended;
-        bool Refused;
+        QString text;
+        QString answer;
+        bool intended;
+        bool refused;
     } cases[] = {
         {u"一项工程甲队12天完成，乙队15天完成，两队合做几天完成？"_s, u"12"_s, false, true},
         {u"一箱苹果120个，分给10个班，每班几个？"_s, u"12"_s, false, false},
@@ -105,27 +105,27 @@ TEST(ValidateBankSource, RefusesAnAnswerCopiedFromTheText)
     };
     for (const auto &c : cases) {
         BankSource source = GoodSource();
-        SourceProblem &problem = source.Problems[0];
-        problem.Text = c.Text;
-        problem.Answer = c.Answer;
-        problem.Expressions = {c.Answer};
-        problem.Equations = {u"x="_s + c.Answer};
-        problem.Wrong = {c.Answer + u"+1"_s};
-        problem.AnswerInText = c.Intended;
+        SourceProblem &problem = source.problems[0];
+        problem.text = c.text;
+        problem.answer = c.answer;
+        problem.expressions = {c.answer};
+        problem.equations = {u"x="_s + c.answer};
+        problem.wrong = {c.answer + u"+1"_s};
+        problem.answerInText = c.intended;
         const QString errors = Joined(ValidateBankSource(source));
-        EXPECT_EQ(errors.contains(u"照抄"_s), c.Refused)
-            << c.Text.toStdString() << " / " << c.Answer.toStdString() << ": "
+        EXPECT_EQ(errors.contains(u"照抄"_s), c.refused)
+            << c.text.toStdString() << " / " << c.answer.toStdString() << ": "
             << errors.toStdString();
-        EXPECT_EQ(errors.isEmpty(), !c.Refused) << errors.toStdString();
+        EXPECT_EQ(errors.isEmpty(), !c.refused) << errors.toStdString();
     }
 }
 
 TEST(ValidateBankSource, RefusesDuplicatesAndSmallBanks)
 {
     BankSource source = GoodSource();
-    source.Problems[5] = source.Problems[4];
+    source.problems[5] = source.problems[4];
     EXPECT_TRUE(Joined(ValidateBankSource(source)).contains(u"重复"_s));
-    source.Problems.resize(14);
+    source.problems.resize(14);
     EXPECT_TRUE(Joined(ValidateBankSource(source)).contains(u"至少 15"_s));
 }
 
@@ -153,15 +153,15 @@ wrong = ["24"]
 answer_in_text = true
 )"_s,
                                                     u"t.toml"_s);
-    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
-    EXPECT_EQ(parsed.Source.Type, 2);
-    ASSERT_EQ(parsed.Source.Problems.size(), 2);
-    EXPECT_EQ(parsed.Source.Problems[0].Equations, QStringList{u"3*x=36"_s});
-    EXPECT_FALSE(parsed.Source.Problems[0].AnswerInText);
-    EXPECT_TRUE(parsed.Source.Problems[1].AnswerInText);
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.source.type, 2);
+    ASSERT_EQ(parsed.source.problems.size(), 2);
+    EXPECT_EQ(parsed.source.problems[0].equations, QStringList{u"3*x=36"_s});
+    EXPECT_FALSE(parsed.source.problems[0].answerInText);
+    EXPECT_TRUE(parsed.source.problems[1].answerInText);
     const ParsedSource broken = ParseBankSourceText(u"type = \n"_s, u"t.toml"_s);
     EXPECT_FALSE(broken.ok());
-    EXPECT_TRUE(broken.Error.startsWith(u"t.toml:1"_s)) << broken.Error.toStdString();
+    EXPECT_TRUE(broken.error.startsWith(u"t.toml:1"_s)) << broken.error.toStdString();
     EXPECT_FALSE(ParseBankSource(u"/nonexistent/tm9.toml"_s).ok());
 }
 
@@ -173,9 +173,9 @@ wrong = ["46-18", "18-46"]
 mistakes = { "46-18" = "鸭比鸡多，要用加法。", "18-46" = "不能用小数减大数。" }
 )"_s,
                                                     u"t.toml"_s);
-    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
-    ASSERT_EQ(parsed.Source.Problems.size(), 1);
-    const auto &mistakes = parsed.Source.Problems[0].Mistakes;
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    ASSERT_EQ(parsed.source.problems.size(), 1);
+    const auto &mistakes = parsed.source.problems[0].mistakes;
     ASSERT_EQ(mistakes.size(), 2);
     EXPECT_TRUE(mistakes.contains(qMakePair(u"46-18"_s, u"鸭比鸡多，要用加法。"_s)));
     EXPECT_TRUE(mistakes.contains(qMakePair(u"18-46"_s, u"不能用小数减大数。"_s)));
@@ -186,10 +186,10 @@ mistakes = { "46-18" = "鸭比鸡多，要用加法。", "18-46" = "不能用小
 TEST(ValidateBankSource, RefusesEachUnsoundExplanation)
 {
     const struct {
-        const char *Rule;
-        QString WrongLine;
-        QString Explanation;
-        QString Reason;
+        const char *rule;
+        QString wrongLine;
+        QString explanation;
+        QString reason;
     } cases[] = {
         {"not a listed wrong line", u"12-4"_s, u"要用加法。"_s, u"不是本题 wrong"_s},
         {"longer than 40", u"12-3"_s, QString(41, u'加'), u"超过 40"_s},
@@ -199,10 +199,10 @@ TEST(ValidateBankSource, RefusesEachUnsoundExplanation)
     };
     for (const auto &c : cases) {
         BankSource source = GoodSource();
-        source.Problems[2].Mistakes = {{c.WrongLine, c.Explanation}};
+        source.problems[2].mistakes = {{c.wrongLine, c.explanation}};
         const QString errors = Joined(ValidateBankSource(source));
-        EXPECT_TRUE(errors.contains(u"记录 4"_s) && errors.contains(c.Reason))
-            << c.Rule << ": " << errors.toStdString();
+        EXPECT_TRUE(errors.contains(u"记录 4"_s) && errors.contains(c.reason))
+            << c.rule << ": " << errors.toStdString();
     }
 }
 
@@ -210,8 +210,8 @@ TEST(ValidateBankSource, RefusesAnExplainedLineThatIsJudgedRight)
 {
     BankSource source = GoodSource();
     // Listed as wrong by mistake: 12+3 is the answer.
-    source.Problems[2].Wrong.append(u"12+3"_s);
-    source.Problems[2].Mistakes = {{u"12+3"_s, u"要用减法。"_s}};
+    source.problems[2].wrong.append(u"12+3"_s);
+    source.problems[2].mistakes = {{u"12+3"_s, u"要用减法。"_s}};
     const QString errors = Joined(ValidateBankSource(source));
     EXPECT_TRUE(errors.contains(u"错因说明 “12+3” 在练习中被判为对"_s)) << errors.toStdString();
     EXPECT_TRUE(errors.contains(u"错因说明 “12+3” 在测试中被判为对"_s)) << errors.toStdString();
@@ -220,10 +220,10 @@ TEST(ValidateBankSource, RefusesAnExplainedLineThatIsJudgedRight)
 TEST(CompileMistakeNotes, GivesEachExplanationItsRecordInTheOrderOfTheWrongLines)
 {
     BankSource source = GoodSource();
-    source.Problems[0].Wrong = {u"10-3"_s, u"3-10"_s};
-    source.Problems[0].Mistakes = {{u"3-10"_s, u"小数不能减大数。"_s},
+    source.problems[0].wrong = {u"10-3"_s, u"3-10"_s};
+    source.problems[0].mistakes = {{u"3-10"_s, u"小数不能减大数。"_s},
                                    {u"10-3"_s, u"要用加法。"_s}};
-    source.Problems[4].Mistakes = {{u"14-3"_s, u"买来的要加上。"_s}};
+    source.problems[4].mistakes = {{u"14-3"_s, u"买来的要加上。"_s}};
     ASSERT_TRUE(ValidateBankSource(source).isEmpty())
         << Joined(ValidateBankSource(source)).toStdString();
     const QList<MistakeNote> expected = {{2, u"10-3"_s, u"要用加法。"_s},
@@ -239,8 +239,8 @@ TEST(ParseBankSource, ReadsAnOddTypeAsNone)
     for (const QString &type : {u"1e20"_s, u"-1e300"_s, u"inf"_s, u"nan"_s, u"2.0"_s,
                                 u"4294967298"_s, u"-9223372036854775808"_s, u"\"2\""_s, u"[2]"_s}) {
         const ParsedSource parsed = ParseBankSourceText(u"type = "_s + type, u"t.toml"_s);
-        ASSERT_TRUE(parsed.ok()) << type.toStdString() << parsed.Error.toStdString();
-        EXPECT_EQ(parsed.Source.Type, 0) << type.toStdString();
+        ASSERT_TRUE(parsed.ok()) << type.toStdString() << parsed.error.toStdString();
+        EXPECT_EQ(parsed.source.type, 0) << type.toStdString();
     }
 }
 
@@ -262,8 +262,8 @@ TEST(ParseBankSource, ReadsChineseInEveryKindOfString)
         const QString toml = u"title = "_s + c.value + u" # 注释、。\n"_s +
                              u"[intro]\n\"问题、\" = 1\n'解答。' = 2\n"_s;
         const ParsedSource parsed = ParseBankSourceText(toml, u"t.toml"_s);
-        ASSERT_TRUE(parsed.ok()) << toml.toStdString() << parsed.Error.toStdString();
-        EXPECT_EQ(parsed.Source.Title, c.expected) << toml.toStdString();
+        ASSERT_TRUE(parsed.ok()) << toml.toStdString() << parsed.error.toStdString();
+        EXPECT_EQ(parsed.source.title, c.expected) << toml.toStdString();
     }
 }
 
@@ -275,8 +275,8 @@ TEST(ParseBankSource, RefusesChineseOutsideStrings)
                                 uR"(答案 = "1")"_s, u"answer = 1。"_s, u"[[\x1aproblem]]"_s}) {
         const ParsedSource parsed = ParseBankSourceText(u"type = 1\n"_s + line, u"t.toml"_s);
         EXPECT_FALSE(parsed.ok()) << line.toStdString();
-        EXPECT_TRUE(parsed.Error.startsWith(u"t.toml:2: "_s)) << parsed.Error.toStdString();
-        EXPECT_TRUE(parsed.Error.contains(u"引号外面"_s)) << parsed.Error.toStdString();
+        EXPECT_TRUE(parsed.error.startsWith(u"t.toml:2: "_s)) << parsed.error.toStdString();
+        EXPECT_TRUE(parsed.error.contains(u"引号外面"_s)) << parsed.error.toStdString();
     }
 }
 
@@ -298,10 +298,10 @@ TEST_P(ShippedBank, EveryProblemIsJudgedAsItsSourceSays)
     // A shipped bank whose source is lost fails here: it would ship without its checks.
     ASSERT_TRUE(QFile::exists(path)) << "no source " << path.toStdString();
     const ParsedSource parsed = ParseBankSource(path);
-    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
-    EXPECT_EQ(parsed.Source.Type, GetParam());
-    EXPECT_GE(parsed.Source.Problems.size(), MinimumProblems[GetParam()]);
-    for (const QString &error : ValidateBankSource(parsed.Source))
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    EXPECT_EQ(parsed.source.type, GetParam());
+    EXPECT_GE(parsed.source.problems.size(), MinimumProblems[GetParam()]);
+    for (const QString &error : ValidateBankSource(parsed.source))
         ADD_FAILURE() << error.toStdString();
 }
 
@@ -309,12 +309,12 @@ TEST_P(ShippedBank, EveryProblemIsJudgedAsItsSourceSays)
 TEST_P(ShippedBank, EveryExplanationBelongsToAWrongLineJudgedWrong)
 {
     const ParsedSource parsed = ParseBankSource(ShippedSourcePath(GetParam()));
-    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
-    for (qsizetype i = 0; i < parsed.Source.Problems.size(); ++i) {
-        const SourceProblem &problem = parsed.Source.Problems[i];
-        for (const auto &[line, explanation] : problem.Mistakes) {
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    for (qsizetype i = 0; i < parsed.source.problems.size(); ++i) {
+        const SourceProblem &problem = parsed.source.problems[i];
+        for (const auto &[line, explanation] : problem.mistakes) {
             const MistakeNote note{int(i) + 2, line, explanation};
-            for (const QString &reason : NoteReasons(note, problem.Wrong, problem.Answer))
+            for (const QString &reason : NoteReasons(note, problem.wrong, problem.answer))
                 ADD_FAILURE() << "record " << i + 2 << ": " << reason.toStdString();
         }
     }
@@ -324,8 +324,8 @@ TEST_P(ShippedBank, EveryExplanationBelongsToAWrongLineJudgedWrong)
 /// whose expression is plain arithmetic, or for an equation ("设…x…，equation，x=…") the
 /// equation alone. Steps written in words (two offers compared) are left out.
 struct WorkedLine {
-    QString Equation;
-    QList<QPair<QString, QString>> Steps; ///< expression, and the result written after "="
+    QString equation;
+    QList<QPair<QString, QString>> steps; ///< expression, and the result written after "="
 };
 
 WorkedLine WorkedLineOf(const QString &solution)
@@ -342,7 +342,7 @@ WorkedLine WorkedLineOf(const QString &solution)
     WorkedLine worked;
     for (const QString &text : steps) {
         if (const QRegularExpressionMatch match = step.match(text); match.hasMatch())
-            worked.Steps.append({match.captured(1), match.captured(2)});
+            worked.steps.append({match.captured(1), match.captured(2)});
     }
     return worked;
 }
@@ -351,8 +351,8 @@ TEST(WorkedLineOf, TakesEachStepOrTheEquationOfTheWorkedLine)
 {
     using Steps = QList<QPair<QString, QString>>;
     const struct {
-        QString Solution;
-        WorkedLine Expected;
+        QString solution;
+        WorkedLine expected;
     } cases[] = {
         {u"数量关系：…。列式：128-75=53（页）。答：…"_s, {{}, Steps{{u"128-75"_s, u"53"_s}}}},
         {u"列式：10/0.8=12（朵）……0.4（米）。答：…"_s, {{}, Steps{{u"10/0.8"_s, u"12"_s}}}},
@@ -363,9 +363,9 @@ TEST(WorkedLineOf, TakesEachStepOrTheEquationOfTheWorkedLine)
         {u"数量关系：设x，24:3=x:5，x=40。"_s, {}},
     };
     for (const auto &c : cases) {
-        const WorkedLine worked = WorkedLineOf(c.Solution);
-        EXPECT_EQ(worked.Equation, c.Expected.Equation) << c.Solution.toStdString();
-        EXPECT_EQ(worked.Steps, c.Expected.Steps) << c.Solution.toStdString();
+        const WorkedLine worked = WorkedLineOf(c.solution);
+        EXPECT_EQ(worked.equation, c.expected.equation) << c.solution.toStdString();
+        EXPECT_EQ(worked.steps, c.expected.steps) << c.solution.toStdString();
     }
 }
 
@@ -374,18 +374,18 @@ TEST(WorkedLineOf, TakesEachStepOrTheEquationOfTheWorkedLine)
 QStringList WorkedLineFaults(const WorkedLine &worked, const QString &answer)
 {
     QStringList faults;
-    if (!worked.Equation.isEmpty() && !CheckAnswer(worked.Equation, answer).Right)
-        faults.append(worked.Equation + u" is judged wrong"_s);
-    for (const auto &[expression, result] : worked.Steps) {
+    if (!worked.equation.isEmpty() && !CheckAnswer(worked.equation, answer).right)
+        faults.append(worked.equation + u" is judged wrong"_s);
+    for (const auto &[expression, result] : worked.steps) {
         // Read as the judge reads a line, so a ratio written after "=" keeps its value.
         const std::optional<double> value = WrongLineValue(result);
-        if (!value || !CheckAgainstValue(expression, *value).Right)
+        if (!value || !CheckAgainstValue(expression, *value).right)
             faults.append(expression + u" is not "_s + result);
     }
-    if (worked.Steps.isEmpty())
+    if (worked.steps.isEmpty())
         return faults;
-    const QString last = worked.Steps.last().first;
-    if (!CheckAnswer(last, answer).Right || !GradeRow(last, answer).Right)
+    const QString last = worked.steps.last().first;
+    if (!CheckAnswer(last, answer).right || !GradeRow(last, answer).right)
         faults.append(last + u" is judged wrong"_s);
     return faults;
 }
@@ -396,11 +396,11 @@ QStringList WorkedLineFaults(const WorkedLine &worked, const QString &answer)
 TEST_P(ShippedBank, EverySolutionsLineIsJudgedRight)
 {
     const ParsedSource parsed = ParseBankSource(ShippedSourcePath(GetParam()));
-    ASSERT_TRUE(parsed.ok()) << parsed.Error.toStdString();
-    for (qsizetype i = 0; i < parsed.Source.Problems.size(); ++i) {
-        const SourceProblem &problem = parsed.Source.Problems[i];
+    ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+    for (qsizetype i = 0; i < parsed.source.problems.size(); ++i) {
+        const SourceProblem &problem = parsed.source.problems[i];
         for (const QString &fault :
-             WorkedLineFaults(WorkedLineOf(problem.Solution), problem.Answer))
+             WorkedLineFaults(WorkedLineOf(problem.solution), problem.answer))
             ADD_FAILURE() << "tm" << GetParam() << " record " << i + 2 << ": "
                           << fault.toStdString();
     }
@@ -413,10 +413,10 @@ QString ProblemNumbers(const SourceProblem &problem)
 {
     static const QRegularExpression number(u"\\d+(?:\\.\\d+)?"_s);
     QList<double> numbers;
-    for (const QRegularExpressionMatch &match : number.globalMatch(problem.Text))
+    for (const QRegularExpressionMatch &match : number.globalMatch(problem.text))
         numbers.append(match.captured().toDouble());
     std::sort(numbers.begin(), numbers.end());
-    QString key = problem.Answer;
+    QString key = problem.answer;
     for (double value : numbers)
         key += u' ' + QString::number(value);
     return key;
@@ -429,9 +429,9 @@ TEST(ShippedBanks, NoProblemRepeatsTheNumbersAndAnswerOfAnother)
         const ParsedSource parsed = ParseBankSource(ShippedSourcePath(type));
         if (!parsed.ok())
             continue; // reported by ShippedBank
-        for (qsizetype i = 0; i < parsed.Source.Problems.size(); ++i) {
+        for (qsizetype i = 0; i < parsed.source.problems.size(); ++i) {
             const QString where = u"tm%1 记录 %2"_s.arg(type).arg(i + 2);
-            const QString key = ProblemNumbers(parsed.Source.Problems[i]);
+            const QString key = ProblemNumbers(parsed.source.problems[i]);
             if (firstSeen.contains(key))
                 ADD_FAILURE() << where.toStdString() << " repeats " << firstSeen[key].toStdString()
                               << ": " << key.toStdString();

@@ -14,9 +14,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 struct Reading {
-    const char *Rule;
-    QString Written;
-    QString Spoken;
+    const char *rule;
+    QString written;
+    QString spoken;
 };
 
 TEST(SpeakableText, ReadsArithmeticAsWords)
@@ -38,7 +38,7 @@ TEST(SpeakableText, ReadsArithmeticAsWords)
         {"named quantities", u"男生人数/全班人数"_s, u"男生人数除以全班人数"_s},
     };
     for (const Reading &c : cases)
-        EXPECT_EQ(SpeakableText(c.Written), c.Spoken) << c.Rule;
+        EXPECT_EQ(SpeakableText(c.written), c.spoken) << c.rule;
 }
 
 TEST(SpeakableText, ReadsPercentagesAsATeacherDoes)
@@ -52,7 +52,7 @@ TEST(SpeakableText, ReadsPercentagesAsATeacherDoes)
         {"above one hundred", u"120%"_s, u"百分之一百二十"_s},
     };
     for (const Reading &c : cases)
-        EXPECT_EQ(SpeakableText(c.Written), c.Spoken) << c.Rule;
+        EXPECT_EQ(SpeakableText(c.written), c.spoken) << c.rule;
 }
 
 TEST(SpeakableText, ReadsFractionsAndDivisionsAsATeacherDoes)
@@ -74,7 +74,7 @@ TEST(SpeakableText, ReadsFractionsAndDivisionsAsATeacherDoes)
         {"large denominator", u"约分得15/100"_s, u"约分得一百分之十五"_s},
     };
     for (const Reading &c : cases)
-        EXPECT_EQ(SpeakableText(c.Written), c.Spoken) << c.Rule;
+        EXPECT_EQ(SpeakableText(c.written), c.spoken) << c.rule;
 }
 
 TEST(SpeakableText, ReadsTheFractionsTheProblemStates)
@@ -96,14 +96,14 @@ TEST(SpeakableProblem, ReadsEveryFractionOfTheText)
         {"speed", u"每小时行60千米？"_s, u"每小时行60千米？"_s},
     };
     for (const Reading &c : cases)
-        EXPECT_EQ(SpeakableProblem(c.Written), c.Spoken) << c.Rule;
+        EXPECT_EQ(SpeakableProblem(c.written), c.spoken) << c.rule;
 }
 
 TEST(ChineseNumberWords, ReadsNumbersAsATeacherDoes)
 {
     const struct {
-        QString Digits;
-        QString Words;
+        QString digits;
+        QString words;
     } cases[] = {
         {u"0"_s, u"零"_s},
         {u"7"_s, u"七"_s},
@@ -124,7 +124,7 @@ TEST(ChineseNumberWords, ReadsNumbersAsATeacherDoes)
         {u""_s, u""_s},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(ChineseNumberWords(c.Digits), c.Words) << c.Digits.toStdString();
+        EXPECT_EQ(ChineseNumberWords(c.digits), c.words) << c.digits.toStdString();
 }
 
 TEST(WithNumberWords, ReadsEveryNumberWithItsValue)
@@ -164,17 +164,17 @@ TEST(WithNumberWords, ReadsEveryNumberWithItsValue)
         {"too long for words", u"1234567890123"_s, u"一二三四五六七八九零一二三"_s},
     };
     for (const Reading &c : cases)
-        EXPECT_EQ(WithNumberWords(c.Written), c.Spoken) << c.Rule;
+        EXPECT_EQ(WithNumberWords(c.written), c.spoken) << c.rule;
 }
 
 TEST(ReadingTable, EveryShippedRowIsAProperReading)
 {
     const ReadingTable table = ReadingTable::BuiltIn();
-    ASSERT_GE(table.Rows().size(), 13);
-    for (const WordReading &row : table.Rows()) {
-        EXPECT_EQ(ReadingError(row), QString()) << row.Word.toStdString();
-        EXPECT_TRUE(table.Apply(row.Word).contains(row.Pinyin.split(u' ').front()))
-            << row.Word.toStdString();
+    ASSERT_GE(table.rows().size(), 13);
+    for (const WordReading &row : table.rows()) {
+        EXPECT_EQ(ReadingError(row), QString()) << row.word.toStdString();
+        EXPECT_TRUE(table.apply(row.word).contains(row.pinyin.split(u' ').front()))
+            << row.word.toStdString();
     }
 }
 
@@ -210,7 +210,7 @@ TEST(ReadingTable, ReadsPolyphonesInContext)
     };
     const ReadingTable table = ReadingTable::BuiltIn();
     for (const Reading &c : cases)
-        EXPECT_EQ(table.Apply(c.Written), c.Spoken) << c.Rule;
+        EXPECT_EQ(table.apply(c.written), c.spoken) << c.rule;
 }
 
 TEST(ReadingTable, NamesEveryRowThatIsNoReading)
@@ -220,7 +220,7 @@ TEST(ReadingTable, NamesEveryRowThatIsNoReading)
                                                       "\"行\" = \"hang\"\n\"每行\" = \"mei3\"\n"
                                                       "\"x\" = \"ai4\"\n"_s,
                                                       errors);
-    EXPECT_EQ(table.Rows().size(), 1);
+    EXPECT_EQ(table.rows().size(), 1);
     EXPECT_EQ(errors.size(), 3) << errors.join(u'\n').toStdString();
     ReadingTable::FromToml(u"\"银行\" = yin2"_s, errors);
     EXPECT_EQ(errors.size(), 4);
@@ -230,8 +230,8 @@ TEST(ReadingTable, NamesEveryRowThatIsNoReading)
 TEST(ReadingTable, SaysInChineseWhereATableIsNoToml)
 {
     const struct {
-        QString Toml;
-        QString Said;
+        QString toml;
+        QString said;
     } cases[] = {
         {u"[readings]\n\"银行\" = \"yin2 hang2\n"_s, u"第2行：引号没有闭合"_s},
         {u"[readings]\n\"银行\" = \n"_s, u"第2行：等号后面缺少值"_s},
@@ -239,9 +239,9 @@ TEST(ReadingTable, SaysInChineseWhereATableIsNoToml)
     };
     for (const auto &c : cases) {
         QStringList errors;
-        ReadingTable::FromToml(c.Toml, errors);
-        ASSERT_EQ(errors.size(), 1) << c.Toml.toStdString();
-        EXPECT_TRUE(errors[0].startsWith(c.Said)) << errors[0].toStdString();
+        ReadingTable::FromToml(c.toml, errors);
+        ASSERT_EQ(errors.size(), 1) << c.toml.toStdString();
+        EXPECT_TRUE(errors[0].startsWith(c.said)) << errors[0].toStdString();
     }
 }
 
@@ -249,10 +249,10 @@ TEST(ReadingTable, ATeachersRowOverridesTheShippedOne)
 {
     QStringList errors;
     ReadingTable table = ReadingTable::BuiltIn();
-    table.Merge(ReadingTable::FromToml(
+    table.merge(ReadingTable::FromToml(
         u"[readings]\n\"地\" = \"de5\"\n\"跑得快\" = \"pao3 de5 kuai4\""_s, errors));
     EXPECT_TRUE(errors.isEmpty());
-    EXPECT_EQ(table.Apply(u"认真地跑得快"_s), u"认真 de5 pao3 de5 kuai4"_s);
+    EXPECT_EQ(table.apply(u"认真地跑得快"_s), u"认真 de5 pao3 de5 kuai4"_s);
 }
 
 TEST(NarrationParts, IntroductionExamplesAndClosingWords)
@@ -261,12 +261,12 @@ TEST(NarrationParts, IntroductionExamplesAndClosingWords)
     const QString path = dir.filePath(u"tm1.dat"_s);
     QFile bank(path);
     ASSERT_TRUE(bank.open(QIODevice::WriteOnly));
-    bank.write(EncodeProblemRecord(u"加减应用题"_s, u"关系"_s, {}).Bytes);
-    bank.write(EncodeProblemRecord(u"一共几个？"_s, u"列式：1+2=3"_s, u"3"_s).Bytes);
+    bank.write(EncodeProblemRecord(u"加减应用题"_s, u"关系"_s, {}).bytes);
+    bank.write(EncodeProblemRecord(u"一共几个？"_s, u"列式：1+2=3"_s, u"3"_s).bytes);
     bank.write(EncodeProblemRecord(u"看了全书的3/5，是90页，全书几页？"_s,
                                    u"全书页数*3/5=90。列式：90/(3/5)=150（页）。"_s, u"150"_s)
-                   .Bytes);
-    bank.write(EncodeProblemRecord(u"最后一题？"_s, u"解"_s, u"1"_s).Bytes);
+                   .bytes);
+    bank.write(EncodeProblemRecord(u"最后一题？"_s, u"解"_s, u"1"_s).bytes);
     bank.close();
     EXPECT_EQ(NarrationParts(path, 1, 4), (QStringList{u"加减应用题"_s, u"关系"_s}));
     EXPECT_EQ(NarrationParts(path, 2, 4),

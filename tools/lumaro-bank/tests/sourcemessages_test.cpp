@@ -41,8 +41,8 @@ QStringList Messages(const QByteArray &bytes)
 {
     const ParsedSource parsed = ParseSourceBytes(bytes, u"t.toml"_s);
     if (!parsed.ok())
-        return {parsed.Error};
-    return ValidateBankSource(parsed.Source);
+        return {parsed.error};
+    return ValidateBankSource(parsed.source);
 }
 
 QStringList Messages(const QString &toml)
@@ -63,10 +63,10 @@ TEST(SourceMessages, EachSlipIsSaidOnceAtItsLineWithWhatToDo)
 {
     static_assert(FirstProblemLine + 2 * ProblemLines == 20, "problem 2 starts at line 20");
     const struct {
-        const char *Slip;
-        QString Toml;
-        QStringList Expected;
-        qsizetype Count;
+        const char *slip;
+        QString toml;
+        QStringList expected;
+        qsizetype count;
     } cases[] = {
         {"a wrong answer",
          WithLine(u"answer = \"15\""_s, u"answer = \"19\""_s),
@@ -132,12 +132,12 @@ TEST(SourceMessages, EachSlipIsSaidOnceAtItsLineWithWhatToDo)
         {"too few problems", SourceToml(14), {u"至少 15 道题"_s, u"现有 14 道"_s}, 1},
     };
     for (const auto &c : cases) {
-        const QStringList messages = Messages(c.Toml);
+        const QStringList messages = Messages(c.toml);
         const std::string said = messages.join(u'\n').toStdString();
-        EXPECT_EQ(messages.size(), c.Count) << c.Slip << ":\n" << said;
-        for (const QString &expected : c.Expected)
+        EXPECT_EQ(messages.size(), c.count) << c.slip << ":\n" << said;
+        for (const QString &expected : c.expected)
             EXPECT_TRUE(messages.join(u'\n').contains(expected))
-                << c.Slip << ": no " << expected.toStdString() << " in\n"
+                << c.slip << ": no " << expected.toStdString() << " in\n"
                 << said;
     }
 }
@@ -147,8 +147,8 @@ TEST(SourceMessages, EachSlipIsSaidOnceAtItsLineWithWhatToDo)
 TEST(SourceMessages, SyntaxSlipsAreSaidInChinese)
 {
     const struct {
-        QString Line;
-        QString Said;
+        QString line;
+        QString said;
     } cases[] = {
         {u"type = "_s, u"t.toml:1: 等号后面缺少值"_s},
         {u"wrong = [\"1\" \"2\"]"_s, u"t.toml:1: 方括号里的各项之间要用半角逗号"_s},
@@ -159,10 +159,10 @@ TEST(SourceMessages, SyntaxSlipsAreSaidInChinese)
         {u"title = \"x\"\ntitle = \"y\""_s, u"t.toml:2: 键“title”写了两次"_s},
     };
     for (const auto &c : cases) {
-        const QStringList messages = Messages(c.Line + u"\n"_s);
-        ASSERT_EQ(messages.size(), 1) << c.Line.toStdString();
-        EXPECT_TRUE(messages[0].startsWith(c.Said))
-            << c.Line.toStdString() << ": " << messages[0].toStdString();
+        const QStringList messages = Messages(c.line + u"\n"_s);
+        ASSERT_EQ(messages.size(), 1) << c.line.toStdString();
+        EXPECT_TRUE(messages[0].startsWith(c.said))
+            << c.line.toStdString() << ": " << messages[0].toStdString();
         EXPECT_FALSE(messages[0].contains(u"parsing"_s)) << messages[0].toStdString();
     }
 }
@@ -180,10 +180,10 @@ TEST(SourceMessages, FilesAreToldApartByWhatTheyHold)
     const QByteArray gbkSource = gbk.encode(SourceToml());
     const QByteArray bank(16 * RecordBytes, ' ');
     const struct {
-        const char *File;
-        QByteArray Bytes;
-        bool Source;
-        QString BuildSays;
+        const char *file;
+        QByteArray bytes;
+        bool source;
+        QString buildSays;
     } cases[] = {
         {"a source in GBK", gbkSource, true, u"另存为 UTF-8"_s},
         {"a built bank", bank, false, u"编译好的题库，不是源文件"_s},
@@ -191,14 +191,14 @@ TEST(SourceMessages, FilesAreToldApartByWhatTheyHold)
         {"a source of keys only", "type = 1\ntitle = \"x\"\n", true, u"记录 1"_s},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(LooksLikeSource(c.Bytes), c.Source) << c.File;
-        const QStringList messages = Messages(c.Bytes);
-        if (c.BuildSays.isEmpty()) {
-            EXPECT_TRUE(messages.isEmpty()) << c.File;
+        EXPECT_EQ(LooksLikeSource(c.bytes), c.source) << c.file;
+        const QStringList messages = Messages(c.bytes);
+        if (c.buildSays.isEmpty()) {
+            EXPECT_TRUE(messages.isEmpty()) << c.file;
             continue;
         }
-        EXPECT_TRUE(messages.value(0).contains(c.BuildSays))
-            << c.File << ": " << messages.join(u'\n').toStdString();
+        EXPECT_TRUE(messages.value(0).contains(c.buildSays))
+            << c.file << ": " << messages.join(u'\n').toStdString();
     }
 }
 

@@ -23,9 +23,9 @@ namespace {
 TEST(TeacherFolder, TheMenuEntryStartsTheFolderItIsNamedAfter)
 {
     const struct {
-        QString Folder;
-        QString Name;
-        QString Exec;
+        QString folder;
+        QString name;
+        QString exec;
     } cases[] = {
         {u"/home/王老师/我的题库"_s, u"Name=Lumaro（我的题库）"_s,
          u"Exec=\"/home/王老师/我的题库/lumaro\""_s},
@@ -38,15 +38,15 @@ TEST(TeacherFolder, TheMenuEntryStartsTheFolderItIsNamedAfter)
         {u"/home/t/two\nlines"_s, {}, {}},
     };
     for (const auto &c : cases) {
-        const QString entry = DesktopEntryText(c.Folder);
-        if (c.Exec.isEmpty()) {
+        const QString entry = DesktopEntryText(c.folder);
+        if (c.exec.isEmpty()) {
             EXPECT_TRUE(entry.isEmpty()) << entry.toStdString();
             continue;
         }
         const QStringList lines = entry.split(u'\n');
-        EXPECT_TRUE(lines.contains(c.Exec)) << entry.toStdString();
-        if (!c.Name.isEmpty()) {
-            EXPECT_TRUE(lines.contains(c.Name)) << entry.toStdString();
+        EXPECT_TRUE(lines.contains(c.exec)) << entry.toStdString();
+        if (!c.name.isEmpty()) {
+            EXPECT_TRUE(lines.contains(c.name)) << entry.toStdString();
         }
     }
     EXPECT_TRUE(
@@ -98,19 +98,19 @@ void LayOutShipped(const QDir &shipped)
 }
 
 struct Made {
-    int Status;
-    QString Out;
-    QString Err;
+    int status;
+    QString out;
+    QString err;
 };
 
 Made MakeFolder(const QTemporaryDir &dir, const QStringList &sources, bool silent = true)
 {
     TeacherFolderRequest request;
-    request.Folder = dir.filePath(u"我的题库"_s);
-    request.Sources = sources;
-    request.ShippedFolder = dir.filePath(u"shipped"_s);
-    request.Silent = silent;
-    request.MenuFolder = dir.filePath(u"menu"_s);
+    request.folder = dir.filePath(u"我的题库"_s);
+    request.sources = sources;
+    request.shippedFolder = dir.filePath(u"shipped"_s);
+    request.silent = silent;
+    request.menuFolder = dir.filePath(u"menu"_s);
     QString out;
     QString err;
     QTextStream outStream(&out);
@@ -133,7 +133,7 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
     ASSERT_TRUE(Write(folder.filePath(u"jiangjie199.ogg"_s), "an old bank's narration"));
 
     const Made made = MakeFolder(dir, {dir.filePath(u"mine.toml"_s)});
-    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
 
     struct stat program {};
     struct stat original {};
@@ -143,9 +143,9 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
     EXPECT_FALSE(QFileInfo(folder.filePath(u"lumaro"_s)).isSymLink());
 
     const struct {
-        QString Name;
-        bool Linked;
-        bool Present;
+        QString name;
+        bool linked;
+        bool present;
     } files[] = {
         {u"alert.wav"_s, true, true},         {u"tm2.dat"_s, true, true},
         {u"tm2.mistakes.txt"_s, true, true},  {u"tm1.mistakes.txt"_s, false, true},
@@ -155,9 +155,9 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         {u"jiangjie199.ogg"_s, false, false}, {u"lumaro-bank"_s, false, false},
     };
     for (const auto &file : files) {
-        const QFileInfo info(folder.filePath(file.Name));
-        EXPECT_EQ(info.exists(), file.Present) << file.Name.toStdString();
-        EXPECT_EQ(info.isSymLink(), file.Linked) << file.Name.toStdString();
+        const QFileInfo info(folder.filePath(file.name));
+        EXPECT_EQ(info.exists(), file.present) << file.name.toStdString();
+        EXPECT_EQ(info.isSymLink(), file.linked) << file.name.toStdString();
     }
     EXPECT_EQ(QFileInfo(folder.filePath(u"tm1.dat"_s)).size(), 16 * RecordBytes);
     // The teacher's explanations belong to the teacher's bank, as the build writes them.
@@ -174,9 +174,9 @@ TEST(TeacherFolder, WithoutASpeechEngineTheExamplesAreSilent)
     LayOutShipped(QDir(dir.filePath(u"shipped"_s)));
     ASSERT_TRUE(Write(dir.filePath(u"mine.toml"_s), TinySource(1).toUtf8()));
     const Made made = MakeFolder(dir, {dir.filePath(u"mine.toml"_s)}, false);
-    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
-    EXPECT_TRUE(made.Out.contains(u"sudo apt install espeak-ng sox opus-tools"_s))
-        << made.Out.toStdString();
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_TRUE(made.out.contains(u"sudo apt install espeak-ng sox opus-tools"_s))
+        << made.out.toStdString();
     QFile narration(dir.filePath(u"我的题库/jiangjie11.ogg"_s));
     ASSERT_TRUE(narration.open(QIODevice::ReadOnly));
     EXPECT_EQ(narration.readAll(), SilentWave());
@@ -187,9 +187,9 @@ TEST(TeacherFolder, WithoutASpeechEngineTheExamplesAreSilent)
 TEST(TeacherFolder, MakesNothingFromAFaultySource)
 {
     const struct {
-        const char *Fault;
-        QStringList Sources;
-        QString Said;
+        const char *fault;
+        QStringList sources;
+        QString said;
     } cases[] = {
         {"a wrong answer", {TinySource(1).replace(u"\"13\""_s, u"\"14\""_s)}, u"答案却写 14"_s},
         {"two of a type", {TinySource(2), TinySource(2)}, u"每种题型只能有一个源文件"_s},
@@ -200,24 +200,24 @@ TEST(TeacherFolder, MakesNothingFromAFaultySource)
         QTemporaryDir dir;
         QDir().mkpath(dir.filePath(u"shipped"_s));
         LayOutShipped(QDir(dir.filePath(u"shipped"_s)));
-        const bool occupied = c.Said.contains(u"别的文件"_s);
+        const bool occupied = c.said.contains(u"别的文件"_s);
         if (occupied) {
             QDir().mkpath(dir.filePath(u"我的题库"_s));
             ASSERT_TRUE(Write(dir.filePath(u"我的题库/alert.wav"_s), "the teacher's own"));
         }
         QStringList paths;
-        for (const QString &source : c.Sources) {
+        for (const QString &source : c.sources) {
             paths.append(dir.filePath(u"s"_s + QString::number(paths.size()) + u".toml"_s));
             ASSERT_TRUE(Write(paths.last(), source.toUtf8()));
         }
         const Made made = MakeFolder(dir, paths);
-        EXPECT_EQ(made.Status, 1) << c.Fault;
-        EXPECT_TRUE(made.Err.contains(c.Said)) << c.Fault << ": " << made.Err.toStdString();
+        EXPECT_EQ(made.status, 1) << c.fault;
+        EXPECT_TRUE(made.err.contains(c.said)) << c.fault << ": " << made.err.toStdString();
         EXPECT_EQ(QDir(dir.filePath(u"我的题库"_s)).entryList(QDir::Files),
                   occupied ? QStringList{u"alert.wav"_s} : QStringList{})
-            << c.Fault;
-        EXPECT_FALSE(QFileInfo(dir.filePath(u"我的题库/alert.wav"_s)).isSymLink()) << c.Fault;
-        EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"menu"_s))) << c.Fault;
+            << c.fault;
+        EXPECT_FALSE(QFileInfo(dir.filePath(u"我的题库/alert.wav"_s)).isSymLink()) << c.fault;
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"menu"_s))) << c.fault;
     }
 }
 
