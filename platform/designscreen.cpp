@@ -4,11 +4,15 @@
 #include "backdrop.h"
 #include "pictures.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -20,10 +24,33 @@ namespace {
 const char *const ScaleProperty = "lumaroDesignScale";
 const char *const DesignPointsProperty = "lumaroDesignPoints";
 const char *const ShownPointsProperty = "lumaroShownPoints";
+const char *const DesignStyleProperty = "lumaroDesignStyle";
 
 bool samePoints(double a, double b)
 {
     return std::abs(a - b) < 0.001;
+}
+
+/// A radio button's mark and the gap after it are drawn at the style's own size; left so in a
+/// design scaled down, they crowd out the caption that shrank with it. Rounded down, so they
+/// never take more than their share.
+void scaleOptionMarks(QWidget &stage, double scale)
+{
+    const QStyle *style = QApplication::style();
+    const int side = qFloor(style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) * scale);
+    const int gap = qFloor(style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) * scale);
+    const QList<QRadioButton *> options = stage.findChildren<QRadioButton *>();
+    for (QRadioButton *option : options) {
+        if (!option->property(DesignStyleProperty).isValid())
+            option->setProperty(DesignStyleProperty, option->styleSheet());
+        const QString design = option->property(DesignStyleProperty).toString();
+        option->setStyleSheet(
+            samePoints(scale, 1.0)
+                ? design
+                : design + u" QRadioButton::indicator { width: %1px; "
+                           u"height: %1px; } QRadioButton { spacing: %2px; }"_s.arg(side)
+                               .arg(gap));
+    }
 }
 
 } // namespace
@@ -136,6 +163,7 @@ void DesignStage::fitInto(const QSize &area)
     DesignScreen::setScale(*this, scale);
     m_fonts->apply();
     RescaleHandCursors(*this);
+    scaleOptionMarks(*this, scale);
     Q_EMIT rescaled();
 }
 

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 #include <cmath>
 #include <functional>
@@ -233,6 +234,10 @@ void WindowLayoutTest::everyWindowScalesWhole()
         if (auto *label = qobject_cast<QLabel *>(control.widget);
             label && !label->wordWrap() && !label->text().isEmpty()) {
             QVERIFY2(label->width() + 1 >= label->sizeHint().width(),
+                     qPrintable(name + u" cuts its caption"_s));
+        }
+        if (auto *option = qobject_cast<QRadioButton *>(control.widget)) {
+            QVERIFY2(option->width() + 1 >= option->sizeHint().width(),
                      qPrintable(name + u" cuts its caption"_s));
         }
         const QRect before = designed.value(control.widget);
