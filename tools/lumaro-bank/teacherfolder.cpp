@@ -92,11 +92,12 @@ int TypeOfFile(const QString &name)
     return (match.captured(1).isEmpty() ? match.captured(2) : match.captured(1)).toInt();
 }
 
-/// The shipped files the teacher's folder borrows: the sounds, and the banks and narration
-/// of the types the teacher does not replace.
+/// The shipped files the teacher's folder borrows: the sounds and the module that plays
+/// them, and the banks and narration of the types the teacher does not replace.
 bool IsBorrowed(const QString &name, const TeacherBanks &banks)
 {
-    static const QStringList sounds = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s};
+    static const QStringList sounds = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
+                                       u"lumaro-sound.so"_s};
     const int type = TypeOfFile(name);
     return sounds.contains(name) || (type != 0 && !banks.contains(type));
 }

@@ -47,4 +47,8 @@ fi
 if grep -qE "/tm[1-5]\.(dat|sha256)$" "$work/said"; then
     fail "a bank is missing: $(cat "$work/said")"
 fi
+# Nor anything else the program reads: its sounds and the module that plays them are linked.
+if grep "缺少" "$work/said" | grep -vqxF "$missing"; then
+    fail "the folder lacks a program file: $(cat "$work/said")"
+fi
 echo "ok: $folder"

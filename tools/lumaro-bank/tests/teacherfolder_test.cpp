@@ -90,10 +90,11 @@ void LayOutShipped(const QDir &shipped)
     ASSERT_TRUE(Write(shipped.filePath(u"lumaro"_s), "#!/bin/sh\n"));
     QFile::setPermissions(shipped.filePath(u"lumaro"_s),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    for (const QString &name : {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
-                                u"tm1.dat"_s, u"tm1.sha256"_s, u"tm1.mistakes.txt"_s, u"tm2.dat"_s,
-                                u"tm2.sha256"_s, u"tm2.mistakes.txt"_s, u"jiangjie11.ogg"_s,
-                                u"jiangjie13.ogg"_s, u"jiangjie21.ogg"_s, u"lumaro-bank"_s})
+    for (const QString &name :
+         {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s, u"tm1.dat"_s,
+          u"tm1.sha256"_s, u"tm1.mistakes.txt"_s, u"tm2.dat"_s, u"tm2.sha256"_s,
+          u"tm2.mistakes.txt"_s, u"jiangjie11.ogg"_s, u"jiangjie13.ogg"_s, u"jiangjie21.ogg"_s,
+          u"lumaro-bank"_s, u"lumaro-sound.so"_s})
         ASSERT_TRUE(Write(shipped.filePath(name), "shipped"));
 }
 
@@ -153,6 +154,7 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         {u"tm1.sha256"_s, false, true},       {u"jiangjie11.ogg"_s, false, true},
         {u"jiangjie116.ogg"_s, false, true},  {u"jiangjie117.ogg"_s, false, false},
         {u"jiangjie199.ogg"_s, false, false}, {u"lumaro-bank"_s, false, false},
+        {u"lumaro-sound.so"_s, true, true},
     };
     for (const auto &file : files) {
         const QFileInfo info(folder.filePath(file.name));
