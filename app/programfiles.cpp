@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programfiles.h"
 
+#include "fonts.h"
 #include "problemrecord.h"
 #include "programsettings.h"
 #include "sound.h"
@@ -67,6 +68,9 @@ QStringList ProgramFileNames(const QString &programFolder)
     }
     // Without it the program runs silent.
     names << u"\\"_s + SoundModuleFileName();
+    // Without them the whole faces stand in, and every start is slower.
+    for (const QString &face : Fonts::programFontFileNames())
+        names << u"\\"_s + face;
     return names;
 }
 

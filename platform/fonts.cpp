@@ -1,42 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fonts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
+
+#include <fontconfig/fontconfig.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Stand-ins in order of preference: the first is the free face closest to the design's style
-// that the set-up installs on Debian. The Song and Hei faces keep the metrics every board,
+// Stand-ins in order of preference: the program's own cut of the free face closest to the
+// design's style, then that whole face as the set-up installs it on Debian, then the others. The Song and Hei faces keep the metrics every board,
 // practice box and printed paper was laid out with.
 QStringList songFaces()
 {
-    return {u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s};
+    return {u"Lumaro Ming"_s, u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s};
 }
 
 QStringList kaiFaces()
 {
-    return {u"AR PL UKai CN"_s, u"LXGW WenKai"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+    return {u"Lumaro Kai"_s, u"AR PL UKai CN"_s, u"LXGW WenKai"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
 }
 
 // 华文行楷 and 华文新魏 are brush hands freer than a regular Kai: a handwritten Kai is nearest.
 QStringList brushFaces()
 {
-    return {u"LXGW WenKai"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+    return {u"Lumaro Brush"_s, u"LXGW WenKai"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
 }
 
 // No free clerical (隶书) face ships with Debian; a formal serif with proper Latin letters (the
 // title "Orvik Method") is nearest.
 QStringList clericalFaces()
 {
-    return {u"Noto Serif CJK SC"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s,
+    return {u"Lumaro Serif"_s, u"Noto Serif CJK SC"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s,
             u"WenQuanYi Zen Hei"_s};
 }
 
 QStringList heiFaces()
 {
-    return {u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s, u"AR PL UMing CN"_s};
+    return {u"Lumaro Hei"_s, u"WenQuanYi Zen Hei"_s, u"Noto Sans CJK SC"_s, u"AR PL UMing CN"_s};
 }
 
 QStringList standInsFor(const QString &name)
@@ -68,6 +72,56 @@ QStringList firstInstalled(const QStringList &families)
     return families;
 }
 
+/// How the program's own faces are drawn: as their whole faces are under Debian's rules for
+/// those (spacing, synthetic bold, the Hei face unhinted), and with the whole face as the first
+/// fallback of each, so that a character a cut face lacks (in a teacher's bank, say) still
+/// comes in the same style.
+constexpr char ProgramFontRules[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <match target="font">
+    <test name="family" compare="eq"><string>Lumaro Ming</string></test>
+    <edit name="globaladvance"><bool>false</bool></edit>
+    <edit name="spacing"><int>90</int></edit>
+    <edit name="minspace"><bool>false</bool></edit>
+  </match>
+  <match target="font">
+    <test name="family" compare="eq"><string>Lumaro Kai</string></test>
+    <edit name="globaladvance"><bool>false</bool></edit>
+    <edit name="spacing"><int>90</int></edit>
+    <edit name="minspace"><bool>false</bool></edit>
+  </match>
+  <match target="font">
+    <test name="family" compare="eq"><string>Lumaro Ming</string></test>
+    <test name="weight" compare="less_eq"><int>100</int></test>
+    <test target="pattern" name="weight" compare="more_eq"><int>180</int></test>
+    <edit name="embolden" mode="assign"><bool>true</bool></edit>
+  </match>
+  <match target="font">
+    <test name="family" compare="eq"><string>Lumaro Kai</string></test>
+    <test name="weight" compare="less_eq"><int>100</int></test>
+    <test target="pattern" name="weight" compare="more_eq"><int>180</int></test>
+    <edit name="embolden" mode="assign"><bool>true</bool></edit>
+  </match>
+  <match target="font">
+    <test name="family" compare="eq"><string>Lumaro Hei</string></test>
+    <edit name="globaladvance"><bool>false</bool></edit>
+    <edit name="spacing"><int>0</int></edit>
+    <edit name="antialias" mode="assign"><bool>true</bool></edit>
+    <edit name="hinting" mode="assign"><bool>true</bool></edit>
+    <edit name="hintstyle" mode="assign"><const>hintnone</const></edit>
+    <edit name="autohint" mode="assign"><bool>false</bool></edit>
+    <edit name="rgba" mode="assign"><const>none</const></edit>
+    <edit name="embeddedbitmap"><bool>false</bool></edit>
+  </match>
+  <alias binding="same"><family>Lumaro Ming</family><accept><family>AR PL UMing CN</family></accept></alias>
+  <alias binding="same"><family>Lumaro Kai</family><accept><family>AR PL UKai CN</family></accept></alias>
+  <alias binding="same"><family>Lumaro Brush</family><accept><family>LXGW WenKai</family></accept></alias>
+  <alias binding="same"><family>Lumaro Hei</family><accept><family>WenQuanYi Zen Hei</family></accept></alias>
+  <alias binding="same"><family>Lumaro Serif</family><accept><family>Noto Serif CJK SC</family></accept></alias>
+</fontconfig>
+)";
+
 } // namespace
 
 namespace Fonts {
@@ -92,6 +146,36 @@ QFont designFont(const QString &name, double points, bool bold, bool italic)
     font.setBold(bold);
     font.setItalic(italic);
     return font;
+}
+
+QFont interfaceFont()
+{
+    // The menu and message font of a Chinese desktop; a face without Chinese would send every
+    // caption through a search of all fonts for one that has it.
+    return designFont(u"宋体"_s, 9);
+}
+
+QStringList programFontFileNames()
+{
+    return {u"lumaro-ming.ttf"_s,  u"lumaro-kai.ttf"_s,    u"lumaro-brush.ttf"_s,
+            u"lumaro-brush-bold.ttf"_s, u"lumaro-hei.ttf"_s, u"lumaro-serif.otf"_s,
+            u"lumaro-serif-bold.otf"_s};
+}
+
+bool addProgramFonts(const QString &programFolder)
+{
+    FcConfig *config = FcConfigGetCurrent();
+    if (config == nullptr)
+        return false;
+    bool allAdded = true;
+    for (const QString &name : programFontFileNames()) {
+        const QByteArray path = QFile::encodeName(QDir(programFolder).filePath(name));
+        // fontconfig takes a damaged file for a face it cannot open, and passes it over.
+        allAdded = FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8 *>(path.constData())) && allAdded;
+    }
+    const bool rulesRead = FcConfigParseAndLoadFromMemory(
+        config, reinterpret_cast<const FcChar8 *>(ProgramFontRules), FcTrue);
+    return allAdded && rulesRead;
 }
 
 } // namespace Fonts

@@ -21,4 +21,17 @@ QStringList familiesFor(const QString &name);
 /// A font of the given name and size in points (fractional sizes allowed).
 QFont designFont(const QString &name, double points, bool bold = false, bool italic = false);
 
+/// The font of what no window gives a font of its own: the menu bar, message boxes, dialogs.
+QFont interfaceFont();
+
+/// The program's own faces, which lie beside it: each stand-in cut down to the characters of
+/// the program's texts and shipped banks.
+QStringList programFontFileNames();
+
+/// Makes the program's own faces in programFolder known, with the rules they are drawn by and
+/// the whole face each falls back on for a character it lacks. Called before the application
+/// object is made, which reads the fonts once. False when a face is missing or unreadable:
+/// the whole faces then stand in, as before they were cut.
+bool addProgramFonts(const QString &programFolder);
+
 } // namespace Fonts

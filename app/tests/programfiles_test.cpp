@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "fonts.h"
 #include "oggpages.h"
 #include "programfiles.h"
 #include "programsettings.h"
@@ -64,6 +65,8 @@ bool LayOutProgramFolder(const QDir &dir)
     for (const QString &sound : {u"ptq"_s, u"dui"_s, u"zhadan"_s, u"alert"_s})
         ok &= Write(dir.filePath(sound + u".wav"_s), Wave());
     ok &= Write(dir.filePath(u"lumaro-sound.so"_s), "module");
+    for (const QString &face : Fonts::programFontFileNames())
+        ok &= Write(dir.filePath(face), "face");
     return ok;
 }
 
@@ -104,6 +107,8 @@ void ProgramFilesTest::whatIsMissingIsNamed_data()
         << u"alert.wav"_s << QByteArray("") << QStringList{u"\\alert.wav"_s};
     QTest::newRow("the sound module")
         << u"lumaro-sound.so"_s << QByteArray() << QStringList{u"\\lumaro-sound.so"_s};
+    QTest::newRow("one of the program's faces")
+        << u"lumaro-kai.ttf"_s << QByteArray() << QStringList{u"\\lumaro-kai.ttf"_s};
     QTest::newRow("a bank grown by a record wants its narration")
         << u"tm1.dat"_s << QByteArray(4 * RecordBytes, ' ') << QStringList{u"\\jiangjie14.ogg"_s};
     QTest::newRow("a bank shorter than a record asks for no narration")

@@ -93,13 +93,16 @@ int TypeOfFile(const QString &name)
 }
 
 /// The shipped files the teacher's folder borrows: the sounds and the module that plays
-/// them, and the banks and narration of the types the teacher does not replace.
+/// them, the program's faces, and the banks and narration of the types the teacher does not
+/// replace.
 bool IsBorrowed(const QString &name, const TeacherBanks &banks)
 {
-    static const QStringList sounds = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
-                                       u"lumaro-sound.so"_s};
+    static const QStringList always = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s,
+                                       u"alert.wav"_s, u"lumaro-sound.so"_s};
+    static const QRegularExpression face(u"^lumaro-[a-z-]+\\.(?:ttf|otf)$"_s);
     const int type = TypeOfFile(name);
-    return sounds.contains(name) || (type != 0 && !banks.contains(type));
+    return always.contains(name) || face.match(name).hasMatch() ||
+           (type != 0 && !banks.contains(type));
 }
 
 /// A file of the teacher's types left from an earlier run, which would speak or judge the

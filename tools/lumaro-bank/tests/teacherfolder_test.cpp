@@ -84,7 +84,7 @@ bool Write(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-/// A shipped folder: a program, the sounds, two banks of three records and their narration.
+/// A shipped folder: a program, the sounds, two of the faces, two banks of three records and their narration.
 void LayOutShipped(const QDir &shipped)
 {
     ASSERT_TRUE(Write(shipped.filePath(u"lumaro"_s), "#!/bin/sh\n"));
@@ -94,7 +94,7 @@ void LayOutShipped(const QDir &shipped)
          {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s, u"tm1.dat"_s,
           u"tm1.sha256"_s, u"tm1.mistakes.txt"_s, u"tm2.dat"_s, u"tm2.sha256"_s,
           u"tm2.mistakes.txt"_s, u"jiangjie11.ogg"_s, u"jiangjie13.ogg"_s, u"jiangjie21.ogg"_s,
-          u"lumaro-bank"_s, u"lumaro-sound.so"_s})
+          u"lumaro-bank"_s, u"lumaro-sound.so"_s, u"lumaro-ming.ttf"_s, u"lumaro-serif-bold.otf"_s})
         ASSERT_TRUE(Write(shipped.filePath(name), "shipped"));
 }
 
@@ -154,7 +154,8 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         {u"tm1.sha256"_s, false, true},       {u"jiangjie11.ogg"_s, false, true},
         {u"jiangjie116.ogg"_s, false, true},  {u"jiangjie117.ogg"_s, false, false},
         {u"jiangjie199.ogg"_s, false, false}, {u"lumaro-bank"_s, false, false},
-        {u"lumaro-sound.so"_s, true, true},
+        {u"lumaro-sound.so"_s, true, true},   {u"lumaro-ming.ttf"_s, true, true},
+        {u"lumaro-serif-bold.otf"_s, true, true},
     };
     for (const auto &file : files) {
         const QFileInfo info(folder.filePath(file.name));
