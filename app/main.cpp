@@ -9,6 +9,7 @@
 #include "messageboxes.h"
 #include "programfiles.h"
 #include "programsettings.h"
+#include "programstyle.h"
 #include "qtsoundoutput.h"
 #include "qttranslations.h"
 #include "shell.h"
@@ -58,6 +59,7 @@ int main(int argc, char *argv[])
     // Without its own faces the program draws with the whole ones, more slowly.
     Fonts::addProgramFonts(programFolder);
     QApplication app(argc, argv);
+    QApplication::setStyle(new ProgramStyle);
     QApplication::setFont(Fonts::interfaceFont());
     SetDesktopIdentity();
     InstallChineseQtTexts(app);

@@ -44,7 +44,8 @@ MemoryParts ReadMemoryParts()
     for (QByteArray line = map.readLine(); !line.isEmpty(); line = map.readLine()) {
         const QList<QByteArray> fields = line.simplified().split(' ');
         if (!fields.isEmpty() && !fields[0].endsWith(':')) {
-            inFont = line.contains("/fonts/");
+            const QByteArray path = line.trimmed();
+            inFont = path.endsWith(".ttf") || path.endsWith(".otf") || path.endsWith(".ttc");
             continue;
         }
         const long kb = fields.value(1).toLong();

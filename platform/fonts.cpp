@@ -12,8 +12,9 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // Stand-ins in order of preference: the program's own cut of the free face closest to the
-// design's style, then that whole face as the set-up installs it on Debian, then the others. The Song and Hei faces keep the metrics every board,
-// practice box and printed paper was laid out with.
+// design's style, then that whole face as the set-up installs it on Debian, then the others. The
+// Song and Hei faces keep the metrics every board, practice box and printed paper was laid out
+// with.
 QStringList songFaces()
 {
     return {u"Lumaro Ming"_s, u"AR PL UMing CN"_s, u"Noto Serif CJK SC"_s, u"WenQuanYi Zen Hei"_s};
@@ -21,13 +22,15 @@ QStringList songFaces()
 
 QStringList kaiFaces()
 {
-    return {u"Lumaro Kai"_s, u"AR PL UKai CN"_s, u"LXGW WenKai"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+    return {u"Lumaro Kai"_s, u"AR PL UKai CN"_s, u"LXGW WenKai"_s, u"AR PL UMing CN"_s,
+            u"WenQuanYi Zen Hei"_s};
 }
 
 // 华文行楷 and 华文新魏 are brush hands freer than a regular Kai: a handwritten Kai is nearest.
 QStringList brushFaces()
 {
-    return {u"Lumaro Brush"_s, u"LXGW WenKai"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s, u"WenQuanYi Zen Hei"_s};
+    return {u"Lumaro Brush"_s, u"LXGW WenKai"_s, u"AR PL UKai CN"_s, u"AR PL UMing CN"_s,
+            u"WenQuanYi Zen Hei"_s};
 }
 
 // No free clerical (隶书) face ships with Debian; a formal serif with proper Latin letters (the
@@ -157,7 +160,7 @@ QFont interfaceFont()
 
 QStringList programFontFileNames()
 {
-    return {u"lumaro-ming.ttf"_s,  u"lumaro-kai.ttf"_s,    u"lumaro-brush.ttf"_s,
+    return {u"lumaro-ming.ttf"_s,       u"lumaro-kai.ttf"_s, u"lumaro-brush.ttf"_s,
             u"lumaro-brush-bold.ttf"_s, u"lumaro-hei.ttf"_s, u"lumaro-serif.otf"_s,
             u"lumaro-serif-bold.otf"_s};
 }
@@ -171,7 +174,9 @@ bool addProgramFonts(const QString &programFolder)
     for (const QString &name : programFontFileNames()) {
         const QByteArray path = QFile::encodeName(QDir(programFolder).filePath(name));
         // fontconfig takes a damaged file for a face it cannot open, and passes it over.
-        allAdded = FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8 *>(path.constData())) && allAdded;
+        allAdded =
+            FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8 *>(path.constData())) &&
+            allAdded;
     }
     const bool rulesRead = FcConfigParseAndLoadFromMemory(
         config, reinterpret_cast<const FcChar8 *>(ProgramFontRules), FcTrue);

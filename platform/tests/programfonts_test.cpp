@@ -117,8 +117,7 @@ void ProgramFontsTest::aCutFaceDrawsExactlyAsItsWholeFace_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
     QTest::newRow("Ming 9") << u"Lumaro Ming"_s << u"AR PL UMing CN"_s << 9.0 << false << false;
-    QTest::newRow("Ming 10.5") << u"Lumaro Ming"_s << u"AR PL UMing CN"_s << 10.5 << false
-                               << false;
+    QTest::newRow("Ming 10.5") << u"Lumaro Ming"_s << u"AR PL UMing CN"_s << 10.5 << false << false;
     QTest::newRow("Ming 10.5 bold")
         << u"Lumaro Ming"_s << u"AR PL UMing CN"_s << 10.5 << true << false;
     QTest::newRow("Ming 15.75") << u"Lumaro Ming"_s << u"AR PL UMing CN"_s << 15.75 << false

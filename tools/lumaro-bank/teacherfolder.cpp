@@ -97,8 +97,8 @@ int TypeOfFile(const QString &name)
 /// replace.
 bool IsBorrowed(const QString &name, const TeacherBanks &banks)
 {
-    static const QStringList always = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s,
-                                       u"alert.wav"_s, u"lumaro-sound.so"_s};
+    static const QStringList always = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
+                                       u"lumaro-sound.so"_s};
     static const QRegularExpression face(u"^lumaro-[a-z-]+\\.(?:ttf|otf)$"_s);
     const int type = TypeOfFile(name);
     return always.contains(name) || face.match(name).hasMatch() ||

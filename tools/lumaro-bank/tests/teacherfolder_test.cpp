@@ -84,7 +84,8 @@ bool Write(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-/// A shipped folder: a program, the sounds, two of the faces, two banks of three records and their narration.
+/// A shipped folder: a program, the sounds, two of the faces, two banks of three records and their
+/// narration.
 void LayOutShipped(const QDir &shipped)
 {
     ASSERT_TRUE(Write(shipped.filePath(u"lumaro"_s), "#!/bin/sh\n"));
@@ -148,13 +149,20 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         bool linked;
         bool present;
     } files[] = {
-        {u"alert.wav"_s, true, true},         {u"tm2.dat"_s, true, true},
-        {u"tm2.mistakes.txt"_s, true, true},  {u"tm1.mistakes.txt"_s, false, true},
-        {u"jiangjie21.ogg"_s, true, true},    {u"tm1.dat"_s, false, true},
-        {u"tm1.sha256"_s, false, true},       {u"jiangjie11.ogg"_s, false, true},
-        {u"jiangjie116.ogg"_s, false, true},  {u"jiangjie117.ogg"_s, false, false},
-        {u"jiangjie199.ogg"_s, false, false}, {u"lumaro-bank"_s, false, false},
-        {u"lumaro-sound.so"_s, true, true},   {u"lumaro-ming.ttf"_s, true, true},
+        {u"alert.wav"_s, true, true},
+        {u"tm2.dat"_s, true, true},
+        {u"tm2.mistakes.txt"_s, true, true},
+        {u"tm1.mistakes.txt"_s, false, true},
+        {u"jiangjie21.ogg"_s, true, true},
+        {u"tm1.dat"_s, false, true},
+        {u"tm1.sha256"_s, false, true},
+        {u"jiangjie11.ogg"_s, false, true},
+        {u"jiangjie116.ogg"_s, false, true},
+        {u"jiangjie117.ogg"_s, false, false},
+        {u"jiangjie199.ogg"_s, false, false},
+        {u"lumaro-bank"_s, false, false},
+        {u"lumaro-sound.so"_s, true, true},
+        {u"lumaro-ming.ttf"_s, true, true},
         {u"lumaro-serif-bold.otf"_s, true, true},
     };
     for (const auto &file : files) {
