@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "singleinstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -104,14 +108,115 @@ bool PeerIsThisUser(qintptr socket)
            peer.uid == ::getuid();
 }
 
+/// The socket address of a key; false when the key is too long for one.
+bool AddressOf(const QString &key, sockaddr_un &address)
+{
+    const QByteArray path = QFile::encodeName(key);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || path.size() >= qsizetype(sizeof(address.sun_path)))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return true;
+}
+
+int NewSocket()
+{
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+/// Waits until fd is ready for events, or the deadline passes.
+bool WaitFor(int fd, short events, const QDeadlineTimer &deadline)
+{
+    pollfd watched{fd, events, 0};
+    for (;;) {
+        const int ready = ::poll(&watched, 1, int(deadline.remainingTime()));
+        if (ready > 0)
+            return true;
+        if (ready == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+/// A socket connected to the copy listening under key, or -1. A full queue of callers is
+/// waited out until the deadline.
+int ConnectTo(const QString &key, const QDeadlineTimer &deadline)
+{
+    sockaddr_un address;
+    if (!AddressOf(key, address))
+        return -1;
+    const int fd = NewSocket();
+    if (fd < 0)
+        return -1;
+    while (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
+        if ((errno != EAGAIN && errno != EINTR) || deadline.hasExpired()) {
+            ::close(fd);
+            return -1;
+        }
+        ::poll(nullptr, 0, 10);
+    }
+    return fd;
+}
+
+bool WriteAll(int fd, QByteArray data, const QDeadlineTimer &deadline)
+{
+    while (!data.isEmpty()) {
+        const ssize_t sent = ::send(fd, data.constData(), size_t(data.size()), MSG_NOSIGNAL);
+        if (sent > 0)
+            data.remove(0, sent);
+        else if ((errno != EAGAIN && errno != EINTR) || !WaitFor(fd, POLLOUT, deadline))
+            return false;
+    }
+    return true;
+}
+
+/// The first line the other end sends, its newline included; empty when none comes complete
+/// before the deadline or the other end hangs up.
+QByteArray ReadLine(int fd, const QDeadlineTimer &deadline)
+{
+    QByteArray received;
+    while (!received.contains('\n')) {
+        char chunk[64];
+        const ssize_t got = ::recv(fd, chunk, sizeof(chunk), 0);
+        if (got > 0)
+            received.append(chunk, got);
+        else if (got == 0 || (errno != EAGAIN && errno != EINTR) || !WaitFor(fd, POLLIN, deadline))
+            return {};
+    }
+    return received.left(received.indexOf('\n') + 1);
+}
+
 } // namespace
+
+/// A later copy connected to this one, and what it has sent that is not yet read as a line.
+struct LocalSocketInstance::Caller {
+    explicit Caller(int socket) : fd(socket) {}
+    ~Caller()
+    {
+        // Its signal may be the one being handled: it goes once that is done.
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+        ::close(fd);
+    }
+    Caller(const Caller &) = delete;
+    Caller &operator=(const Caller &) = delete;
+
+    int fd;
+    QSocketNotifier *notifier = nullptr;
+    QByteArray pending;
+    bool hungUp = false;
+};
 
 LocalSocketInstance::LocalSocketInstance(QString key, QObject *parent)
     : SingleInstance(parent), m_key(std::move(key))
 {
 }
 
-LocalSocketInstance::~LocalSocketInstance() = default;
+LocalSocketInstance::~LocalSocketInstance()
+{
+    m_callers.clear();
+    stopListening();
+}
 
 QString LocalSocketInstance::defaultKey()
 {
@@ -123,7 +228,7 @@ QString LocalSocketInstance::defaultKey()
 
 bool LocalSocketInstance::isFirstCopy() const
 {
-    return m_server && m_server->isListening();
+    return m_listening >= 0;
 }
 
 bool LocalSocketInstance::anotherCopyRunning()
@@ -135,92 +240,134 @@ bool LocalSocketInstance::anotherCopyRunning()
         return true;
     // Nobody answers: the socket was left behind by a copy that ended without cleaning up.
     // Or the copy had no window to show, and has given up its place.
-    QLocalServer::removeServer(m_key);
+    ::unlink(QFile::encodeName(m_key).constData());
     listen();
     return false;
 }
 
 void LocalSocketInstance::raiseOtherCopy()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_key);
-    if (!socket.waitForConnected(ConnectTimeoutMs) || !PeerIsThisUser(socket.socketDescriptor()))
+    const QDeadlineTimer deadline(ConnectTimeoutMs);
+    const int fd = ConnectTo(m_key, deadline);
+    if (fd < 0)
         return;
-    socket.write(RaiseRequest);
-    socket.waitForBytesWritten(ConnectTimeoutMs);
-    socket.disconnectFromServer();
+    if (PeerIsThisUser(fd))
+        WriteAll(fd, RaiseRequest, deadline);
+    ::close(fd);
 }
 
+/// Listens under the key, unless a socket already lies there: the socket is bound in place,
+/// never renamed into place, so that it cannot replace the first copy's. The default key lies
+/// in a folder of the user's own that nobody else can enter.
 bool LocalSocketInstance::listen()
 {
-    if (!m_server) {
-        // No socket options: with them Qt binds elsewhere and renames the socket into place,
-        // which would replace the first copy's socket instead of finding it. The default key
-        // lies in a folder of the user's own that nobody else can enter.
-        m_server = new QLocalServer(this);
-        connect(m_server, &QLocalServer::newConnection, this,
-                &LocalSocketInstance::acceptConnections);
+    sockaddr_un address;
+    if (!AddressOf(m_key, address))
+        return false;
+    const int fd = NewSocket();
+    if (fd < 0)
+        return false;
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0 ||
+        ::listen(fd, SOMAXCONN) != 0) {
+        ::close(fd);
+        return false;
     }
-    return m_server->listen(m_key);
+    m_listening = fd;
+    m_callersWaiting = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(m_callersWaiting, &QSocketNotifier::activated, this,
+            &LocalSocketInstance::acceptCallers);
+    return true;
+}
+
+/// Closes the socket and removes it, freeing the key for the next copy.
+void LocalSocketInstance::stopListening()
+{
+    if (m_listening < 0)
+        return;
+    // Its signal may be the one being handled: it goes once that is done.
+    m_callersWaiting->setEnabled(false);
+    m_callersWaiting->deleteLater();
+    m_callersWaiting = nullptr;
+    ::close(m_listening);
+    m_listening = -1;
+    ::unlink(QFile::encodeName(m_key).constData());
 }
 
 LocalSocketInstance::OtherCopy LocalSocketInstance::askOtherCopy() const
 {
-    QLocalSocket probe;
-    probe.connectToServer(m_key);
-    if (!probe.waitForConnected(ConnectTimeoutMs) || !PeerIsThisUser(probe.socketDescriptor()))
+    const QDeadlineTimer connecting(ConnectTimeoutMs);
+    const int fd = ConnectTo(m_key, connecting);
+    if (fd < 0)
         return OtherCopy::None;
-    probe.write(WindowQuestion);
-    probe.waitForBytesWritten(ConnectTimeoutMs);
-    QElapsedTimer waited;
-    waited.start();
-    while (!probe.canReadLine() && probe.state() == QLocalSocket::ConnectedState &&
-           waited.elapsed() < AnswerTimeoutMs)
-        probe.waitForReadyRead(int(AnswerTimeoutMs - waited.elapsed()));
-    const bool withoutWindow = probe.canReadLine() && probe.readLine() == NoWindow;
-    probe.abort();
+    bool withoutWindow = false;
+    if (!PeerIsThisUser(fd)) {
+        ::close(fd);
+        return OtherCopy::None;
+    }
+    if (WriteAll(fd, WindowQuestion, connecting))
+        withoutWindow = ReadLine(fd, QDeadlineTimer(AnswerTimeoutMs)) == NoWindow;
+    ::close(fd);
     return withoutWindow ? OtherCopy::WithoutWindow : OtherCopy::Present;
 }
 
-void LocalSocketInstance::acceptConnections()
+void LocalSocketInstance::acceptCallers()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        if (!PeerIsThisUser(socket->socketDescriptor())) {
-            socket->abort();
-            socket->deleteLater();
+    while (m_listening >= 0) {
+        const int fd = ::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0)
+            return;
+        if (!PeerIsThisUser(fd)) {
+            ::close(fd);
             continue;
         }
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequests(socket); });
-        readRequests(socket);
+        Caller &caller = *m_callers.emplace_back(std::make_unique<Caller>(fd));
+        caller.notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(caller.notifier, &QSocketNotifier::activated, this,
+                [this, &caller] { readRequests(caller); });
+        readRequests(caller);
     }
 }
 
-void LocalSocketInstance::readRequests(QLocalSocket *socket)
+void LocalSocketInstance::readRequests(Caller &caller)
 {
-    while (socket->canReadLine()) {
-        const QByteArray request = socket->readLine();
+    char chunk[256];
+    for (;;) {
+        const ssize_t got = ::recv(caller.fd, chunk, sizeof(chunk), 0);
+        if (got > 0) {
+            caller.pending.append(chunk, got);
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            caller.hungUp = got == 0 || errno != EAGAIN;
+            break;
+        }
+    }
+    for (qsizetype end = caller.pending.indexOf('\n'); end >= 0;
+         end = caller.pending.indexOf('\n')) {
+        const QByteArray request = caller.pending.left(end + 1);
+        caller.pending.remove(0, end + 1);
         if (request == RaiseRequest)
             Q_EMIT raiseRequested();
         else if (request == WindowQuestion)
-            answerWindowQuestion(*socket);
+            answerWindowQuestion(caller);
     }
+    if (caller.hungUp)
+        m_callers.remove_if([&caller](const auto &held) { return held.get() == &caller; });
 }
 
-void LocalSocketInstance::answerWindowQuestion(QLocalSocket &socket)
+void LocalSocketInstance::answerWindowQuestion(Caller &caller)
 {
+    const QDeadlineTimer deadline(ConnectTimeoutMs);
     if (windowShown()) {
-        socket.write(WindowShown);
-        socket.flush();
+        WriteAll(caller.fd, WindowShown, deadline);
         return;
     }
     // A later copy that stopped waiting has gone on as the second copy: this one stays.
-    if (socket.state() != QLocalSocket::ConnectedState)
+    if (caller.hungUp)
         return;
-    // The place is free before the later copy hears so: closing the server afterwards would
-    // remove the later copy's socket.
-    m_server->close();
-    socket.write(NoWindow);
-    socket.waitForBytesWritten(ConnectTimeoutMs);
+    // The place is free before the later copy hears so: freeing it afterwards would remove
+    // the later copy's socket.
+    stopListening();
+    WriteAll(caller.fd, NoWindow, deadline);
     Q_EMIT placeGivenUp();
 }

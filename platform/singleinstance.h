@@ -6,8 +6,10 @@
 
 #include <functional>
 
-class QLocalServer;
-class QLocalSocket;
+#include <list>
+#include <memory>
+
+class QSocketNotifier;
 
 /// Knows whether another copy of the program runs for this user, and can ask it to come to
 /// the front.
@@ -46,7 +48,8 @@ private:
 /// One copy per user and display, through a local socket that only the same user may reach
 /// (and only peers of the same user id are heard). A socket left behind by a copy that
 /// crashed is recognised (nobody answers on it) and taken over, and so is the place of a copy
-/// that answers it has no window left to show.
+/// that answers it has no window left to show. The socket is the system's own: Qt's network
+/// module would bring a dozen libraries, Kerberos among them, into every start for it.
 class LocalSocketInstance final : public SingleInstance {
     Q_OBJECT
 public:
@@ -67,13 +70,17 @@ public:
 
 private:
     enum class OtherCopy { None, WithoutWindow, Present };
+    struct Caller;
 
     bool listen();
+    void stopListening();
     OtherCopy askOtherCopy() const;
-    void acceptConnections();
-    void readRequests(QLocalSocket *socket);
-    void answerWindowQuestion(QLocalSocket &socket);
+    void acceptCallers();
+    void readRequests(Caller &caller);
+    void answerWindowQuestion(Caller &caller);
 
     QString m_key;
-    QLocalServer *m_server = nullptr;
+    int m_listening = -1;
+    QSocketNotifier *m_callersWaiting = nullptr;
+    std::list<std::unique_ptr<Caller>> m_callers;
 };

@@ -143,9 +143,9 @@ void ProgramFilesTest::theReportNamesFullPathsOnePerLine()
     QTextStream out(&text);
     ReportMissingProgramFiles(folder, out);
     const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
-    // Five banks with their checksums, four sounds and the sound module; no bank, so no
-    // narration.
-    QCOMPARE(lines.size(), 15);
+    // Five banks with their checksums, four sounds, the sound module and the seven faces; no
+    // bank, so no narration.
+    QCOMPARE(lines.size(), 22);
     QCOMPARE(lines[6],
              u"Lumaro：程序文件夹中缺少文件 "_s + JoinProgramPath(folder, u"\\tm4.dat"_s));
     QCOMPARE(lines[7],
