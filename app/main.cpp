@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <thread>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,10 +56,14 @@ int RunShell(const QString &programFolder, Sound &sound, std::function<void()> a
 
 int main(int argc, char *argv[])
 {
+    // Reading the system's font configuration takes as long as connecting to the display: the
+    // two go side by side.
+    std::thread fontConfiguration(&Fonts::readFontConfiguration);
+    QApplication app(argc, argv);
+    fontConfiguration.join();
     const QString programFolder = ExecutableFolder();
     // Without its own faces the program draws with the whole ones, more slowly.
     Fonts::addProgramFonts(programFolder);
-    QApplication app(argc, argv);
     QApplication::setStyle(new ProgramStyle);
     QApplication::setFont(Fonts::interfaceFont());
     SetDesktopIdentity();

@@ -165,6 +165,11 @@ QStringList programFontFileNames()
             u"lumaro-serif-bold.otf"_s};
 }
 
+void readFontConfiguration()
+{
+    FcInit();
+}
+
 bool addProgramFonts(const QString &programFolder)
 {
     FcConfig *config = FcConfigGetCurrent();

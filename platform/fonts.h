@@ -28,10 +28,14 @@ QFont interfaceFont();
 /// the program's texts and shipped banks.
 QStringList programFontFileNames();
 
+/// Reads the system's font configuration, as Qt does at its first font: on any thread, and at
+/// once when it is read already.
+void readFontConfiguration();
+
 /// Makes the program's own faces in programFolder known, with the rules they are drawn by and
-/// the whole face each falls back on for a character it lacks. Called before the application
-/// object is made, which reads the fonts once. False when a face is missing or unreadable:
-/// the whole faces then stand in, as before they were cut.
+/// the whole face each falls back on for a character it lacks. Called before the program's
+/// first font, when Qt reads the fonts once. False when a face is missing or unreadable: the
+/// whole faces then stand in, as before they were cut.
 bool addProgramFonts(const QString &programFolder);
 
 } // namespace Fonts

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 QString ProgramSettings::path(const QString &name) const
@@ -33,8 +32,5 @@ QString ProgramFolderOf(const QString &programFile)
 
 QString ExecutableFolder()
 {
-    // The system's own link to the running program can be read before the application object
-    // is made, and the program's faces are added before it.
-    const QString running = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
-    return ProgramFolderOf(running.isEmpty() ? QCoreApplication::applicationFilePath() : running);
+    return ProgramFolderOf(QCoreApplication::applicationFilePath());
 }

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
     libxcb1-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio pulseaudio-utils
-    libtomlplusplus-dev espeak-ng opus-tools
+    libtomlplusplus-dev libfontconfig-dev python3-fonttools espeak-ng opus-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
