@@ -42,9 +42,36 @@ CaptionLabel::CaptionLabel(const QString &name, QWidget *parent) : QLabel(parent
     setBackColor(std::nullopt);
 }
 
+namespace {
+
+/// A label that takes the focus lays its caption out as a text document when its text is set
+/// and when it is polished, at every size, though the caption draws exactly as plain text.
+/// Done as a label without the focus, the step leaves the document to the moment the label
+/// gets the focus.
+template <class Step> auto AsWithoutFocus(QLabel &label, Step step)
+{
+    const Qt::FocusPolicy focus = label.focusPolicy();
+    label.setFocusPolicy(Qt::NoFocus);
+    const auto done = step();
+    label.setFocusPolicy(focus);
+    return done;
+}
+
+} // namespace
+
+bool CaptionLabel::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        return AsWithoutFocus(*this, [&] { return QLabel::event(event); });
+    return QLabel::event(event);
+}
+
 void CaptionLabel::setCaption(const QString &caption)
 {
-    setText(caption);
+    AsWithoutFocus(*this, [&] {
+        setText(caption);
+        return true;
+    });
     SetAccessibleCaption(*this, caption);
 }
 

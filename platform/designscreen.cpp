@@ -98,16 +98,35 @@ void setScale(QWidget &holder, double scale)
 
 namespace {
 
+/// Where a main window's layout will put its central widget: under the menu bar, worked out
+/// as the layout does. Laying the window out itself would first measure every control at its
+/// design size, each font loaded and each caption laid out twice.
+QRect centralAreaAhead(const QMainWindow &window)
+{
+    QRect area = window.rect();
+    const QWidget *bar = window.menuWidget();
+    if (!bar || bar->isHidden())
+        return area;
+    int height = bar->heightForWidth(std::max(area.width(), bar->minimumWidth()));
+    if (height < 0)
+        height = bar->sizeHint().height();
+    height = std::clamp(height, bar->minimumSizeHint().height(), bar->maximumHeight());
+    area.setTop(area.top() + height);
+    return area;
+}
+
 /// A hidden window hears of its size only when shown: its stages are fitted now, so the
 /// window lays its controls out once, at their scale, and its picture is drawn meanwhile.
 void fitStagesAhead(QWidget &window)
 {
     if (window.isVisible())
         return;
-    if (QLayout *layout = window.layout())
+    auto *main = qobject_cast<QMainWindow *>(&window);
+    QWidget *client = main ? main->centralWidget() : &window;
+    if (main && client)
+        client->setGeometry(centralAreaAhead(*main));
+    else if (QLayout *layout = window.layout())
         layout->activate();
-    const auto *main = qobject_cast<QMainWindow *>(&window);
-    const QWidget *client = main ? main->centralWidget() : &window;
     const QList<DesignStage *> stages = window.findChildren<DesignStage *>();
     for (DesignStage *stage : stages) {
         if (client && stage->parentWidget() == client)

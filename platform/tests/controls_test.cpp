@@ -32,6 +32,8 @@ private Q_SLOTS:
     void aPictureAreaCarriesItsEdgesToTheBorder();
     void aPictureDrawnAheadIsTheOneThePaintWants();
     void aStageScalesPlacesAndFonts();
+    void aFocusableCaptionDrawsAsAPlainOne_data();
+    void aFocusableCaptionDrawsAsAPlainOne();
     void aLitCaptionStaysReadable_data();
     void aLitCaptionStaysReadable();
 };
@@ -244,6 +246,47 @@ void ControlsTest::aStageScalesPlacesAndFonts()
     QCOMPARE(stage.scale(), 0.5);
     QCOMPARE(label->font().pointSizeF(), 7.5);
     QVERIFY(label->font().bold());
+}
+
+void ControlsTest::aFocusableCaptionDrawsAsAPlainOne_data()
+{
+    QTest::addColumn<QString>("fontName");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("choice") << u"隶书"_s << 15.75 << u"加减应用题"_s;
+    QTest::newRow("mode") << u"隶书"_s << 21.75 << u"例题"_s;
+    QTest::newRow("formulas") << u"楷体_GB2312"_s << 21.75 << u"x+a=b     a+b+c=?"_s;
+    QTest::newRow("small") << u"宋体"_s << 9.0 << u"（供小学四年级至初中学生使用）"_s;
+}
+
+// A caption that takes the focus is laid out as a text document only once it has the focus,
+// and draws the same before and after.
+void ControlsTest::aFocusableCaptionDrawsAsAPlainOne()
+{
+    QFETCH(QString, fontName);
+    QFETCH(double, points);
+    QFETCH(QString, caption);
+    QImage drawn[2];
+    for (const bool focusable : {false, true}) {
+        QWidget window;
+        window.resize(400, 100);
+        CaptionLabel label(u"Label"_s, &window);
+        label.setFont(Fonts::designFont(fontName, points, true));
+        label.setFocusPolicy(focusable ? Qt::TabFocus : Qt::NoFocus);
+        label.setCaption(caption);
+        label.setGeometry(10, 10, 380, 80);
+        window.ensurePolished();
+        QVERIFY(label.findChildren<QObject *>().isEmpty());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (focusable) {
+            label.setFocus();
+            QTRY_VERIFY(label.hasFocus());
+            QVERIFY(!label.findChildren<QObject *>().isEmpty());
+        }
+        drawn[focusable] = label.grab().toImage();
+    }
+    QCOMPARE(drawn[1], drawn[0]);
 }
 
 void ControlsTest::aLitCaptionStaysReadable_data()
