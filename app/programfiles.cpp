@@ -70,7 +70,7 @@ QStringList ProgramFileNames(const QString &programFolder)
     names << u"\\"_s + SoundModuleFileName();
     // Without them the whole faces stand in, and every start is slower.
     for (const QString &face : Fonts::programFontFileNames())
-        names << u"\\"_s + face;
+        names << u"\\"_s + Fonts::programFontFolderName() + u"\\"_s + face;
     return names;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 
 #include <fontconfig/fontconfig.h>
@@ -158,6 +159,11 @@ QFont interfaceFont()
     return designFont(u"宋体"_s, 9);
 }
 
+QString programFontFolderName()
+{
+    return u"fonts"_s;
+}
+
 QStringList programFontFileNames()
 {
     return {u"lumaro-ming.ttf"_s,       u"lumaro-kai.ttf"_s, u"lumaro-brush.ttf"_s,
@@ -175,17 +181,19 @@ bool addProgramFonts(const QString &programFolder)
     FcConfig *config = FcConfigGetCurrent();
     if (config == nullptr)
         return false;
-    bool allAdded = true;
-    for (const QString &name : programFontFileNames()) {
-        const QByteArray path = QFile::encodeName(QDir(programFolder).filePath(name));
-        // fontconfig takes a damaged file for a face it cannot open, and passes it over.
-        allAdded =
-            FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8 *>(path.constData())) &&
-            allAdded;
-    }
+    const QDir faces(QDir(programFolder).filePath(programFontFolderName()));
+    bool allThere = true;
+    for (const QString &name : programFontFileNames())
+        allThere = QFileInfo(faces.filePath(name)).isFile() && allThere;
+    // Added as a folder, the faces are read once and then found in fontconfig's cache at every
+    // start; fontconfig passes over a damaged file as a face it cannot open.
+    const QByteArray folder = QFile::encodeName(faces.path());
+    const bool added =
+        allThere &&
+        FcConfigAppFontAddDir(config, reinterpret_cast<const FcChar8 *>(folder.constData()));
     const bool rulesRead = FcConfigParseAndLoadFromMemory(
         config, reinterpret_cast<const FcChar8 *>(ProgramFontRules), FcTrue);
-    return allAdded && rulesRead;
+    return added && rulesRead;
 }
 
 } // namespace Fonts

@@ -24,8 +24,11 @@ QFont designFont(const QString &name, double points, bool bold = false, bool ita
 /// The font of what no window gives a font of its own: the menu bar, message boxes, dialogs.
 QFont interfaceFont();
 
-/// The program's own faces, which lie beside it: each stand-in cut down to the characters of
-/// the program's texts and shipped banks.
+/// The folder beside the program that holds its own faces: each stand-in cut down to the
+/// characters of the program's texts and shipped banks.
+QString programFontFolderName();
+
+/// The file names of the program's own faces in that folder.
 QStringList programFontFileNames();
 
 /// Reads the system's font configuration, as Qt does at its first font: on any thread, and at

@@ -65,8 +65,9 @@ bool LayOutProgramFolder(const QDir &dir)
     for (const QString &sound : {u"ptq"_s, u"dui"_s, u"zhadan"_s, u"alert"_s})
         ok &= Write(dir.filePath(sound + u".wav"_s), Wave());
     ok &= Write(dir.filePath(u"lumaro-sound.so"_s), "module");
+    ok &= dir.mkdir(Fonts::programFontFolderName());
     for (const QString &face : Fonts::programFontFileNames())
-        ok &= Write(dir.filePath(face), "face");
+        ok &= Write(dir.filePath(Fonts::programFontFolderName() + u'/' + face), "face");
     return ok;
 }
 
@@ -108,7 +109,7 @@ void ProgramFilesTest::whatIsMissingIsNamed_data()
     QTest::newRow("the sound module")
         << u"lumaro-sound.so"_s << QByteArray() << QStringList{u"\\lumaro-sound.so"_s};
     QTest::newRow("one of the program's faces")
-        << u"lumaro-kai.ttf"_s << QByteArray() << QStringList{u"\\lumaro-kai.ttf"_s};
+        << u"fonts/lumaro-kai.ttf"_s << QByteArray() << QStringList{u"\\fonts\\lumaro-kai.ttf"_s};
     QTest::newRow("a bank grown by a record wants its narration")
         << u"tm1.dat"_s << QByteArray(4 * RecordBytes, ' ') << QStringList{u"\\jiangjie14.ogg"_s};
     QTest::newRow("a bank shorter than a record asks for no narration")

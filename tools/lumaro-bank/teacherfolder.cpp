@@ -93,17 +93,17 @@ int TypeOfFile(const QString &name)
 }
 
 /// The shipped files the teacher's folder borrows: the sounds and the module that plays
-/// them, the program's faces, and the banks and narration of the types the teacher does not
-/// replace.
+/// them, and the banks and narration of the types the teacher does not replace.
 bool IsBorrowed(const QString &name, const TeacherBanks &banks)
 {
-    static const QStringList always = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
+    static const QStringList sounds = {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s,
                                        u"lumaro-sound.so"_s};
-    static const QRegularExpression face(u"^lumaro-[a-z-]+\\.(?:ttf|otf)$"_s);
     const int type = TypeOfFile(name);
-    return always.contains(name) || face.match(name).hasMatch() ||
-           (type != 0 && !banks.contains(type));
+    return sounds.contains(name) || (type != 0 && !banks.contains(type));
 }
+
+/// The folder of the program's faces, borrowed whole.
+const QString FacesFolder = u"fonts"_s;
 
 /// A file of the teacher's types left from an earlier run, which would speak or judge the
 /// old bank.
@@ -156,8 +156,11 @@ bool LinkShippedFiles(const QString &shipped, const QString &folder, const Teach
         if (IsOfTeacherType(name, banks) && !RemoveEntry(to.filePath(name), err))
             return false;
     }
-    for (const QString &name : from.entryList(QDir::Files)) {
-        if (!IsBorrowed(name, banks))
+    QStringList borrowed = from.entryList(QDir::Files);
+    if (from.exists(FacesFolder))
+        borrowed << FacesFolder;
+    for (const QString &name : std::as_const(borrowed)) {
+        if (name != FacesFolder && !IsBorrowed(name, banks))
             continue;
         const QString link = to.filePath(name);
         if (!RemoveEntry(link, err))

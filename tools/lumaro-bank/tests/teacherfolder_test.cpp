@@ -84,8 +84,8 @@ bool Write(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-/// A shipped folder: a program, the sounds, two of the faces, two banks of three records and their
-/// narration.
+/// A shipped folder: a program, the sounds, two of the faces in their folder, two banks of
+/// three records and their narration.
 void LayOutShipped(const QDir &shipped)
 {
     ASSERT_TRUE(Write(shipped.filePath(u"lumaro"_s), "#!/bin/sh\n"));
@@ -95,8 +95,11 @@ void LayOutShipped(const QDir &shipped)
          {u"ptq.wav"_s, u"dui.wav"_s, u"zhadan.wav"_s, u"alert.wav"_s, u"tm1.dat"_s,
           u"tm1.sha256"_s, u"tm1.mistakes.txt"_s, u"tm2.dat"_s, u"tm2.sha256"_s,
           u"tm2.mistakes.txt"_s, u"jiangjie11.ogg"_s, u"jiangjie13.ogg"_s, u"jiangjie21.ogg"_s,
-          u"lumaro-bank"_s, u"lumaro-sound.so"_s, u"lumaro-ming.ttf"_s, u"lumaro-serif-bold.otf"_s})
+          u"lumaro-bank"_s, u"lumaro-sound.so"_s})
         ASSERT_TRUE(Write(shipped.filePath(name), "shipped"));
+    ASSERT_TRUE(shipped.mkdir(u"fonts"_s));
+    for (const QString &face : {u"lumaro-ming.ttf"_s, u"lumaro-serif-bold.otf"_s})
+        ASSERT_TRUE(Write(shipped.filePath(u"fonts/"_s + face), "shipped"));
 }
 
 struct Made {
@@ -162,8 +165,8 @@ TEST(TeacherFolder, BorrowsWhatTheTeacherKeepsAndReplacesTheRest)
         {u"jiangjie199.ogg"_s, false, false},
         {u"lumaro-bank"_s, false, false},
         {u"lumaro-sound.so"_s, true, true},
-        {u"lumaro-ming.ttf"_s, true, true},
-        {u"lumaro-serif-bold.otf"_s, true, true},
+        {u"fonts"_s, true, true},
+        {u"fonts/lumaro-ming.ttf"_s, false, true},
     };
     for (const auto &file : files) {
         const QFileInfo info(folder.filePath(file.name));
