@@ -2,6 +2,7 @@
 #include "desktopidentity.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -9,4 +10,9 @@ void SetDesktopIdentity()
 {
     QGuiApplication::setApplicationName(u"Lumaro"_s);
     QGuiApplication::setDesktopFileName(DesktopEntryName);
+}
+
+void SetProgramIcon()
+{
+    QGuiApplication::setWindowIcon(QIcon(u":/art/app-icon.svg"_s));
 }

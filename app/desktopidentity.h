@@ -12,3 +12,8 @@ inline const QString DesktopEntryName = QStringLiteral("org.lumaro.Lumaro");
 /// WM_CLASS class (the entry's StartupWMClass), and the desktop file name, which Qt gives
 /// Wayland windows as their app id and X11 windows as their desktop file property.
 void SetDesktopIdentity();
+
+/// Gives every window, those opened later too, the program's icon. Drawing the icon at the
+/// sizes the desktop asks for holds a window up by some milliseconds, so the program sets it
+/// once its main window is on screen.
+void SetProgramIcon();

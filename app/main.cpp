@@ -72,9 +72,12 @@ int main(int argc, char *argv[])
     QTextStream errorOutput(stderr);
     QtSoundOutput soundOutput(QDir(programFolder).filePath(SoundModuleFileName()));
     SoundFilePlayer sound(soundOutput, JoinProgramPath(programFolder, u"\\alert.wav"_s));
-    // Looking through every sound file would hold up the first sight of the window.
-    const int status = RunShell(programFolder, sound,
-                                [&] { ReportMissingProgramFiles(programFolder, errorOutput); });
+    // Looking through every sound file, and drawing the icon, would hold up the first sight
+    // of the window.
+    const int status = RunShell(programFolder, sound, [&] {
+        SetProgramIcon();
+        ReportMissingProgramFiles(programFolder, errorOutput);
+    });
     if (!soundOutput.finish()) {
         // Everything is closed and kept; Qt's own clean-up would abort on the hung sound.
         std::fflush(nullptr);

@@ -79,7 +79,6 @@ void MainWindow::buildControls()
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Lumaro  版本（v" LUMARO_VERSION u"）  "_s);
-    setWindowIcon(QIcon(u":/art/app-icon.svg"_s));
     m_page = new Backdrop(this);
     m_page->setBackColor(colorFromBgr(FormBackColor));
     m_page->setPicture(u":/art/main-background.svg"_s);

@@ -6,6 +6,24 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+
+/// The picture laid on the back colour, as the paint lays it. Opaque, the picture becomes the
+/// paint's without a look through all its pixels for see-through ones.
+QImage OnBackColor(const QImage &picture, const QColor &back)
+{
+    if (picture.isNull())
+        return picture;
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.setDevicePixelRatio(picture.devicePixelRatio());
+    opaque.fill(back);
+    QPainter painter(&opaque);
+    painter.drawImage(QPointF(0, 0), picture);
+    return opaque;
+}
+
+} // namespace
+
 Backdrop::Backdrop(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -50,11 +68,14 @@ void Backdrop::renderAhead()
     if (isVisible() || m_ahead.valid() || wanted.path.isEmpty() || wanted.size.isEmpty())
         return;
     m_aheadSizing = wanted;
-    m_ahead = std::async(std::launch::async, [wanted] {
-        return wanted.area == QRect(QPoint(), wanted.size)
-                   ? Pictures::renderImage(wanted.path, wanted.size, wanted.devicePixelRatio)
-                   : Pictures::renderImageBeyondFrame(wanted.path, wanted.size, wanted.area,
-                                                      wanted.devicePixelRatio);
+    m_aheadColor = m_color;
+    m_ahead = std::async(std::launch::async, [wanted, back = m_color] {
+        return OnBackColor(
+            wanted.area == QRect(QPoint(), wanted.size)
+                ? Pictures::renderImage(wanted.path, wanted.size, wanted.devicePixelRatio)
+                : Pictures::renderImageBeyondFrame(wanted.path, wanted.size, wanted.area,
+                                                   wanted.devicePixelRatio),
+            back);
     });
 }
 
@@ -65,7 +86,7 @@ QPixmap Backdrop::pictureDrawnAhead(const Sizing &wanted)
         return {};
     // Taken even when the size changed since, so no drawing is left running.
     QImage image = m_ahead.get();
-    if (m_aheadSizing != wanted)
+    if (m_aheadSizing != wanted || m_aheadColor != m_color)
         return {};
     return Pictures::toPixmap(std::move(image), wanted.devicePixelRatio);
 }

@@ -61,4 +61,5 @@ private:
     Sizing m_pictureSizing;
     std::future<QImage> m_ahead;
     Sizing m_aheadSizing;
+    QColor m_aheadColor;
 };

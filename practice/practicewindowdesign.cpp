@@ -114,7 +114,6 @@ void PracticeWindow::buildControls()
 {
     setObjectName(u"Form4"_s);
     setWindowTitle(u"Lumaro    应用题练习"_s);
-    setWindowIcon(QIcon(u":/art/app-icon.svg"_s));
     // A pale green stands in should the lotus picture be missing.
     setBackColor(colorFromBgr(LightGreen));
     setPicture(u":/art/practice-background.svg"_s);

@@ -81,7 +81,6 @@ void TestWindow::buildControls()
 {
     setObjectName(u"Form5"_s);
     setWindowTitle(u"Lumaro    应用题测试 "_s);
-    setWindowIcon(QIcon(u":/art/app-icon.svg"_s));
     m_page = new Backdrop(this);
     m_page->setBackColor(colorFromBgr(FormBackColor));
     m_page->setPicture(u":/art/test-background.svg"_s);

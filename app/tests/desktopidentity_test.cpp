@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void theDesktopFileIsTheOneTheWindowsName();
     void theX11ClassIsTheEntrysStartupClass();
     void theAppStreamDataLaunchesTheSameEntry();
+    void everyWindowHasTheProgramsIcon();
 };
 
 void DesktopIdentityTest::theDesktopFileIsTheOneTheWindowsName()
@@ -63,6 +65,19 @@ void DesktopIdentityTest::theAppStreamDataLaunchesTheSameEntry()
     QVERIFY(metainfo.contains(u"<id>"_s + DesktopEntryName + u"</id>"_s));
     QVERIFY(metainfo.contains(u"<launchable type=\"desktop-id\">"_s + DesktopEntryName +
                               u".desktop</launchable>"_s));
+}
+
+void DesktopIdentityTest::everyWindowHasTheProgramsIcon()
+{
+    QWindow before;
+    SetProgramIcon();
+    QWindow after;
+    for (const QWindow *window : {&before, &after}) {
+        const QImage icon = window->icon().pixmap(QSize(32, 32)).toImage();
+        QCOMPARE(icon.size(), QSize(32, 32));
+        // Drawn, not an empty square.
+        QVERIFY(icon.pixelColor(16, 16).alpha() > 0);
+    }
 }
 
 QTEST_MAIN(DesktopIdentityTest)
