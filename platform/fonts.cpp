@@ -76,37 +76,13 @@ QStringList firstInstalled(const QStringList &families)
     return families;
 }
 
-/// How the program's own faces are drawn: as their whole faces are under Debian's rules for
-/// those (spacing, synthetic bold, the Hei face unhinted), and with the whole face as the first
-/// fallback of each, so that a character a cut face lacks (in a teacher's bank, say) still
-/// comes in the same style.
+/// How the program's own faces are drawn: the Hei face unhinted, as Debian's rules draw its
+/// whole face (the other rules Debian gives the whole faces change nothing Qt draws), and each
+/// with its whole face as the first fallback, so that a character a cut face lacks (in a
+/// teacher's bank, say) still comes in the same style.
 constexpr char ProgramFontRules[] = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
-  <match target="font">
-    <test name="family" compare="eq"><string>Lumaro Ming</string></test>
-    <edit name="globaladvance"><bool>false</bool></edit>
-    <edit name="spacing"><int>90</int></edit>
-    <edit name="minspace"><bool>false</bool></edit>
-  </match>
-  <match target="font">
-    <test name="family" compare="eq"><string>Lumaro Kai</string></test>
-    <edit name="globaladvance"><bool>false</bool></edit>
-    <edit name="spacing"><int>90</int></edit>
-    <edit name="minspace"><bool>false</bool></edit>
-  </match>
-  <match target="font">
-    <test name="family" compare="eq"><string>Lumaro Ming</string></test>
-    <test name="weight" compare="less_eq"><int>100</int></test>
-    <test target="pattern" name="weight" compare="more_eq"><int>180</int></test>
-    <edit name="embolden" mode="assign"><bool>true</bool></edit>
-  </match>
-  <match target="font">
-    <test name="family" compare="eq"><string>Lumaro Kai</string></test>
-    <test name="weight" compare="less_eq"><int>100</int></test>
-    <test target="pattern" name="weight" compare="more_eq"><int>180</int></test>
-    <edit name="embolden" mode="assign"><bool>true</bool></edit>
-  </match>
   <match target="font">
     <test name="family" compare="eq"><string>Lumaro Hei</string></test>
     <edit name="globaladvance"><bool>false</bool></edit>
