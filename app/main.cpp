@@ -12,6 +12,7 @@
 #include "programstyle.h"
 #include "qtsoundoutput.h"
 #include "qttranslations.h"
+#include "sessionbus.h"
 #include "shell.h"
 #include "singleinstance.h"
 #include "sound.h"
@@ -60,6 +61,8 @@ int main(int argc, char *argv[])
     // two go side by side.
     std::thread fontConfiguration(&Fonts::readFontConfiguration);
     QApplication app(argc, argv);
+    // The accessibility bridge waits for the session bus while the first window is built.
+    SessionBusConnection sessionBus;
     fontConfiguration.join();
     const QString programFolder = ExecutableFolder();
     // Without its own faces the program draws with the whole ones, more slowly.

@@ -74,16 +74,22 @@ void MainWindow::resetControls()
         label->setEnabled(false);
 }
 
+const QList<CaptionLabel *> &MainWindow::shownChoices() const
+{
+    return m_logic.stage() == MainWindowLogic::Stage::Mode ? m_modeLabels : m_contentLabels;
+}
+
 void MainWindow::showStage()
 {
     const bool choosingMode = m_logic.stage() == MainWindowLogic::Stage::Mode;
+    placeChoices(shownChoices());
     m_contentFrame->setVisible(!choosingMode);
     m_modeFrame->setVisible(choosingMode);
     if (choosingMode) {
         for (CaptionLabel *label : m_modeLabels)
             label->setEnabled(true);
     }
-    focusStage(choosingMode ? m_modeLabels : m_contentLabels);
+    focusStage(shownChoices());
 }
 
 void MainWindow::focusStage(const QList<CaptionLabel *> &choices)

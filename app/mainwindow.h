@@ -63,6 +63,8 @@ private:
                                   QRectF place, double points);
     /// Places the controls on the design screen, at the window's scale.
     void placeControls();
+    void placeChoices(const QList<CaptionLabel *> &choices);
+    const QList<CaptionLabel *> &shownChoices() const;
     void resetControls();
     void showStage();
     void focusStage(const QList<CaptionLabel *> &choices);

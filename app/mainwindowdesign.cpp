@@ -212,6 +212,14 @@ void MainWindow::placeControls()
     placeAutoSized(*m_credit, 5400, layout.label3Top, m_credit->text());
     place(*m_contentFrame, layout.frameLeft, layout.frameTop, 2775, 4095);
     place(*m_modeFrame, layout.frameLeft, layout.frameTop, 2055, 3375);
-    for (const ChoicePlace &choice : m_choicePlaces)
-        place(*choice.label, choice.place.x(), choice.place.y(), choice.place.width(), 0);
+    // The hidden frame's choices are placed when it shows: their face is not needed before.
+    placeChoices(shownChoices());
+}
+
+void MainWindow::placeChoices(const QList<CaptionLabel *> &choices)
+{
+    for (const ChoicePlace &choice : m_choicePlaces) {
+        if (choices.contains(choice.label))
+            place(*choice.label, choice.place.x(), choice.place.y(), choice.place.width(), 0);
+    }
 }

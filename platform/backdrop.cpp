@@ -22,6 +22,12 @@ QImage OnBackColor(const QImage &picture, const QColor &back)
     return opaque;
 }
 
+bool CoversOpaquely(const QPixmap &picture, const QRect &area)
+{
+    return !picture.isNull() && !picture.hasAlphaChannel() &&
+           QRectF(QPointF(), picture.deviceIndependentSize()).contains(area);
+}
+
 } // namespace
 
 Backdrop::Backdrop(QWidget *parent) : QWidget(parent)
@@ -105,14 +111,16 @@ void Backdrop::resizeEvent(QResizeEvent *event)
 
 void Backdrop::paintBackdrop(QPainter &painter, const QRect &area)
 {
-    painter.fillRect(area, m_color);
-    if (m_picturePath.isEmpty())
-        return;
-    const Sizing wanted = sizing();
-    if (m_picture.isNull() || m_pictureSizing != wanted) {
-        m_picture = composedPicture(wanted);
-        m_pictureSizing = wanted;
+    if (!m_picturePath.isEmpty()) {
+        const Sizing wanted = sizing();
+        if (m_picture.isNull() || m_pictureSizing != wanted) {
+            m_picture = composedPicture(wanted);
+            m_pictureSizing = wanted;
+        }
     }
+    // Under an opaque picture that covers the area the back colour would never be seen.
+    if (!CoversOpaquely(m_picture, area))
+        painter.fillRect(area, m_color);
     if (!m_picture.isNull())
         painter.drawPixmap(area, m_picture,
                            QRectF(area.topLeft() * m_picture.devicePixelRatio(),

@@ -12,7 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-noto-cjk fonts-lxgw-wenkai fonts-arphic-uming fonts-arphic-ukai fonts-wqy-zenhei
-    xvfb xauth imagemagick sox poppler-utils
+    xvfb xauth imagemagick sox poppler-utils dbus-daemon
     libcups2-dev cups-daemon cups-client
     file desktop-file-utils appstream lintian
 )
