@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <QSet>
 #include <QTest>
 #include <QTextLayout>
 
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void aCharacterACutFaceLacksComesFromItsWholeFace_data();
     void aCharacterACutFaceLacksComesFromItsWholeFace();
     void theInterfaceFontIsTheSongFace();
+    void theSongFaceDrawsItsOwnBitmapsAtSmallSizes_data();
+    void theSongFaceDrawsItsOwnBitmapsAtSmallSizes();
 
 private:
     bool m_added;
@@ -204,6 +207,38 @@ void ProgramFontsTest::theInterfaceFontIsTheSongFace()
 {
     QCOMPARE(QFontInfo(Fonts::interfaceFont()).family(), u"Lumaro Ming"_s);
     QCOMPARE(QApplication::font().families(), Fonts::interfaceFont().families());
+}
+
+void ProgramFontsTest::theSongFaceDrawsItsOwnBitmapsAtSmallSizes_data()
+{
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("bitmaps");
+    // At 96 dpi: 11, 12, 14, 16 pixels have drawn strikes; 17 and 19 are smoothed outlines.
+    QTest::newRow("8.25") << 8.25 << false << true;
+    QTest::newRow("9") << 9.0 << false << true;
+    QTest::newRow("10.5") << 10.5 << false << true;
+    QTest::newRow("10.5 bold") << 10.5 << true << true;
+    QTest::newRow("12") << 12.0 << false << true;
+    QTest::newRow("12.75") << 12.75 << false << false;
+    QTest::newRow("14.25") << 14.25 << false << false;
+}
+
+void ProgramFontsTest::theSongFaceDrawsItsOwnBitmapsAtSmallSizes()
+{
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, bitmaps);
+    // 魑 comes from the whole face, which draws the same way beside the cut one.
+    for (const QString &text : {SampleText, u"魑"_s}) {
+        const QImage drawn = Drawn(Fonts::designFont(u"宋体"_s, points, bold), text);
+        QSet<QRgb> shades;
+        for (int y = 0; y < drawn.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(drawn.constScanLine(y));
+            shades.unite(QSet<QRgb>(line, line + drawn.width()));
+        }
+        QCOMPARE(shades.size() == 2, bitmaps);
+    }
 }
 
 int main(int argc, char *argv[])
