@@ -10,8 +10,7 @@ SessionBusConnection::SessionBusConnection()
 
 SessionBusConnection::~SessionBusConnection()
 {
-    if (m_connecting.joinable())
-        m_connecting.join();
+    connected();
 }
 
 bool SessionBusConnection::connected()

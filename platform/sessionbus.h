@@ -21,6 +21,7 @@ public:
     bool connected();
 
 private:
-    std::thread m_connecting;
+    // Set by the thread, so it comes first: members are made in this order.
     bool m_connected = false;
+    std::thread m_connecting;
 };
