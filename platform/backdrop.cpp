@@ -8,20 +8,6 @@
 
 namespace {
 
-/// The picture laid on the back colour, as the paint lays it. Opaque, the picture becomes the
-/// paint's without a look through all its pixels for see-through ones.
-QImage OnBackColor(const QImage &picture, const QColor &back)
-{
-    if (picture.isNull())
-        return picture;
-    QImage opaque(picture.size(), QImage::Format_RGB32);
-    opaque.setDevicePixelRatio(picture.devicePixelRatio());
-    opaque.fill(back);
-    QPainter painter(&opaque);
-    painter.drawImage(QPointF(0, 0), picture);
-    return opaque;
-}
-
 bool CoversOpaquely(const QPixmap &picture, const QRect &area)
 {
     return !picture.isNull() && !picture.hasAlphaChannel() &&
@@ -76,12 +62,10 @@ void Backdrop::renderAhead()
     m_aheadSizing = wanted;
     m_aheadColor = m_color;
     m_ahead = std::async(std::launch::async, [wanted, back = m_color] {
-        return OnBackColor(
-            wanted.area == QRect(QPoint(), wanted.size)
-                ? Pictures::renderImage(wanted.path, wanted.size, wanted.devicePixelRatio)
-                : Pictures::renderImageBeyondFrame(wanted.path, wanted.size, wanted.area,
-                                                   wanted.devicePixelRatio),
-            back);
+        return wanted.area == QRect(QPoint(), wanted.size)
+                   ? Pictures::renderImage(wanted.path, wanted.size, wanted.devicePixelRatio, back)
+                   : Pictures::renderImageBeyondFrame(wanted.path, wanted.size, wanted.area,
+                                                      wanted.devicePixelRatio, back);
     });
 }
 
@@ -134,9 +118,11 @@ QPixmap Backdrop::composedPicture(const Sizing &wanted)
     if (QPixmap ahead = pictureDrawnAhead(wanted); !ahead.isNull())
         return ahead;
     const QRect inner = wanted.area;
+    // Laid on the back colour, the picture comes opaque, and the paint leaves out the colour.
     if (inner == rect())
-        return Pictures::render(m_picturePath, size(), devicePixelRatioF());
-    QPixmap whole = Pictures::renderBeyondFrame(m_picturePath, size(), inner, devicePixelRatioF());
+        return Pictures::render(m_picturePath, size(), devicePixelRatioF(), m_color);
+    QPixmap whole =
+        Pictures::renderBeyondFrame(m_picturePath, size(), inner, devicePixelRatioF(), m_color);
     if (!whole.isNull())
         return whole;
     // A picture that cannot carry on stands in its area on the back colour.

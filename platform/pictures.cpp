@@ -26,14 +26,31 @@ double positiveRatio(double devicePixelRatio)
     return devicePixelRatio > 0 ? devicePixelRatio : 1.0;
 }
 
-QImage drawn(QSvgRenderer &renderer, const QSize &pixels)
+/// Drawn straight on the back colour, a drawing needs no see-through image of its own, nor a
+/// second pass to lay that on the colour: for a window's background that is two full-screen
+/// images fewer.
+QImage drawn(QSvgRenderer &renderer, const QSize &pixels, const QColor &back)
 {
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image(pixels,
+                 back.isValid() ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.fill(back.isValid() ? back : QColor(Qt::transparent));
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
     return image;
+}
+
+/// The picture laid on the back colour, opaque; the picture itself without one.
+QImage onBackColor(QImage picture, const QColor &back)
+{
+    if (picture.isNull() || !back.isValid())
+        return picture;
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.setDevicePixelRatio(picture.devicePixelRatio());
+    opaque.fill(back);
+    QPainter painter(&opaque);
+    painter.drawImage(QPointF(0, 0), picture);
+    return opaque;
 }
 
 } // namespace
@@ -49,26 +66,28 @@ bool exists(const QString &path)
     return !QImage(path).isNull();
 }
 
-QImage renderImage(const QString &path, const QSize &size, double devicePixelRatio)
+QImage renderImage(const QString &path, const QSize &size, double devicePixelRatio,
+                   const QColor &back)
 {
     if (size.isEmpty() || path.isEmpty() || !QFileInfo::exists(path))
         return {};
     const QSize pixels = (QSizeF(size) * positiveRatio(devicePixelRatio)).toSize();
     if (!isSvg(path)) {
         const QImage image(path);
-        return image.isNull()
-                   ? image
-                   : image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return image.isNull() ? image
+                              : onBackColor(image.scaled(pixels, Qt::IgnoreAspectRatio,
+                                                         Qt::SmoothTransformation),
+                                            back);
     }
     QSvgRenderer renderer(path);
     if (!renderer.isValid())
         return {};
-    return drawn(renderer, pixels);
+    return drawn(renderer, pixels, back);
 }
 
-QPixmap render(const QString &path, const QSize &size, double devicePixelRatio)
+QPixmap render(const QString &path, const QSize &size, double devicePixelRatio, const QColor &back)
 {
-    return toPixmap(renderImage(path, size, devicePixelRatio), devicePixelRatio);
+    return toPixmap(renderImage(path, size, devicePixelRatio, back), devicePixelRatio);
 }
 
 QPixmap toPixmap(QImage image, double devicePixelRatio)
@@ -81,7 +100,7 @@ QPixmap toPixmap(QImage image, double devicePixelRatio)
 }
 
 QImage renderImageBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
-                              double devicePixelRatio)
+                              double devicePixelRatio, const QColor &back)
 {
     if (area.isEmpty() || frame.isEmpty() || !isSvg(path) || !QFileInfo::exists(path))
         return {};
@@ -93,13 +112,14 @@ QImage renderImageBeyondFrame(const QString &path, const QSize &area, const QRec
     const double yScale = frame.height() / box.height();
     renderer.setViewBox(QRectF(box.x() - frame.x() / xScale, box.y() - frame.y() / yScale,
                                area.width() / xScale, area.height() / yScale));
-    return drawn(renderer, (QSizeF(area) * positiveRatio(devicePixelRatio)).toSize());
+    return drawn(renderer, (QSizeF(area) * positiveRatio(devicePixelRatio)).toSize(), back);
 }
 
 QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
-                          double devicePixelRatio)
+                          double devicePixelRatio, const QColor &back)
 {
-    return toPixmap(renderImageBeyondFrame(path, area, frame, devicePixelRatio), devicePixelRatio);
+    return toPixmap(renderImageBeyondFrame(path, area, frame, devicePixelRatio, back),
+                    devicePixelRatio);
 }
 
 QCursor cursor(const QString &path, const QPoint &hotSpot, Qt::CursorShape fallback, double scale)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QCursor>
 #include <QImage>
 #include <QLabel>
@@ -18,19 +19,22 @@ bool exists(const QString &path);
 
 /// The picture rendered to exactly size pixels; a null pixmap when it cannot be drawn. On a
 /// screen of more device pixels than logical ones (devicePixelRatio), it is drawn at the device's
-/// pixels, so it stays sharp.
-QPixmap render(const QString &path, const QSize &size, double devicePixelRatio = 1.0);
+/// pixels, so it stays sharp. Given a back colour, the picture is laid on it and comes opaque;
+/// without one (an invalid colour) it keeps its own see-through parts.
+QPixmap render(const QString &path, const QSize &size, double devicePixelRatio = 1.0,
+               const QColor &back = {});
 
 /// The picture drawn so that its own frame fills frame, a rectangle of an area of the given
 /// size, and what the picture holds beyond its frame fills the rest of the area (a scene that
 /// carries on). Only drawings (SVG) can; for any other picture, a null pixmap.
 QPixmap renderBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
-                          double devicePixelRatio = 1.0);
+                          double devicePixelRatio = 1.0, const QColor &back = {});
 
 /// The same two as images, at the device's pixels: these may be drawn on any thread.
-QImage renderImage(const QString &path, const QSize &size, double devicePixelRatio = 1.0);
+QImage renderImage(const QString &path, const QSize &size, double devicePixelRatio = 1.0,
+                   const QColor &back = {});
 QImage renderImageBeyondFrame(const QString &path, const QSize &area, const QRect &frame,
-                              double devicePixelRatio = 1.0);
+                              double devicePixelRatio = 1.0, const QColor &back = {});
 
 /// A picture drawn on another thread, shown at the device's pixels.
 QPixmap toPixmap(QImage image, double devicePixelRatio);

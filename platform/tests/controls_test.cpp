@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void captionsAreReadByScreenReaders();
     void missingPicturesLeaveThePlainColour();
     void picturesCoverTheBackdrop();
+    void aPictureLaidOnItsBackColourComesOpaque_data();
+    void aPictureLaidOnItsBackColourComesOpaque();
     void cursorsFallBackToAShape();
     void aSurfaceViewShowsWhatWasPrinted();
     void aPictureAreaCarriesItsEdgesToTheBorder();
@@ -53,6 +56,22 @@ QString WriteScene(const QTemporaryDir &folder)
                   <rect x="-100" y="15" width="240" height="115" fill="#00ff00"/>
                   <rect x="0" y="0" width="2" height="30" fill="#ff0000"/></svg>)");
     return path;
+}
+
+// A half see-through disc on nothing, as a drawing and as a photograph with alpha.
+QString WriteSeeThroughPicture(const QTemporaryDir &folder, bool drawing)
+{
+    const QString svg = folder.filePath(u"disc.svg"_s);
+    QFile file(svg);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30">
+                  <circle cx="20" cy="15" r="12" fill="#ff0000" fill-opacity="0.5"/></svg>)");
+    file.close();
+    if (drawing)
+        return svg;
+    const QString png = folder.filePath(u"disc.png"_s);
+    return Pictures::renderImage(svg, QSize(40, 30)).save(png) ? png : QString();
 }
 
 QImage BackdropShot(const QString &path, const QSize &size, const QRect &area, bool ahead)
@@ -154,6 +173,37 @@ void ControlsTest::picturesCoverTheBackdrop()
     const QImage shot = backdrop.grab().toImage();
     QCOMPARE(shot.pixelColor(1, 1), QColor(0, 255, 0));
     QCOMPARE(shot.pixelColor(38, 28), QColor(0, 255, 0));
+}
+
+void ControlsTest::aPictureLaidOnItsBackColourComesOpaque_data()
+{
+    QTest::addColumn<bool>("drawing");
+    QTest::newRow("drawing") << true;
+    QTest::newRow("photograph") << false;
+}
+
+void ControlsTest::aPictureLaidOnItsBackColourComesOpaque()
+{
+    QFETCH(bool, drawing);
+    QTemporaryDir folder;
+    const QString path = WriteSeeThroughPicture(folder, drawing);
+    const QColor back(0, 0, 255);
+    const QImage laid = Pictures::renderImage(path, QSize(40, 30), 1.0, back);
+    QVERIFY(!laid.hasAlphaChannel());
+
+    // The same as the see-through picture painted over the colour.
+    QImage painted(laid.size(), QImage::Format_RGB32);
+    painted.fill(back);
+    QPainter painter(&painted);
+    painter.drawImage(0, 0, Pictures::renderImage(path, QSize(40, 30)));
+    painter.end();
+    QCOMPARE(laid.pixelColor(0, 0), back);
+    for (const QPoint at : {QPoint(20, 15), QPoint(12, 15), QPoint(31, 15)}) {
+        const QColor got = laid.pixelColor(at), want = painted.pixelColor(at);
+        QVERIFY2(std::abs(got.red() - want.red()) <= 1 && std::abs(got.blue() - want.blue()) <= 1,
+                 qPrintable(u"%1 against %2"_s.arg(got.name(), want.name())));
+    }
+    QVERIFY(laid.pixelColor(20, 15).red() > 100 && laid.pixelColor(20, 15).blue() > 100);
 }
 
 void ControlsTest::cursorsFallBackToAShape()
