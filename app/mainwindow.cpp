@@ -126,8 +126,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::Timer2_Timer()
 {
-    if (const std::optional<QString> motto = m_logic.mottoTick())
-        m_motto->setCaption(*motto);
+    const std::optional<QString> motto = m_logic.mottoTick();
+    if (!motto)
+        return;
+    const bool wasEmpty = m_motto->text().isEmpty();
+    m_motto->setCaption(*motto);
+    if (wasEmpty && !motto->isEmpty())
+        placeMotto();
 }
 
 void MainWindow::Timer3_Timer()

@@ -64,6 +64,7 @@ private:
     /// Places the controls on the design screen, at the window's scale.
     void placeControls();
     void placeChoices(const QList<CaptionLabel *> &choices);
+    void placeMotto();
     const QList<CaptionLabel *> &shownChoices() const;
     void resetControls();
     void showStage();

@@ -208,12 +208,26 @@ void MainWindow::placeControls()
     place(*m_shape, 1200, layout.shape1Top, 2535, purposeHeight + 400);
     place(*m_image1, 5520, layout.imageTop, 1200, 1200);
     place(*m_image2, 5520, layout.imageTop, 1200, 1200);
-    placeAutoSized(*m_motto, layout.label14Left, 1200, MainWindowLogic::FirstMotto);
+    placeMotto();
     placeAutoSized(*m_credit, 5400, layout.label3Top, m_credit->text());
     place(*m_contentFrame, layout.frameLeft, layout.frameTop, 2775, 4095);
     place(*m_modeFrame, layout.frameLeft, layout.frameTop, 2055, 3375);
     // The hidden frame's choices are placed when it shows: their face is not needed before.
     placeChoices(shownChoices());
+}
+
+/// The motto is empty until its first tick, after the window first shows: it is measured then,
+/// so the start does not load its large brush face for a caption nobody sees yet.
+void MainWindow::placeMotto()
+{
+    const MainLayout layout = MainLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips);
+    if (m_motto->text().isEmpty()) {
+        m_motto->setGeometry(
+            QRect(Placement::pixels(*m_motto, QRectF(layout.label14Left, 1200, 0, 0)).topLeft(),
+                  QSize()));
+        return;
+    }
+    placeAutoSized(*m_motto, layout.label14Left, 1200, MainWindowLogic::FirstMotto);
 }
 
 void MainWindow::placeChoices(const QList<CaptionLabel *> &choices)

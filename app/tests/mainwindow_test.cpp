@@ -233,9 +233,15 @@ void MainWindowTest::typeThenBackIsTheTwoStageChoice()
 
 void MainWindowTest::mottoTimerAlternatesTheMotto()
 {
+    const QPoint mottoAt = control(u"Label14"_s)->pos();
     for (int tick = 1; tick <= 66; ++tick)
         main().Timer2_Timer();
     QCOMPARE(label(u"Label14"_s)->text(), u"掌握方法"_s);
+    // Shown, the motto fits its caption where it was placed.
+    const QLabel *motto = label(u"Label14"_s);
+    QCOMPARE(motto->pos(), mottoAt);
+    QVERIFY(motto->width() >= motto->fontMetrics().horizontalAdvance(motto->text()));
+    QCOMPARE(motto->height(), motto->fontMetrics().height());
     main().Timer2_Timer();
     QCOMPARE(label(u"Label14"_s)->text(), u"提高能力"_s);
     for (int tick = 68; tick <= 134; ++tick)

@@ -230,7 +230,10 @@ void WindowLayoutTest::everyWindowScalesWhole()
     QVERIFY(!shown.isEmpty());
     for (const Control &control : shown) {
         const QString name = control.widget->objectName();
-        QVERIFY2(window->rect().contains(control.area), qPrintable(name + u" lies outside"_s));
+        // A caption not yet shown (the main window's motto) has no size yet, only its place.
+        const bool inside = control.area.isEmpty() ? window->rect().contains(control.area.topLeft())
+                                                   : window->rect().contains(control.area);
+        QVERIFY2(inside, qPrintable(name + u" lies outside"_s));
         if (auto *label = qobject_cast<QLabel *>(control.widget);
             label && !label->wordWrap() && !label->text().isEmpty()) {
             QVERIFY2(label->width() + 1 >= label->sizeHint().width(),
