@@ -222,9 +222,7 @@ void MainWindow::placeMotto()
 {
     const MainLayout layout = MainLayoutFor(DesignScreen::WidthTwips, DesignScreen::HeightTwips);
     if (m_motto->text().isEmpty()) {
-        m_motto->setGeometry(
-            QRect(Placement::pixels(*m_motto, QRectF(layout.label14Left, 1200, 0, 0)).topLeft(),
-                  QSize()));
+        m_motto->setGeometry(Placement::pixels(*m_motto, QRectF(layout.label14Left, 1200, 0, 0)));
         return;
     }
     placeAutoSized(*m_motto, layout.label14Left, 1200, MainWindowLogic::FirstMotto);
